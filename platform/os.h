@@ -1,0 +1,58 @@
+#pragma once
+// Operating-system services the game needs: one instance at a time, the tick counter, message
+// boxes, the mouse pointer and cursors, and files. Paths are relative to the working directory
+// with forward slashes; the game spells folders in several cases ("Data/", "DATA/"), so every
+// path is resolved without regard to case.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace os {
+
+// Single instance: takes an advisory lock on lockPath. False when another process holds it.
+// The lock is kept until the process ends or ReleaseSingleInstance is called.
+bool AcquireSingleInstance(const std::string& lockPath);
+void ReleaseSingleInstance();
+
+// Milliseconds since the process started, from a monotonic clock (GetTickCount semantics).
+uint32_t GetTickCount();
+// Tests replace the clock; nullptr restores the real one.
+void SetTickSource(uint32_t (*source)());
+
+// A message box: always written to stderr; shown as a real box only where a display exists and
+// boxes are not captured. Never blocks a headless run.
+void MessageBox(const std::string& text, const std::string& caption);
+// Tests collect boxes instead: every box appends "caption|text". nullptr stops capturing.
+void CaptureMessageBoxes(std::vector<std::string>* sink);
+
+// Resolves each component of path without regard to case against what exists on disk, so
+// "DATA/Towns/Town3.dat" finds "Data/Towns/town3.dat". Components that do not exist are kept as
+// given (so the result also names files about to be created).
+std::string ResolvePath(const std::string& path);
+
+bool FileExists(const std::string& path);                          // resolved
+bool ReadFile(const std::string& path, std::vector<uint8_t>& out);  // resolved; false when unreadable
+// Writes data to path + ".tmp" and renames it over path, so a failed write never leaves a
+// half-written file behind. False on any error (and the old file is untouched).
+bool WriteFileAtomic(const std::string& path, const void* data, size_t size);
+bool DeleteFile(const std::string& path);     // resolved; false when nothing was deleted
+bool MakeDirectory(const std::string& path);  // creates missing parents too; true when it exists afterwards
+
+// The mouse pointer, in the game's 1024 x 768 client coordinates.
+void WarpPointer(int x, int y);
+
+// Cursors from .cur files (ICO/CUR format, 32-bit, paletted and monochrome images, hotspot).
+using Cursor = uint32_t;  // 0 = none
+Cursor LoadCursorFile(const std::string& path);  // 0 on failure
+void SetCursor(Cursor cursor);
+void FreeCursor(Cursor cursor);
+
+// Decoded .cur image, exposed for tests and the data generator's checks.
+struct CursorImage {
+    int width = 0, height = 0, hotX = 0, hotY = 0;
+    std::vector<uint8_t> rgba;  // top row first
+};
+bool DecodeCursor(const std::vector<uint8_t>& file, CursorImage& out, std::string& error);
+
+}  // namespace os

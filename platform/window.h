@@ -1,0 +1,58 @@
+#pragma once
+// The game's one window and its message pump. The game always sees a 1024 x 768 client area:
+// mouse positions are scaled into it and the frame is scaled to fit the window, aspect kept.
+// SDL events become Windows-style messages handed to the game's window procedure, so that
+// procedure is written as the game describes it and can be tested with synthetic messages.
+#include <cstdint>
+#include <string>
+
+union SDL_Event;
+struct SDL_Window;
+
+namespace win {
+
+// Message codes and key flags, numbered as the game's window procedure expects them.
+namespace msg {
+constexpr uint32_t Destroy = 0x0002, Activate = 0x0006, Paint = 0x000F, Close = 0x0010, Quit = 0x0012;
+constexpr uint32_t MouseMove = 0x0200, LButtonDown = 0x0201, LButtonUp = 0x0202, LButtonDblClk = 0x0203,
+                   RButtonDown = 0x0204, RButtonUp = 0x0205, RButtonDblClk = 0x0206,
+                   MButtonDown = 0x0207, MButtonUp = 0x0208, MButtonDblClk = 0x0209, MouseWheel = 0x020A;
+}
+namespace mk {
+constexpr uint32_t LButton = 0x0001, RButton = 0x0002, Shift = 0x0004, Control = 0x0008, MButton = 0x0010;
+}
+namespace wa {
+constexpr uint32_t Inactive = 0, Active = 1, ClickActive = 2;
+}
+constexpr int32_t kWheelDelta = 120;
+
+inline uint32_t MakeLParam(int x, int y) { return (uint32_t(uint16_t(y)) << 16) | uint16_t(x); }
+
+using WindowProc = intptr_t (*)(uint32_t message, uintptr_t wParam, intptr_t lParam);
+
+// Creates the window (covering the screen where there is one, else 1024 x 768), hidden, with an
+// OpenGL-capable surface. False on failure, with the reason in error.
+bool Create(const std::string& title, std::string& error);
+void Destroy();
+SDL_Window* Handle();  // for the graphics device; nullptr before Create
+void Show(bool visible);
+void SetIcon(const uint8_t* rgba, int width, int height);
+
+void SetWindowProc(WindowProc proc);
+
+// Empties the event queue, handing every message to the window procedure. Callable from nested
+// (modal) loops. A close request arrives as Close; the default handling of Close (DefaultProc)
+// destroys the window, which sends Destroy.
+void PumpMessages();
+// Queues a message to be delivered by the next PumpMessages (the game's PostMessage).
+void PostMessage(uint32_t message, uintptr_t wParam, intptr_t lParam);
+// What the default window procedure does with a message the game passes on.
+intptr_t DefaultProc(uint32_t message, uintptr_t wParam, intptr_t lParam);
+
+// The translation itself, for tests: turns one SDL event into messages (0, 1 or 2) delivered
+// through the window procedure. Double clicks are recognised as Windows does (second press
+// within the double-click time and distance arrives as DBLCLK instead of DOWN).
+void TranslateEvent(const SDL_Event& event);
+void ResetTranslationState();  // forget the last click (tests)
+
+}  // namespace win
