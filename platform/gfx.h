@@ -119,6 +119,7 @@ public:
     // Resources. Pixels are RGBA8, row 0 at the top of the image (texture v = 0).
     virtual Texture CreateTexture(int width, int height, const uint8_t* rgba) = 0;
     virtual Texture CreateRenderTarget(int width, int height, Format format) = 0;  // with its own depth buffer
+    virtual void UpdateTexture(Texture texture, const uint8_t* rgba) = 0;  // whole image, same size
     virtual void ReleaseTexture(Texture texture) = 0;
     virtual bool TextureSize(Texture texture, int& width, int& height) const = 0;
     virtual VertexBuffer CreateVertexBuffer(const Vertex* vertices, size_t count) = 0;

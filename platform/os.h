@@ -31,6 +31,9 @@ void CaptureMessageBoxes(std::vector<std::string>* sink);
 // given (so the result also names files about to be created).
 std::string ResolvePath(const std::string& path);
 
+// The one comparison of names without regard to case (ASCII letters only, as the game's names are).
+bool EqualsNoCase(const std::string& a, const std::string& b);
+
 bool FileExists(const std::string& path);                          // resolved
 bool ReadFile(const std::string& path, std::vector<uint8_t>& out);  // resolved; false when unreadable
 // Writes data to path + ".tmp" and renames it over path, so a failed write never leaves a
