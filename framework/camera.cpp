@@ -8,67 +8,67 @@ Frustum SichtPyramide;
 
 void Camera::Set(float ex, float ey, float ez, float tx, float ty, float tz, float ux, float uy, float uz)
 {
-    eye = {ex, ey, ez};
-    target = {tx, ty, tz};
-    up = {ux, uy, uz};
+    Auge[0] = ex, Auge[1] = ey, Auge[2] = ez;
+    Ziel[0] = tx, Ziel[1] = ty, Ziel[2] = tz;
+    Oben[0] = ux, Oben[1] = uy, Oben[2] = uz;
 }
 
 // Every step uses the same offset taken before the first one, so combined angles do not compose
-// as rotations; the game's camera keys rely on single-axis turns only.
+// as rotations; the game's camera keys turn about one axis at a time.
 void Camera::Orbit(float ax, float ay, float az)
 {
-    const math3d::Vec3 v = math3d::Sub(target, eye);
+    const float vx = Ziel[0] - Auge[0], vy = Ziel[1] - Auge[1], vz = Ziel[2] - Auge[2];
     ay = -ay;
     if (ax != 0.0f) {
-        target.z = eye.z + std::sin(ax) * v.y + std::cos(ax) * v.z;
-        target.y = eye.y + std::cos(ax) * v.y - std::sin(ax) * v.z;
+        Ziel[2] = Auge[2] + std::sin(ax) * vy + std::cos(ax) * vz;
+        Ziel[1] = Auge[1] + std::cos(ax) * vy - std::sin(ax) * vz;
     }
     if (ay != 0.0f) {
-        target.z = eye.z + std::sin(ay) * v.x + std::cos(ay) * v.z;
-        target.x = eye.x + std::cos(ay) * v.x - std::sin(ay) * v.z;
+        Ziel[2] = Auge[2] + std::sin(ay) * vx + std::cos(ay) * vz;
+        Ziel[0] = Auge[0] + std::cos(ay) * vx - std::sin(ay) * vz;
     }
     if (az != 0.0f) {
-        target.x = eye.x + std::sin(az) * v.y + std::cos(az) * v.x;
-        target.y = eye.y + std::cos(az) * v.y - std::sin(az) * v.x;
+        Ziel[0] = Auge[0] + std::sin(az) * vy + std::cos(az) * vx;
+        Ziel[1] = Auge[1] + std::cos(az) * vy - std::sin(az) * vx;
     }
 }
 
 void Camera::Rotate(float cx, float cy, float cz, float ax, float ay, float az)
 {
-    const math3d::Vec3 v = math3d::Sub(eye, math3d::Vec3{cx, cy, cz});
+    const float vx = Auge[0] - cx, vy = Auge[1] - cy, vz = Auge[2] - cz;
     if (ax != 0.0f) {
-        eye.z = cz + std::sin(ax) * v.y + std::cos(ax) * v.z;
-        eye.y = cy + std::cos(ax) * v.y - std::sin(ax) * v.z;
+        Auge[2] = cz + std::sin(ax) * vy + std::cos(ax) * vz;
+        Auge[1] = cy + std::cos(ax) * vy - std::sin(ax) * vz;
     }
     if (ay != 0.0f) {
-        eye.z = cz + std::sin(ay) * v.x + std::cos(ay) * v.z;
-        eye.x = cx + std::cos(ay) * v.x - std::sin(ay) * v.z;
+        Auge[2] = cz + std::sin(ay) * vx + std::cos(ay) * vz;
+        Auge[0] = cx + std::cos(ay) * vx - std::sin(ay) * vz;
     }
     if (az != 0.0f) {
-        eye.x = cx + std::sin(az) * v.y + std::cos(az) * v.x;
-        eye.y = cy + std::cos(az) * v.y - std::sin(az) * v.x;
+        Auge[0] = cx + std::sin(az) * vy + std::cos(az) * vx;
+        Auge[1] = cy + std::cos(az) * vy - std::sin(az) * vx;
     }
 }
 
 void Camera::Strafe(float amount)
 {
-    const math3d::Vec3 d = math3d::Sub(target, eye);
-    const float sx = d.z * up.y - d.y * up.z;
-    const float sz = d.y * up.x - d.x * up.y;
-    eye.x += sx * amount;
-    target.x += sx * amount;
-    eye.z += sz * amount;
-    target.z += sz * amount;
+    const float dx = Ziel[0] - Auge[0], dy = Ziel[1] - Auge[1], dz = Ziel[2] - Auge[2];
+    const float sx = dz * Oben[1] - dy * Oben[2];
+    const float sz = dy * Oben[0] - dx * Oben[1];
+    Auge[0] += sx * amount;
+    Ziel[0] += sx * amount;
+    Auge[2] += sz * amount;
+    Ziel[2] += sz * amount;
 }
 
 void Camera::MoveForward(float amount)
 {
-    const float dx = target.x - eye.x;
-    const float dz = target.z - eye.z;
-    eye.x += dx * amount;
-    target.x += dx * amount;
-    eye.z += dz * amount;
-    target.z += dz * amount;
+    const float dx = Ziel[0] - Auge[0];
+    const float dz = Ziel[2] - Auge[2];
+    Auge[0] += dx * amount;
+    Ziel[0] += dx * amount;
+    Auge[2] += dz * amount;
+    Ziel[2] += dz * amount;
 }
 
 void NormiereEbene(math3d::Plane planes[6], int i)

@@ -1,20 +1,23 @@
 #pragma once
-// The camera (where the 3D view looks from and to) and the view frustum of the town frame.
+// The camera: where the 3D view looks from and to. Its one instance `Cam` lives inside the game
+// globals (world/spielglobals.h), so a save stores it; the nine floats are its file layout. It is
+// a plain aggregate so the block stays trivially copyable; `Cam` starts at eye (0, 0, 0),
+// target (0, 1, 5), up (0, 0, 1) when the program starts.
+// The view frustum of the town frame lives here too.
 #include "platform/math3d.h"
 
-// Nine floats in this order (the save file keeps them raw): eye, target, up.
 class Camera {
 public:
-    math3d::Vec3 eye{0.0f, 0.0f, 0.0f};
-    math3d::Vec3 target{0.0f, 1.0f, 5.0f};
-    math3d::Vec3 up{0.0f, 0.0f, 1.0f};
+    float Auge[3];  // eye
+    float Ziel[3];  // target
+    float Oben[3];  // up
 
     void Set(float ex, float ey, float ez, float tx, float ty, float tz, float ux, float uy, float uz);
     // Turns the target about the eye (looking around).
     void Orbit(float ax, float ay, float az);
     // Turns the eye about the point (cx, cy, cz).
     void Rotate(float cx, float cy, float cz, float ax, float ay, float az);
-    // Moves eye and target sideways in the horizontal plane (step grows with the eye-target distance).
+    // Moves eye and target sideways in the horizontal plane (the step grows with the eye-target distance).
     void Strafe(float amount);
     // Moves eye and target along the horizontal view direction (not normalised).
     void MoveForward(float amount);
@@ -28,7 +31,7 @@ public:
 
     // Rebuilds the planes from MyApp's view and projection matrices.
     void FrustumAktualisieren();
-    // Rebuilds the planes from the given matrices (FrustumAktualisieren uses MyApp's).
+    // Rebuilds the planes from the given matrices.
     void AusMatrizen(const math3d::Matrix& view, const math3d::Matrix& proj);
     // 1 when the sphere may be visible, 0 when it lies wholly outside a plane.
     int FrustumKugelSichtbar(float x, float y, float z, float r) const;
