@@ -2,8 +2,16 @@
 
 #include <cmath>
 
+#include "framework/keyboard.h"
+#include "framework/lists.h"
+#include "framework/packarchiv.h"
+#include "framework/services_townview.h"
+#include "framework/setup.h"
+#include "framework/shell.h"
+#include "framework/szene.h"
 #include "platform/image.h"
 #include "platform/os.h"
+#include "world/records.h"
 
 class MyApp MyApp;
 
@@ -158,4 +166,86 @@ void MyApp::LoadSchriftTexture(int glyph, const char* file, int font)
     if (font < 0 || font >= 10 || glyph < 0 || glyph >= 100) return;
     LadeInTabelle(*m_pd3dDevice, SchriftTexturen, kSchriftTexturen, font * 100 + glyph, file,
                   "Schrift-Texture nicht gefunden");
+}
+
+void MyApp::LoadIconTexture(int index, const char* file)
+{
+    if (index < 0 || index >= kItemIcons) return;
+    LadeInTabelle(*m_pd3dDevice, ItemIconTexturen, kItemIcons, index, file, "Texture nicht gefunden");
+    // The saved word only selects the entry of the unsaved table.
+    ItemIcons[index] = ItemIconTexturen[index] ? uint32_t(index + 1) : 0u;
+}
+
+int32_t MyApp::Init()
+{
+    LadeSetup("Data/Setup.txt");
+
+    m_d3dpp.width = gfx::kScreenWidth;
+    m_d3dpp.height = gfx::kScreenHeight;
+    switch (SetupWerte.COLOR) {
+    case 16: m_d3dpp.format = gfx::Format::R5G6B5; break;
+    case 24: m_d3dpp.format = gfx::Format::X8R8G8B8; break;
+    default: m_d3dpp.format = gfx::Format::A8R8G8B8; break;
+    }
+    m_d3dpp.windowed = Vollbild == 0;
+
+    std::string fehler;
+    m_pd3dDevice = ErzeugeGeraet(fehler);
+    if (!m_pd3dDevice) {
+        os::MessageBox("CreateDevice() - FAILED", "");
+        return -1;
+    }
+    ErstelleDirectInput();
+    ErstelleTastatur();
+    InitGameData();
+    return 0;
+}
+
+void MyApp::InitGameData()
+{
+    static const char* const kSprachPacks[] = {"Data/Pack16.gzp", "Data/Pack17.gzp", "Data/Pack18.gzp"};
+    static const char* const kListen[] = {"Boden.txt",      "Fig_Anims.txt",  "Items.txt",
+                                          "Level001.txt",   "s_Mesh.txt",     "Schrift000.txt",
+                                          "Schrift001.txt", "Schrift002.txt", "Schrift003.txt"};
+    if (Sprache >= 0 && Sprache <= 2)
+        for (const char* liste : kListen) EntpackeDatei(kSprachPacks[Sprache], liste);
+
+    LadeLevelTexturen("Level001.txt");
+    LadeSchrift("Schrift002.txt", 2);
+    Cam.Set(0.0f, 250.0f, 100.0f, 0.0f, 237.0f, 90.0f, 0.0f, 1.0f, 0.0f);
+
+    gfx::Device& device = *m_pd3dDevice;
+    m_Material = gfx::Material{};
+    m_Material.diffuse = {1.0f, 1.0f, 1.0f, 1.0f};
+    m_Material.ambient = {1.0f, 1.0f, 1.0f, 1.0f};
+    device.SetMaterial(m_Material);
+    device.SetRenderState(gfx::RenderState::Ambient, 0xFFFFFFFFu);
+
+    m_matProjNah = math3d::PerspectiveFovLH(0.8f, 1.3333334f, 0.5f, 1000.0f);
+    device.SetTransform(gfx::TransformType::Projection, m_matProjNah);
+    m_matProj = math3d::PerspectiveFovLH(0.7853982f, 1.3333334f, 1.0f, 9900.0f);
+    device.SetTransform(gfx::TransformType::Projection, m_matProj);
+
+    device.SetStageState(gfx::StageState::ColorOp, gfx::top::Modulate);
+    device.SetStageState(gfx::StageState::ColorArg1, gfx::targ::Texture);
+    device.SetStageState(gfx::StageState::ColorArg2, gfx::targ::Diffuse);
+    device.SetStageState(gfx::StageState::AlphaOp, gfx::top::SelectArg1);
+    device.SetStageState(gfx::StageState::AlphaArg1, gfx::targ::Texture);
+
+    if (SetupWerte.FILTER == 1 || SetupWerte.FILTER == 2) {
+        const uint32_t f = SetupWerte.FILTER == 1 ? gfx::filter::Linear : gfx::filter::Anisotropic;
+        device.SetSamplerState(gfx::SamplerState::MinFilter, f);
+        device.SetSamplerState(gfx::SamplerState::MagFilter, f);
+    }
+    device.SetSamplerState(gfx::SamplerState::AddressU, gfx::address::Clamp);
+    device.SetSamplerState(gfx::SamplerState::AddressV, gfx::address::Clamp);
+
+    device.SetRenderState(gfx::RenderState::DitherEnable, 1);
+    device.SetRenderState(gfx::RenderState::ZEnable, 1);
+    device.SetRenderState(gfx::RenderState::Lighting, 0);
+    device.SetRenderState(gfx::RenderState::CullMode, gfx::cull::CCW);
+
+    ErstelleSchattenTexture();
+    Szene.ErstelleVorschauTexturen();
+    CreateQuad();
 }
