@@ -221,4 +221,16 @@ bool MusicEnded(int slot) {
     return t->ended;
 }
 
+bool MusicPlaying(int slot) {
+    Track* t = FindTrack(slot);
+    if (!t) return false;
+    NoteEnd();
+    return current == slot && t->running && !t->ended;
+}
+
+float MusicVolume(int slot) {
+    Track* t = FindTrack(slot);
+    return t ? t->volume : 0.0f;
+}
+
 }  // namespace audio

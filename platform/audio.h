@@ -41,5 +41,7 @@ void StopMusic(int slot);    // keeps the position
 void RewindMusic(int slot);
 void SetMusicVolume(int slot, float hundredths);
 bool MusicEnded(int slot);   // ran to the end of the track since it was last rewound
+bool MusicPlaying(int slot); // running and not at its end: the slot that sounds
+float MusicVolume(int slot);
 
 }  // namespace audio
