@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "framework/music.h"
 #include "framework/tokendatei.h"
 #include "platform/os.h"
 #include "world/spielglobals.h"
@@ -10,7 +11,6 @@ int32_t Sprache = 0;
 uint8_t Vollbild = 0;
 uint8_t DebugModus = 0;
 uint8_t CheatHilfe = 0;
-int32_t MusikFadeLautstaerke = 0;
 
 namespace {
 

@@ -8,7 +8,8 @@ extern int32_t Sprache;               // LAN: 0 and 1 Latin fonts, 2 Cyrillic
 extern uint8_t Vollbild;              // FULLSCREEN
 extern uint8_t DebugModus;            // DEBUG present
 extern uint8_t CheatHilfe;            // CHEAT_I_NEED_HELP present
-extern int32_t MusikFadeLautstaerke;  // the volume a music fade-in returns to
+// SOUND_VOLUME_SPRACHE also sets MusikFadeLautstaerke (framework/music.h) and the current
+// MusikLautstaerke.
 
 // Reads the settings file. Keys are matched with regard to case; unknown words are skipped one at a
 // time; a value that is not of its key's type ends the reading, keeping what was read before it.

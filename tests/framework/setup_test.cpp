@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "arbeitsordner.h"
+#include "framework/music.h"
 #include "world/spielglobals.h"
 
 namespace {
