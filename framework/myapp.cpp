@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "framework/dateinamen.h"
+#include "framework/items.h"
 #include "framework/keyboard.h"
 #include "framework/lists.h"
 #include "framework/packarchiv.h"
@@ -11,9 +13,15 @@
 #include "framework/szene.h"
 #include "platform/image.h"
 #include "platform/os.h"
+#include "platform/window.h"
+#include "platform/xfile.h"
 #include "world/records.h"
 
 class MyApp MyApp;
+
+namespace {
+void LeereMeshSlot(class MyApp& app, int slot);
+}
 
 MyApp::~MyApp() { Shutdown(); }
 
@@ -40,15 +48,10 @@ void MyApp::Shutdown()
 {
     gfx::Device* device = m_pd3dDevice.get();
     for (int slot = 0; slot < kMeshSlots; ++slot) {
-        if (Meshes[slot] && device) device->ReleaseMesh(Meshes[slot]);
-        Meshes[slot] = 0;
-        for (gfx::Texture& t : MeshTexturen[slot]) Freigeben(device, t);
-        MeshTexturen[slot].clear();
-        MeshMaterialien[slot].clear();
-        MeshMaterialZahl[slot] = 0;
+        LeereMeshSlot(*this, slot);
         Freigeben(device, SlotTexturen[slot]);
     }
-    for (gfx::Texture& t : ItemIconTexturen) Freigeben(device, t);
+    GibItemIconsFrei();
     for (gfx::Texture& t : Texturen) Freigeben(device, t);
     for (gfx::Texture& t : BodenTexturen) Freigeben(device, t);
     for (gfx::Texture& t : EnergieTexturen) Freigeben(device, t);
@@ -248,4 +251,70 @@ void MyApp::InitGameData()
     ErstelleSchattenTexture();
     Szene.ErstelleVorschauTexturen();
     CreateQuad();
+}
+
+namespace {
+
+// Empties a mesh slot: the mesh, its materials and their textures, so a reload releases the old ones.
+void LeereMeshSlot(class MyApp& app, int slot)
+{
+    gfx::Device* device = app.m_pd3dDevice.get();
+    if (app.Meshes[slot] && device) device->ReleaseMesh(app.Meshes[slot]);
+    app.Meshes[slot] = 0;
+    for (gfx::Texture& t : app.MeshTexturen[slot]) Freigeben(device, t);
+    app.MeshTexturen[slot].clear();
+    app.MeshMaterialien[slot].clear();
+    app.MeshMaterialZahl[slot] = 0;
+}
+
+// A missing model or model texture ends the program: the message, then the window is closed.
+void ModellFehlt(const std::string& datei, const char* meldung)
+{
+    os::MessageBox(datei, meldung);
+    win::PostMessage(win::msg::Close, 0, 0);
+}
+
+}  // namespace
+
+int32_t MyApp::LoadModel(const char* file, int slot)
+{
+    if (slot < 0 || slot >= kMeshSlots) return -1;
+    LeereMeshSlot(*this, slot);
+    gfx::MeshData daten;
+    std::string fehler;
+    if (!gfx::LoadXFile(file, daten, fehler)) {
+        ModellFehlt(file, "Model nicht gefunden:");
+        return -1;
+    }
+    Meshes[slot] = m_pd3dDevice->CreateMesh(daten);
+    MeshMaterialZahl[slot] = static_cast<uint32_t>(daten.materials.size());
+    for (const gfx::MeshMaterial& mm : daten.materials) {
+        gfx::Material material = mm.material;
+        material.ambient = material.diffuse;
+        MeshMaterialien[slot].push_back(material);
+        gfx::Texture textur = 0;
+        if (!mm.textureFile.empty()) {
+            // The name comes from the file: only a plain name in the working directory is unpacked.
+            const std::string& name = mm.textureFile;
+            if (IstSichererDateiname(name) && EntpackeDatei("Data/Pack10.gzp", name.c_str())) {
+                textur = TexturAusDatei(*m_pd3dDevice, name.c_str());
+                os::DeleteFile(name);
+            }
+            if (!textur) ModellFehlt(name, "Texture von Model nicht gefunden:");
+        }
+        MeshTexturen[slot].push_back(textur);
+    }
+    return 0;
+}
+
+int32_t MyApp::LoadMeshOnly(const char* file, int slot)
+{
+    if (slot < 0 || slot >= kMeshSlots) return 0;
+    LeereMeshSlot(*this, slot);
+    gfx::MeshData daten;
+    std::string fehler;
+    if (!gfx::LoadXFile(file, daten, fehler)) return 0;
+    Meshes[slot] = m_pd3dDevice->CreateMesh(daten);
+    MeshMaterialZahl[slot] = static_cast<uint32_t>(daten.materials.size());
+    return 0;
 }
