@@ -4,4 +4,3 @@
 
 void Szene::AktualisiereWelt() {}
 void AktualisiereFigur(int32_t) {}
-void AktualisiereTageslauf() {}

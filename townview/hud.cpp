@@ -1,0 +1,3 @@
+#include "townview/hud.h"
+
+LieferAnimationsZustand LieferAnimation = {0, 0};
