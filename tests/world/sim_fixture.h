@@ -2,10 +2,14 @@
 // Shared set-up of the world-simulation tests: cleared records, a seeded generator, and a search
 // for a seed whose next draws do what a test needs.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/random.h"
 #include "townview/hint_panel.h"
@@ -67,3 +71,51 @@ class WeltTest : public ::testing::Test {
 protected:
     void SetUp() override { LeereWelt(); }
 };
+
+// A fresh working directory of the test's own, for the game's relative paths; the previous one
+// comes back at the end.
+class EigenerOrdner {
+public:
+    EigenerOrdner() {
+        static int zaehler = 0;
+        vorher_ = std::filesystem::current_path();
+        pfad_ = std::filesystem::path(::testing::TempDir()) /
+                ("velquor_welt_" + std::to_string(getpid()) + "_" + std::to_string(++zaehler));
+        std::filesystem::remove_all(pfad_);
+        std::filesystem::create_directories(pfad_);
+        std::filesystem::current_path(pfad_);
+    }
+    ~EigenerOrdner() {
+        std::filesystem::current_path(vorher_);
+        std::error_code fehler;
+        std::filesystem::remove_all(pfad_, fehler);
+    }
+    const std::filesystem::path& Pfad() const { return pfad_; }
+
+private:
+    std::filesystem::path vorher_, pfad_;
+};
+
+inline std::vector<uint8_t> LiesDatei(const std::string& pfad) {
+    std::ifstream in(pfad, std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+inline void SchreibDatei(const std::string& pfad, const std::vector<uint8_t>& daten) {
+    std::filesystem::create_directories(std::filesystem::path(pfad).parent_path());
+    std::ofstream out(pfad, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(daten.data()), std::streamsize(daten.size()));
+}
+
+// Bytes that are the same for the same seed, different from record to record.
+inline std::vector<uint8_t> ZufallsBytes(size_t n, uint32_t saat) {
+    std::vector<uint8_t> v(n);
+    uint32_t x = saat * 2654435761u + 1;
+    for (uint8_t& b : v) {
+        x ^= x << 13;
+        x ^= x >> 17;
+        x ^= x << 5;
+        b = uint8_t(x);
+    }
+    return v;
+}
