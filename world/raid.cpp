@@ -12,6 +12,7 @@
 #include "framework/shell.h"
 #include "framework/sound.h"
 #include "framework/szene.h"
+#include "framework/texte.h"
 #include "platform/gfx.h"
 #include "platform/math3d.h"
 #include "platform/os.h"
@@ -196,7 +197,8 @@ struct AngriffsKampf {
     int angreiferZahl = 1;
 };
 
-const char* StadtName(int) { return ""; }
+// A stored name index outside the table shows no name.
+const char* StadtName(int index) { return index < SPRECH_ZEILEN ? StadtNamen[index] : ""; }
 
 void MarkiereAktuelleStadt() {
     for (auto& spalte : WeltRaster)

@@ -18,7 +18,14 @@
 #include "world/records.h"
 
 inline void LeereWelt() {
-    std::memset(&SpielGlobals, 0, sizeof(SpielGlobals));
+    // The globals as the program starts, with the game state cleared.
+    static const SpielGlobalsBlock anfang = [] {
+        SpielGlobalsBlock g{};
+        g.Cam = SpielGlobals.Cam;
+        g.SetupWerte = SpielGlobals.SetupWerte;
+        return g;
+    }();
+    SpielGlobals = anfang;
     std::memset(Figuren, 0, sizeof(Figuren));
     std::memset(AngriffsFiguren, 0, sizeof(AngriffsFiguren));
     std::memset(StadtTabelle, 0, sizeof(StadtTabelle));
