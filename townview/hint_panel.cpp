@@ -4,7 +4,6 @@
 #include <iterator>
 
 int32_t HinweisNummer = 0;
-uint8_t HinweisSichtbar = 0;
 uint8_t HinweisGezeigt[kHinweisAnzahl] = {};
 int32_t HinweisZeilenZaehler[7] = {};
 int32_t HinweisPanelHoehe = 0;

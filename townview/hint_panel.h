@@ -3,10 +3,11 @@
 // panel has opened and typed its lines. Not saved.
 #include <cstdint>
 
+#include "framework/frame.h"  // HinweisSichtbar
+
 constexpr int kHinweisAnzahl = 20;
 
 extern int32_t HinweisNummer;                         // 1..10, 0 = none
-extern uint8_t HinweisSichtbar;
 extern uint8_t HinweisGezeigt[kHinweisAnzahl];        // by hint number
 extern int32_t HinweisZeilenZaehler[7];               // characters typed per line
 extern int32_t HinweisPanelHoehe;                     // body height of whichever panel is open

@@ -19,7 +19,7 @@
 #include "platform/random.h"
 #include "platform/window.h"
 #include "townview/hint_panel.h"
-#include "townview/panels.h"
+#include "framework/frame.h"
 #include "world/enemy_army.h"
 #include "world/saturate.h"
 

@@ -14,7 +14,7 @@
 #include "platform/random.h"
 #include "townview/hint_panel.h"
 #include "townview/hud.h"
-#include "townview/panels.h"
+#include "framework/frame.h"
 #include "world/records.h"
 
 inline void LeereWelt() {
