@@ -7,4 +7,4 @@ struct LieferAnimationsZustand {
     int32_t Anzahl;
     int32_t Countdown;
 };
-extern LieferAnimationsZustand LieferAnimation;
+inline LieferAnimationsZustand LieferAnimation = {0, 0};

@@ -1,3 +1,0 @@
-#include "townview/hud.h"
-
-LieferAnimationsZustand LieferAnimation = {0, 0};
