@@ -78,7 +78,7 @@ void KameraSequenz()
     }
 
     Szene.Setze3DKamera();
-    MyApp.m_matView = math3d::LookAtLH({0, 0, -50}, {0, 0, 0}, Cam.up);
+    MyApp.m_matView = math3d::LookAtLH({0, 0, -50}, {0, 0, 0}, {Cam.Oben[0], Cam.Oben[1], Cam.Oben[2]});
     g->SetTransform(gfx::TransformType::View, MyApp.m_matView);
 
     g->SetRenderState(gfx::RenderState::Lighting, 0);

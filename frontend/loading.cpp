@@ -1,6 +1,5 @@
 // The start-up loading sequence (modes 0-999): everything beyond the start-up data, in one frame,
 // with a growing bar over the loading picture between the steps. Ends in mode 13000.
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -9,7 +8,7 @@
 #include "framework/font.h"
 #include "framework/myapp.h"
 #include "framework/services_frontend.h"
-#include "framework/pack.h"
+#include "framework/packarchiv.h"
 #include "framework/sound.h"
 #include "framework/szene.h"
 #include "framework/texts.h"
@@ -30,7 +29,7 @@ std::wstring Breit(const char* name)
 // Unpacks a member into the working directory; the loaders read the file, not the copy.
 void Entpacke(const char* pack, const char* name)
 {
-    std::free(EntpackeDatei(pack, name, nullptr));
+    EntpackeDatei(pack, name);
 }
 
 struct Zeiger {

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "framework/font.h"
+#include "framework/frame.h"
 #include "framework/myapp.h"
 #include "framework/services_frontend.h"
 #include "framework/sound.h"
@@ -111,7 +112,7 @@ void MitwirkendeBildschirm()
     g->SetRenderState(gfx::RenderState::Lighting, 1);
     g->SetRenderState(gfx::RenderState::Ambient, 0xFF191919);
 
-    MyApp.m_matView = math3d::LookAtLH({0, 50, -200}, {0, 0, 0}, Cam.up);
+    MyApp.m_matView = math3d::LookAtLH({0, 50, -200}, {0, 0, 0}, {Cam.Oben[0], Cam.Oben[1], Cam.Oben[2]});
     g->SetTransform(gfx::TransformType::View, MyApp.m_matView);
 
     g->SetRenderState(gfx::RenderState::ZEnable, 1);

@@ -6,6 +6,7 @@
 
 #include "framework/music.h"
 #include "framework/font.h"
+#include "framework/frame.h"
 #include "framework/myapp.h"
 #include "framework/services_frontend.h"
 #include "framework/settings.h"

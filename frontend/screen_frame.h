@@ -15,6 +15,9 @@ struct MenueKnopf {
     bool klang;  // plays the click when the pointer comes onto it
 };
 
+// The menu backdrop, the first drawing step of every menu screen: normal pointer, 2D mode, the
+// full-screen backdrop picture.
+void ZeigeLadebildschirm();
 // The banner strip at the bottom of the menu screens.
 void ZeichneBanner();
 

@@ -11,7 +11,9 @@ void Szene::Setze3DKamera()
     gfx::Device& g = *MyApp.m_pd3dDevice;
     MyApp.m_matProj = math3d::PerspectiveFovLH(3.14159265f / 4.0f, 4.0f / 3.0f, 1.0f, 9900.0f);
     g.SetTransform(gfx::TransformType::Projection, MyApp.m_matProj);
-    MyApp.m_matView = math3d::LookAtLH(Cam.eye, Cam.target, Cam.up);
+    const math3d::Vec3 auge{Cam.Auge[0], Cam.Auge[1], Cam.Auge[2]};
+    const math3d::Vec3 ziel{Cam.Ziel[0], Cam.Ziel[1], Cam.Ziel[2]};
+    MyApp.m_matView = math3d::LookAtLH(auge, ziel, {Cam.Oben[0], Cam.Oben[1], Cam.Oben[2]});
     g.SetTransform(gfx::TransformType::View, MyApp.m_matView);
 }
 
