@@ -3,6 +3,8 @@
 #include <cstring>
 #include <string>
 
+#include "framework/frame.h"
+#include "framework/items.h"
 #include "framework/lists.h"
 #include "framework/music.h"
 #include "framework/font.h"
@@ -10,12 +12,15 @@
 #include "framework/services_frontend.h"
 #include "framework/packarchiv.h"
 #include "framework/sound.h"
+#include "framework/setup.h"
 #include "framework/szene.h"
-#include "framework/texts.h"
+#include "framework/texte.h"
 #include "frontend/screen_frame.h"
+#include "interaction/conversation.h"
 #include "platform/os.h"
 #include "platform/random.h"
 #include "platform/window.h"
+#include "townview/weather.h"
 #include "world/records.h"
 
 namespace {

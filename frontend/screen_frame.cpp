@@ -2,6 +2,7 @@
 #include "frontend/screen_frame.h"
 
 #include "framework/font.h"
+#include "framework/frame.h"
 #include "framework/myapp.h"
 #include "framework/services_frontend.h"
 #include "framework/sound.h"

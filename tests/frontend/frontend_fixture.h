@@ -12,6 +12,8 @@
 
 #include "framework/music.h"
 #include "framework/myapp.h"
+#include "framework/setup.h"
+#include "framework/texte.h"
 #include "framework/sound.h"
 #include "platform/audio.h"
 #include "platform/gfx_recording.h"
