@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "framework/music.h"
-#include "framework/font.h"
 #include "framework/myapp.h"
 #include "framework/services_frontend.h"
 #include "framework/sound.h"

@@ -4,14 +4,13 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "framework/music.h"
 #include "framework/font.h"
 #include "framework/frame.h"
+#include "framework/music.h"
 #include "framework/myapp.h"
 #include "framework/services_frontend.h"
 #include "framework/setup.h"
 #include "framework/sound.h"
-#include "framework/setup.h"
 #include "framework/szene.h"
 #include "framework/texte.h"
 #include "frontend/screen_frame.h"

@@ -68,7 +68,7 @@ void MenueKnoepfeZeichnen(const MenueKnopf* knoepfe, int anzahl)
     }
 }
 
-bool MenueKnopfTesten(const MenueKnopf& k, void (*aktion)())
+void MenueKnopfTesten(const MenueKnopf& k, void (*aktion)())
 {
     // The counter is read again after the action: most actions set it to 0, which is why a click
     // in the first hovered frame of such a button plays no sound.
@@ -77,18 +77,15 @@ bool MenueKnopfTesten(const MenueKnopf& k, void (*aktion)())
                        MyApp.MausY <= k.y1 && c >= 500;
     if (!ueber) {
         if (c > 500) c -= 20;
-        return false;
+        return;
     }
     Bild(kTexKnopfHell, k.bx, k.by, kKnopfBreite, kKnopfHoehe);
-    bool gedrueckt = false;
     if (MausLinksGedrueckt == 1) {
         MausLinksGedrueckt = 0;
         aktion();
-        gedrueckt = true;
     }
     if (k.klang && c == 500) SpieleSound(kKlickSound);
     if (c >= 500 && c < 540) c += 20;
-    return gedrueckt;
 }
 
 void MenueZaehlerNullen(bool alle)

@@ -25,8 +25,8 @@ void ZeichneBanner();
 void MenueKnoepfeZeichnen(const MenueKnopf* knoepfe, int anzahl);
 // Hover test, highlight, action, click sound and counter step of one button. Called for each button
 // in order after MenueKnoepfeZeichnen; the action runs when the button is hovered while the left
-// button is down (the press is consumed first). Returns true when the action ran.
-bool MenueKnopfTesten(const MenueKnopf& knopf, void (*aktion)());
+// button is down (the press is consumed first).
+void MenueKnopfTesten(const MenueKnopf& knopf, void (*aktion)());
 
 // The five button counters to 0; with the page offset too when alle is set.
 void MenueZaehlerNullen(bool alle);
