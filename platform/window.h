@@ -38,6 +38,13 @@ SDL_Window* Handle();  // for the graphics device; nullptr before Create
 void Show(bool visible);
 void SetIcon(const uint8_t* rgba, int width, int height);
 
+// Where the 1024 x 768 frame sits inside an area of outerW x outerH pixels: scaled to fit, aspect
+// kept, centred. The one rule that the frame's presentation and the mouse scaling share.
+struct Rect {
+    int x, y, w, h;
+};
+Rect FitFrame(int outerW, int outerH);
+
 void SetWindowProc(WindowProc proc);
 
 // Empties the event queue, handing every message to the window procedure. Callable from nested

@@ -1,0 +1,20 @@
+#pragma once
+// The intro video: played full screen before the frame loop until it ends, or until the player
+// presses Return, Escape or Space or clicks the left mouse button.
+#include <cstdint>
+
+namespace gfx {
+class Device;
+}
+
+constexpr int32_t kCutsceneEPointer = int32_t(0x80004003);
+constexpr int32_t kCutsceneEFail = int32_t(0x80004005);
+
+extern int32_t VideoLaeuft;       // playback goes on while not 0
+extern int32_t VideoAbgebrochen;  // set when the player stopped the video
+
+// Plays the video through the device with its sound. 0 when it played to its end, 1 when the
+// player stopped it, kCutsceneEPointer for no file name, kCutsceneEFail (after a "PlayCutscene
+// Error" box) when it cannot be played. A quit request also ends it and stays queued for the
+// main loop.
+int32_t PlayCutscene(const char* datei, gfx::Device* device);

@@ -1,0 +1,202 @@
+#include "platform/os.h"
+
+#include <SDL.h>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace os {
+
+namespace {
+
+int lockFd = -1;
+
+const auto processStart = std::chrono::steady_clock::now();
+uint32_t (*tickSource)() = nullptr;
+
+std::vector<std::string>* boxSink = nullptr;
+
+bool IsDirectory(const std::string& path)
+{
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool PathExists(const std::string& path)
+{
+    struct stat st;
+    return stat(path.c_str(), &st) == 0;
+}
+
+// A real box only where a display exists: never on the headless drivers, never without X or Wayland.
+bool CanShowBox()
+{
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0)) return false;
+    const char* env = std::getenv("SDL_VIDEODRIVER");
+    if (env && (std::strcmp(env, "offscreen") == 0 || std::strcmp(env, "dummy") == 0)) return false;
+    return std::getenv("DISPLAY") != nullptr || std::getenv("WAYLAND_DISPLAY") != nullptr;
+}
+
+}  // namespace
+
+bool AcquireSingleInstance(const std::string& lockPath)
+{
+    ReleaseSingleInstance();
+    const int fd = open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        close(fd);
+        return false;
+    }
+    lockFd = fd;
+    return true;
+}
+
+void ReleaseSingleInstance()
+{
+    if (lockFd >= 0) {
+        flock(lockFd, LOCK_UN);
+        close(lockFd);
+        lockFd = -1;
+    }
+}
+
+uint32_t GetTickCount()
+{
+    if (tickSource) return tickSource();
+    const auto elapsed = std::chrono::steady_clock::now() - processStart;
+    return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
+}
+
+void SetTickSource(uint32_t (*source)()) { tickSource = source; }
+
+void MessageBox(const std::string& text, const std::string& caption)
+{
+    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+    if (boxSink) {
+        boxSink->push_back(caption + "|" + text);
+        return;
+    }
+    if (CanShowBox()) SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption.c_str(), text.c_str(), nullptr);
+}
+
+void CaptureMessageBoxes(std::vector<std::string>* sink) { boxSink = sink; }
+
+bool EqualsNoCase(const std::string& a, const std::string& b)
+{
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        unsigned char x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
+        if (x >= 'A' && x <= 'Z') x = static_cast<unsigned char>(x - 'A' + 'a');
+        if (y >= 'A' && y <= 'Z') y = static_cast<unsigned char>(y - 'A' + 'a');
+        if (x != y) return false;
+    }
+    return true;
+}
+
+std::string ResolvePath(const std::string& path)
+{
+    std::string p = path;
+    for (char& c : p)
+        if (c == '\\') c = '/';
+    if (p.empty() || PathExists(p)) return p;
+
+    std::string result;
+    size_t pos = 0;
+    if (p[0] == '/') {
+        result = "/";
+        pos = 1;
+    }
+    bool searching = true;  // once a component is missing, the rest is kept as given
+    while (pos <= p.size()) {
+        size_t end = p.find('/', pos);
+        if (end == std::string::npos) end = p.size();
+        const std::string part = p.substr(pos, end - pos);
+        pos = end + 1;
+        if (part.empty()) continue;
+        const std::string dir = result.empty() ? "." : result;
+        std::string chosen = part;
+        if (searching && !PathExists((result.empty() ? "" : result) + part)) {
+            searching = false;
+            if (DIR* d = opendir(dir.c_str())) {
+                while (dirent* e = readdir(d)) {
+                    if (EqualsNoCase(e->d_name, part)) {
+                        chosen = e->d_name;
+                        searching = true;
+                        break;
+                    }
+                }
+                closedir(d);
+            }
+        }
+        result += chosen;
+        if (end < p.size()) result += "/";
+    }
+    return result;
+}
+
+bool FileExists(const std::string& path)
+{
+    struct stat st;
+    return stat(ResolvePath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool ReadFile(const std::string& path, std::vector<uint8_t>& out)
+{
+    const std::string real = ResolvePath(path);
+    if (IsDirectory(real)) return false;
+    FILE* f = std::fopen(real.c_str(), "rb");
+    if (!f) return false;
+    std::vector<uint8_t> data;
+    uint8_t buf[65536];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) data.insert(data.end(), buf, buf + n);
+    const bool ok = !std::ferror(f);
+    std::fclose(f);
+    if (ok) out.swap(data);
+    return ok;
+}
+
+bool WriteFileAtomic(const std::string& path, const void* data, size_t size)
+{
+    const std::string real = ResolvePath(path);
+    const std::string tmp = real + ".tmp";
+    FILE* f = std::fopen(tmp.c_str(), "wb");
+    if (!f) return false;
+    bool ok = size == 0 || std::fwrite(data, 1, size, f) == size;
+    ok = std::fflush(f) == 0 && ok;
+    ok = fsync(fileno(f)) == 0 && ok;
+    ok = std::fclose(f) == 0 && ok;
+    if (ok) ok = std::rename(tmp.c_str(), real.c_str()) == 0;
+    if (!ok) std::remove(tmp.c_str());
+    return ok;
+}
+
+bool DeleteFile(const std::string& path)
+{
+    const std::string real = ResolvePath(path);
+    if (IsDirectory(real)) return false;
+    return unlink(real.c_str()) == 0;
+}
+
+bool MakeDirectory(const std::string& path)
+{
+    const std::string real = ResolvePath(path);
+    for (size_t pos = 1; pos <= real.size(); ++pos) {
+        if (pos == real.size() || real[pos] == '/') {
+            const std::string prefix = real.substr(0, pos);
+            if (!IsDirectory(prefix) && mkdir(prefix.c_str(), 0755) != 0 && !IsDirectory(prefix)) return false;
+        }
+    }
+    return IsDirectory(real);
+}
+
+}  // namespace os
