@@ -18,3 +18,7 @@ extern int32_t VideoAbgebrochen;  // set when the player stopped the video
 // Error" box) when it cannot be played. A quit request also ends it and stays queued for the
 // main loop.
 int32_t PlayCutscene(const char* datei, gfx::Device* device);
+
+// Playback's input: Return, Escape or Space (video::kKeyDown) or a left click stop the video and
+// set VideoAbgebrochen; a quit request (win::msg::Close) ends it too.
+intptr_t CutsceneWindowProc(uint32_t message, uintptr_t wParam, intptr_t lParam);

@@ -63,7 +63,12 @@ void JpegErrorExit(j_common_ptr cinfo)
     std::longjmp(err->jump, 1);
 }
 
-void JpegSilence(j_common_ptr, int) {}
+// libjpeg only warns about a truncated or corrupt stream and fills the rest with grey; for a texture
+// that is a damaged file.
+void JpegWarning(j_common_ptr cinfo, int level)
+{
+    if (level < 0) JpegErrorExit(cinfo);
+}
 
 bool DecodeJpeg(const uint8_t* data, size_t size, Image& out, std::string& error)
 {
@@ -71,7 +76,7 @@ bool DecodeJpeg(const uint8_t* data, size_t size, Image& out, std::string& error
     JpegError err;
     cinfo.err = jpeg_std_error(&err.mgr);
     err.mgr.error_exit = JpegErrorExit;
-    err.mgr.emit_message = JpegSilence;
+    err.mgr.emit_message = JpegWarning;
     // Everything that must be released after a longjmp lives outside this frame's locals.
     std::vector<uint8_t> pixels;
     if (setjmp(err.jump)) {

@@ -49,7 +49,7 @@ bool CanShowBox()
 
 bool AcquireSingleInstance(const std::string& lockPath)
 {
-    ReleaseSingleInstance();
+    if (lockFd >= 0) return true;  // this process holds it already
     const int fd = open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0) return false;
     if (flock(fd, LOCK_EX | LOCK_NB) != 0) {

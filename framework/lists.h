@@ -1,0 +1,13 @@
+#pragma once
+// The resource list files: each entry names a file in a pack, which is unpacked, handed to a MyApp
+// loader and deleted again. Reading ends at the first token that cannot be read; slots and
+// indexes outside their table are passed over.
+#include <cstdint>
+
+void LadeMeshes(const char* file);
+void LadeLevelModelle(const char* file);
+void LadeLevelTexturen(const char* file);
+void LadeEnergieTexturen(const char* file);
+void LadeSchrift(const char* file, int32_t font);
+void LadeBodenTiles(const char* file);
+void LadeFigAnims(const char* file);

@@ -1,0 +1,48 @@
+#pragma once
+// The application shell: single instance, window, splash and start-up, the frame loop, shut-down.
+// The loop's body is one function, so tests can drive the game frame by frame.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/gfx.h"
+
+// Process values outside the saved globals.
+extern int32_t MausRuheFrames;       // frames since the last mouse move
+extern int32_t TooltipNummer;        // tooltip to show, 0 none
+extern int32_t TastenVerzoegerung;   // key-repeat delay of the text-entry modes, in frames
+extern int32_t StartDialogZaehler;   // paint counter of the splash
+
+// How the shell starts. The defaults are those of the installed game.
+struct ShellOptions {
+    std::string workDir;                          // empty: stay where we are
+    std::string lockPath = "/tmp/velquor.lock";   // the single-instance lock
+    bool playIntro = true;
+    bool showWindow = true;
+    // Makes the drawing device; null (with the reason) on failure. Empty: the OpenGL device.
+    std::function<std::unique_ptr<gfx::Device>(std::string& error)> makeDevice;
+};
+
+// The whole program as main runs it: start-up, loop, shut-down. Returns the last message's wParam.
+int32_t WinMain(const ShellOptions& options);
+
+// The same in steps, for tests. StarteProgramm returns false when the program must end at once
+// (another instance runs, or the window cannot be made); after it the loop runs while BeendenFlag is 0.
+bool StarteProgramm(const ShellOptions& options);
+// One pass of the frame loop: messages, and when the window is active input, one frame and pacing.
+void FrameSchritt();
+// Shut-down and the deletion of the unpacked files; releases the instance lock.
+void BeendeProgramm();
+
+// The main window's procedure.
+intptr_t WndProc(uint32_t message, uintptr_t wParam, intptr_t lParam);
+
+// Ends and presents the caller's scene, then 15 black frames (Texturen[0]) with their own message
+// pump and pacing; also ends when the program is closing.
+void ZeigeSchwarzbild();
+// Deletes a file in the working directory, retrying a bounded number of times while it still opens.
+void LoescheDatei(const char* name);
+
+// The minimum frame time: waits on the tick counter until FRAMERATE seconds have passed since t0.
+void WarteAufFrameZeit(float t0);

@@ -1,0 +1,3 @@
+#include "framework/szene.h"
+
+class Szene Szene;

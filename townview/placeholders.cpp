@@ -1,0 +1,42 @@
+// Stand-ins for the town view until it is built: they draw and change nothing.
+#include "framework/services_townview.h"
+#include "framework/szene.h"
+
+void Szene::Setze3DKamera() {}
+void Szene::Setze2DModus() {}
+uint8_t Szene::MausTrifftFeld(float, float) { return 0; }
+void Szene::AktualisiereMausFeld() {}
+void Szene::SetzeFigurLichter() {}
+void Szene::ZeichneBoden() {}
+void Szene::ZeichneBodenTile(int32_t, int32_t, uint8_t) {}
+void Szene::ZeichneStadtObjekte() {}
+void Szene::ZeichneVegetation() {}
+void Szene::ZeichneEffekte() {}
+void Szene::ZeichneFiguren() {}
+void Szene::ZeichneFigurModell(int32_t) {}
+void Szene::RendereFigurSchatten() {}
+void Szene::RendereObjektSchatten() {}
+void Szene::ErstelleVorschauTexturen() {}
+void Szene::ZeichneHorizont() {}
+void Szene::ZeichneRand() {}
+void Szene::ZeichneDrehobjekte() {}
+void Szene::ZeichneWetter() {}
+void Szene::ZeichneFeldMarker() {}
+
+void ErstelleSchattenTexture() {}
+void ZeichneDetailBoden() {}
+void ZeichneWolkenSchicht() {}
+void ZeichneNebelSchicht() {}
+void ZeichneAuswahlRahmen() {}
+void ZeichneFeldName() {}
+void ZeichneEnergie(int32_t) {}
+int32_t ZeichneFigurLabel(int32_t, int32_t) { return 0; }
+void StadtbewohnerSprueche(int32_t) {}
+void ZeichneSchwebeZahlen() {}
+void ZeichneSchwebeTexte() {}
+void ZeichneHinweisPanel() {}
+void ZeichneMeldungsPanel() {}
+void ZeichneInfoPanel() {}
+void ZeichneMeldungsPanel2() {}
+void ZeichneHud() {}
+void ZeichneTooltip() {}

@@ -1,0 +1,24 @@
+// The one definition of every global game record.
+#include "world/records.h"
+
+FigurRecord Figuren[FIGUREN_ANZAHL];
+FigurRecord ReiseFiguren[FIGUREN_ANZAHL];
+FigurRecord BegegnungsFiguren[FIGUREN_ANZAHL];
+FigurRecord AngriffsFiguren[FIGUREN_ANZAHL];
+
+StadtRecord StadtTabelle[STADT_ANZAHL];
+StadtFeld StadtGitter[GITTER_GROESSE][GITTER_GROESSE];
+uint8_t BodenGitter[GITTER_GROESSE][GITTER_GROESSE];
+BodenTile BodenKarte[BODENKARTE_GROESSE][BODENKARTE_GROESSE];
+ObjektRecord StadtObjekte[STADTOBJEKTE_ANZAHL];
+ObjektRecord VegetationObjekte[VEGETATION_ANZAHL];
+ItemSlot Behaelter[BEHAELTER_ANZAHL][10][10];
+WeltFeld WeltRaster[WELTRASTER_GROESSE][WELTRASTER_GROESSE];
+LichtRecord LichtZustand[LICHTER_ANZAHL];
+
+SpielGlobalsBlock SpielGlobals;
+
+namespace {
+// The camera's starting place, set before anything else runs.
+const bool kameraGesetzt = (SpielGlobals.Cam = Camera{{0.0f, 0.0f, 0.0f}, {0.0f, 1.0f, 5.0f}, {0.0f, 0.0f, 1.0f}}, true);
+}  // namespace
