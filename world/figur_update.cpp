@@ -37,6 +37,12 @@ void ZieleAuf(FigurRecord& f, const FigurRecord& anderer) {
     f.Drehung[1] = -((a - 270.0f) * kPi / 180.0f);
 }
 
+void SetzeKameraZiel(float x, float y, float z) {
+    Cam.Ziel[0] = x;
+    Cam.Ziel[1] = y;
+    Cam.Ziel[2] = z;
+}
+
 void StehenBleiben(FigurRecord& f) {
     f.Ziel[0] = f.Wegpunkt[0] = f.Position[0];
     f.Ziel[2] = f.Wegpunkt[2] = f.Position[2];
@@ -54,15 +60,17 @@ void BetrittSzene(FigurRecord& f) {
     if (InteraktionsModus == 0 && art >= 1 && art <= 7) {
         GespraechsPhase = 0;
         StehenBleiben(f);
-        const float kopie[6] = {Cam.eye.x, Cam.eye.y, Cam.eye.z, Cam.target.x, Cam.target.y, Cam.target.z};
-        for (int k = 0; k < 6; ++k) KameraKopie[k] = kopie[k];
-        Cam.eye.z = -21.3f;
-        Cam.target = {-4.432f, 11.875f, -7.826f};
+        for (int k = 0; k < 3; ++k) {
+            KameraKopie[k] = Cam.Auge[k];
+            KameraKopie[3 + k] = Cam.Ziel[k];
+        }
+        Cam.Auge[2] = -21.3f;
+        SetzeKameraZiel(-4.432f, 11.875f, -7.826f);
         InteraktionsModus = art;
         SzenenFeld[0] = cx;
         SzenenFeld[1] = cz;
         if (art == 5) {
-            Cam.target = {-3.8112f, 16.045f, -5.9805f};
+            SetzeKameraZiel(-3.8112f, 16.045f, -5.9805f);
         } else if (art == 3 || art == 4 || art == 6) {
             SprachVariante = Zufall() % 5;
             SzenenSumme = 0.0f;

@@ -2,6 +2,4 @@
 #include "framework/services_world.h"
 #include "framework/szene.h"
 
-void Szene::AktualisiereWelt() {}
-void AktualisiereFigur(int32_t) {}
 void AktualisiereTageslauf() {}
