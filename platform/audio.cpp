@@ -20,6 +20,7 @@ struct Track {
 };
 
 bool open = false;
+int32_t effectVolume = 0;  // hundredths of a decibel
 Mix_Chunk* effects[kSlots] = {};
 Track tracks[kSlots];
 int current = -1;             // the slot whose track the mixer holds
@@ -115,8 +116,11 @@ void FreeEffect(int slot) {
 bool EffectLoaded(int slot) { return Valid(slot) && effects[slot]; }
 
 void SetEffectVolume(int32_t hundredths) {
+    effectVolume = hundredths;
     if (open) Mix_Volume(-1, MixerVolume(float(hundredths)));
 }
+
+int32_t EffectVolume() { return effectVolume; }
 
 void PlayEffect(int slot, bool loop) {
     if (!EffectLoaded(slot)) return;

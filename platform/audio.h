@@ -27,6 +27,7 @@ void FreeEffect(int slot);
 bool EffectLoaded(int slot);
 // The one effects gain, for every effect playing now and later.
 void SetEffectVolume(int32_t hundredths);
+int32_t EffectVolume();
 void PlayEffect(int slot, bool loop);
 void StopEffect(int slot);  // every instance of the slot
 bool EffectPlaying(int slot);

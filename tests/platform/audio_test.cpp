@@ -38,6 +38,7 @@ protected:
         ASSERT_TRUE(testfiles::WriteMp3(dir + "/short.mp3", 0.3));
         ASSERT_TRUE(testfiles::WriteMp3(dir + "/long.mp3", 6.0));
     }
+    static void TearDownTestSuite() { std::filesystem::remove_all(dir); }
     void SetUp() override {
         std::string error;
         ASSERT_TRUE(audio::Open(error)) << error;
