@@ -3,7 +3,8 @@
 // panel's opening and typing counters.
 #include <cstdint>
 
-inline uint8_t HinweisSichtbar = 0;
+#include "framework/frame.h"  // HinweisSichtbar
+
 inline int32_t HinweisNummer = 0;           // 1..10, 0 none
 inline uint8_t HinweisGezeigt[20] = {};     // by hint number, 1 = already shown this game
 inline int32_t HinweisZeilenZaehler[7] = {};
