@@ -10,7 +10,7 @@ struct AnimFall {
     int arm;                    // expected weapon-arm mesh, -1 = the general rule, 0 = unchanged
 };
 
-class AnimSlots : public WeltTest, public ::testing::WithParamInterface<AnimFall> {};
+class AnimSlots : public WeltKernTest, public ::testing::WithParamInterface<AnimFall> {};
 
 TEST_P(AnimSlots, TeilModelleJeZustandUndBild) {
     const AnimFall& c = GetParam();
@@ -46,19 +46,20 @@ INSTANTIATE_TEST_SUITE_P(
                       // A talk frame kept into idle stays within the idle block.
                       AnimFall{1, 40, 0, 2000, 12, 9, -1}));
 
-TEST_F(WeltTest, BildtaktJeZustand) {
+TEST_F(WeltKernTest, BildtaktJeZustand) {
     struct Fall { int zustand, ticks, bilder; };
     for (Fall c : {Fall{1, 12, 3}, Fall{2, 12, 6}, Fall{7, 5, 5}}) {
         FigurRecord& f = Person(0, 1, 5, 5);
         f.Zustand = static_cast<uint8_t>(c.zustand);
         f.AnimLaenge = 12;
-        f.AnimTakt = 1;
+        f.AnimTakt = 0;
+        f.AnimBild = 0;
         for (int k = 0; k < c.ticks; ++k) FigurAnimieren(0);
         EXPECT_EQ(f.AnimBild, c.bilder) << c.zustand;
     }
 }
 
-TEST_F(WeltTest, SterbendeFigurHaeltDasLetzteBild) {
+TEST_F(WeltKernTest, SterbendeFigurHaeltDasLetzteBild) {
     FigurRecord& f = Person(0, 13, 5, 5);
     f.Zustand = 16;
     f.AnimLaenge = 12;

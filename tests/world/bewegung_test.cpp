@@ -10,7 +10,7 @@ struct SchrittFall {
     float drehung;   // expected heading
 };
 
-class Richtungen : public WeltTest, public ::testing::WithParamInterface<SchrittFall> {};
+class Richtungen : public WeltKernTest, public ::testing::WithParamInterface<SchrittFall> {};
 
 TEST_P(Richtungen, SchrittUndBlickrichtung) {
     const SchrittFall& c = GetParam();
@@ -38,7 +38,7 @@ INSTANTIATE_TEST_SUITE_P(Acht, Richtungen,
                                            SchrittFall{1, -1, 3 * kPiT / 4}, SchrittFall{1, 1, kPiT / 4},
                                            SchrittFall{-1, 1, -kPiT / 4}, SchrittFall{-1, -1, -3 * kPiT / 4}));
 
-TEST_F(WeltTest, SchrittSchiesstNieUeberDenWegpunktHinaus) {
+TEST_F(WeltKernTest, SchrittSchiesstNieUeberDenWegpunktHinaus) {
     // A position off the cell centres (a file put it there) still lands on the waypoint.
     FigurRecord& f = Person(0, 1, 5, 5);
     f.Position[0] = 50.5f;
@@ -49,7 +49,7 @@ TEST_F(WeltTest, SchrittSchiesstNieUeberDenWegpunktHinaus) {
     EXPECT_EQ(f.Position[2], 50.0f);
 }
 
-TEST_F(WeltTest, KeinSchrittWennWartendOderNichtGehend) {
+TEST_F(WeltKernTest, KeinSchrittWennWartendOderNichtGehend) {
     FigurRecord& f = Person(0, 1, 5, 5);
     f.Wegpunkt[0] = 60.0f;
     f.Zustand = 1;
@@ -68,7 +68,7 @@ struct NachbarFall {
     int dx, dz;
 };
 
-class BlockiertesZiel : public WeltTest, public ::testing::WithParamInterface<NachbarFall> {};
+class BlockiertesZiel : public WeltKernTest, public ::testing::WithParamInterface<NachbarFall> {};
 
 TEST_P(BlockiertesZiel, ErsterFreierNachbar) {
     const NachbarFall& c = GetParam();
@@ -96,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
                       NachbarFall{"Nordwest", {{0, -1}, {1, -1}, {1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}}, -1, -1}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(WeltTest, ZielImEigenenFeldFuehrtZumErstenFreienNachbarn) {
+TEST_F(WeltKernTest, ZielImEigenenFeldFuehrtZumErstenFreienNachbarn) {
     FigurRecord& f = Person(0, 1, 30, 30);
     Befehle(f, 2, 30, 30);
     f.Ziel[0] = 301.0f;  // inside its own, occupied cell
@@ -106,7 +106,7 @@ TEST_F(WeltTest, ZielImEigenenFeldFuehrtZumErstenFreienNachbarn) {
     EXPECT_EQ(f.Wegpunkt[2], 290.0f);
 }
 
-TEST_F(WeltTest, UnerreichbaresZielMachtDieFigurUntaetig) {
+TEST_F(WeltKernTest, UnerreichbaresZielMachtDieFigurUntaetig) {
     // Enclosed goal cell and a goal outside the grid.
     Karte({"###", "# #", "###"}, 40, 40);
     for (auto [gx, gz] : std::vector<std::pair<float, float>>{{410.0f, 410.0f}, {1250.0f, 50.0f}, {-30.0f, 50.0f}}) {
@@ -124,7 +124,7 @@ TEST_F(WeltTest, UnerreichbaresZielMachtDieFigurUntaetig) {
     }
 }
 
-TEST_F(WeltTest, StadtvolkGibtNach300SchrittenAuf) {
+TEST_F(WeltKernTest, StadtvolkGibtNach300SchrittenAuf) {
     // A snake of four 100-cell rows: about 400 expansions, past the townsfolk's limit of 300 and
     // within the squad's 1000.
     for (int x = 0; x < GITTER_GROESSE; ++x)

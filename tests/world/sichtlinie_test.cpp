@@ -11,7 +11,7 @@ struct SichtFall {
     bool blockiert;
 };
 
-class Sichtlinie : public WeltTest, public ::testing::WithParamInterface<SichtFall> {};
+class Sichtlinie : public WeltKernTest, public ::testing::WithParamInterface<SichtFall> {};
 
 TEST_P(Sichtlinie, MauernAufNebenUndQuerZurLinie) {
     const SichtFall& c = GetParam();
@@ -40,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SichtFall{"FeldDerFigurIstMauer", 100, 100, 200, 100, {{10, 10}}, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(WeltTest, UngueltigePositionHatKeineFreieSicht) {
+TEST_F(WeltKernTest, UngueltigePositionHatKeineFreieSicht) {
     Person(0, 1, 1, 1).Position[0] = std::numeric_limits<float>::quiet_NaN();
     Person(1, 1, 3, 1);
     EXPECT_TRUE(SichtLinieBlockiert(0, 1));

@@ -16,7 +16,10 @@
 #include "world/figur_hilfen.h"
 #include "world/records.h"
 
-inline void LeereWelt() {
+// The helpers live in their own namespace: other world tests link into the same program.
+namespace weltkern {
+
+inline void LeereStadt() {
     std::memset(Figuren, 0, sizeof Figuren);
     for (int i = 0; i < FIGUREN_ANZAHL; ++i) {
         Figuren[i].Id = static_cast<int16_t>(i + 1);
@@ -83,7 +86,11 @@ inline void Befehle(FigurRecord& f, int befehl, int zx, int zz) {
     f.Ziel[2] = 10.0f * zz;
 }
 
-class WeltTest : public ::testing::Test {
+class WeltKernTest : public ::testing::Test {
 protected:
-    void SetUp() override { LeereWelt(); }
+    void SetUp() override { LeereStadt(); }
 };
+
+}  // namespace weltkern
+
+using namespace weltkern;
