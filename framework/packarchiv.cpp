@@ -27,6 +27,18 @@ struct Datei {
     ~Datei() { std::fclose(f); }
 };
 
+// The unpacked file is scratch that its loader deletes again, so it is written straight, without
+// the flush to disk that a replaced game file gets; a failed write leaves no file behind.
+bool SchreibeEntpackt(const std::string& name, const uint8_t* daten, size_t groesse) {
+    const std::string pfad = os::ResolvePath(name);
+    std::FILE* f = std::fopen(pfad.c_str(), "wb");
+    if (!f) return false;
+    bool ok = std::fwrite(daten, 1, groesse, f) == groesse;
+    ok = std::fclose(f) == 0 && ok;
+    if (!ok) std::remove(pfad.c_str());
+    return ok;
+}
+
 }  // namespace
 
 std::unique_ptr<uint8_t[]> EntpackeDatei(const char* pack, const char* name, uint32_t* size) {
@@ -63,7 +75,7 @@ std::unique_ptr<uint8_t[]> EntpackeDatei(const char* pack, const char* name, uin
             if (std::fseek(f, static_cast<long>(pos), SEEK_SET) != 0) return nullptr;
             std::unique_ptr<uint8_t[]> daten(new uint8_t[datenGroesse ? datenGroesse : 1]);
             if (std::fread(daten.get(), 1, datenGroesse, f) != datenGroesse) return nullptr;
-            if (!os::WriteFileAtomic(gesucht, daten.get(), datenGroesse)) return nullptr;
+            if (!SchreibeEntpackt(gesucht, daten.get(), datenGroesse)) return nullptr;
             if (size) *size = datenGroesse;
             return daten;
         }
