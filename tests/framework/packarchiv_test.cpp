@@ -106,7 +106,7 @@ TEST_F(PackArchiv, RefusesWhatItCannotOrMustNotWrite) {
     Schreibe("p.gzp", Archiv({gepackt, verschluesselt, langerName, {"ok.x", "fine"},
                               {"..", "up"}, {"a:b", "colon"}}));
     const std::vector<std::string> vorher = Dateien();
-    for (const char* name : {"gepackt.x", "geheim.x", "../ok.x", "sub/ok.x", "sub\\ok.x", "c:ok.x", "..", "a:b", ""})
+    for (const char* name : {"gepackt.x", "geheim.x", "../ok.x", "sub/ok.x", "sub\\ok.x", "c:ok.x", "..", "a:b", "", "a..x", "zeile\nx"})
         EXPECT_EQ(Entpacke("p.gzp", name), "<null>") << name;
     EXPECT_EQ(Entpacke("p.gzp", std::string(256, 'n')), "<null>");  // longer than a name may be
     EXPECT_EQ(Dateien(), vorher);
