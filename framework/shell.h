@@ -24,6 +24,9 @@ struct ShellOptions {
     std::function<std::unique_ptr<gfx::Device>(std::string& error)> makeDevice;
 };
 
+// The drawing device for start-up: the options' factory, else the OpenGL device on the window.
+std::unique_ptr<gfx::Device> ErzeugeGeraet(std::string& error);
+
 // The whole program as main runs it: start-up, loop, shut-down. Returns the last message's wParam.
 int32_t WinMain(const ShellOptions& options);
 

@@ -114,8 +114,11 @@ void RecordingDevice::ReleaseVertexBuffer(VertexBuffer buffer)
 
 Mesh RecordingDevice::CreateMesh(const MeshData& data)
 {
-    Mesh m = nextHandle_++;
-    meshes_[m] = data;
+    Mesh m = 0;
+    if (ValidMeshData(data)) {
+        m = nextHandle_++;
+        meshes_[m] = data;
+    }
     Add(CallType::CreateMesh).handle = m;
     return m;
 }
@@ -171,7 +174,7 @@ void RecordingDevice::SetTransform(TransformType type, const math3d::Matrix& mat
 
 math3d::Matrix RecordingDevice::GetTransform(TransformType type) const
 {
-    return uint32_t(type) <= uint32_t(TransformType::Projection) ? state_.Get(type) : kIdentity;
+    return uint32_t(type) <= uint32_t(TransformType::Projection) ? state_.Get(type) : math3d::Identity();
 }
 
 void RecordingDevice::SetMaterial(const Material& material)

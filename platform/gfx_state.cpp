@@ -2,8 +2,6 @@
 
 namespace gfx {
 
-const math3d::Matrix kIdentity = {{{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 0, 1}}};
-
 DeviceState::DeviceState()
 {
     auto rs = [this](RenderState s, uint32_t v) { renderStates[uint32_t(s)] = v; };
@@ -34,7 +32,7 @@ DeviceState::DeviceState()
     ss(SamplerState::AddressU, address::Wrap);
     ss(SamplerState::AddressV, address::Wrap);
 
-    for (auto& t : transforms) t = kIdentity;
+    for (auto& t : transforms) t = math3d::Identity();
 
     // A light enabled before it was ever set is Direct3D's default light: white, directional, along +z.
     for (auto& l : lights) {
@@ -84,6 +82,15 @@ bool DeviceState::EnableLight(uint32_t index, bool enable)
 {
     if (index >= kMaxLights) return false;
     lightEnabled[index] = enable;
+    return true;
+}
+
+bool ValidMeshData(const MeshData& data)
+{
+    for (uint32_t i : data.indices)
+        if (i >= data.vertices.size()) return false;
+    for (const MeshSubset& s : data.subsets)
+        if (s.indexCount % 3 != 0 || uint64_t(s.firstIndex) + s.indexCount > data.indices.size()) return false;
     return true;
 }
 

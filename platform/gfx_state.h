@@ -8,7 +8,6 @@
 namespace gfx {
 
 constexpr uint32_t kMaxLights = 100;
-extern const math3d::Matrix kIdentity;
 
 struct DeviceState {
     uint32_t renderStates[uint32_t(RenderState::Count)];
@@ -38,6 +37,9 @@ struct DeviceState {
     bool SetLight(uint32_t index, const Light& light);
     bool EnableLight(uint32_t index, bool enable);
 };
+
+// Indices within the vertices, subsets within the indices and made of whole triangles.
+bool ValidMeshData(const MeshData& data);
 
 // The number of vertices a draw of primitiveCount primitives reads.
 uint64_t VerticesOfPrimitives(Primitive type, uint32_t primitiveCount);  // 0 for an unknown type

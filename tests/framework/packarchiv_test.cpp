@@ -5,7 +5,7 @@
 
 #include "platform/os.h"
 
-#include "arbeitsordner.h"
+#include "../arbeitsordner.h"
 
 namespace {
 

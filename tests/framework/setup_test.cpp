@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "arbeitsordner.h"
+#include "../arbeitsordner.h"
 #include "framework/music.h"
 #include "world/spielglobals.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "arbeitsordner.h"
+#include "../arbeitsordner.h"
 #include "platform/os.h"
 #include "world/spielglobals.h"
 

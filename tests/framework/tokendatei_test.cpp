@@ -1,6 +1,6 @@
 #include "framework/tokendatei.h"
 
-#include "arbeitsordner.h"
+#include "../arbeitsordner.h"
 
 TEST(TokenDatei, WordsAcrossLinesAndTypedValues) {
     TokenDatei d;

@@ -39,7 +39,7 @@ TEST(RecordingDevice, DrawsCarryTheStateInForceAndTheirVertices)
     dev.SetRenderState(RenderState::AlphaBlendEnable, 1);
     dev.SetTexture(tex);
     dev.SetStreamSource(vb);
-    math3d::Matrix world = kIdentity;
+    math3d::Matrix world = math3d::Identity();
     world.m[3][0] = 7;
     dev.SetTransform(TransformType::World, world);
     dev.SetLight(3, Light{});
@@ -125,6 +125,12 @@ TEST(RecordingDevice, ResourcesAndRenderTargets)
     EXPECT_EQ(dev.MeshOf(mesh)->indices.size(), 3u);
     dev.ReleaseMesh(mesh);
     EXPECT_EQ(dev.SubsetCount(mesh), 0u);
+
+    md.indices[2] = 3;  // past the vertices
+    EXPECT_EQ(dev.CreateMesh(md), 0u);
+    md.indices[2] = 2;
+    md.subsets[1] = {2, 3};  // past the indices
+    EXPECT_EQ(dev.CreateMesh(md), 0u);
 }
 
 TEST(RecordingDevice, RefusesStatesDirect3DWouldRefuse)
