@@ -18,6 +18,8 @@ protected:
     static void SetUpTestSuite() {
         dir = testfiles::Folder("video");
         ASSERT_TRUE(testfiles::WriteAvi(dir + "/clip.avi", 0.5));
+        ASSERT_TRUE(testfiles::Run("ffmpeg -v error -y -f lavfi -i color=c=red:size=64x48:rate=10:duration=0.3 "
+                                   "-c:v mpeg4 '" + dir + "/red.avi'"));
         testfiles::WriteWav(dir + "/tone.wav", 0.2);
         std::vector<uint8_t> junk(4096, 0x5A);
         FILE* f = std::fopen((dir + "/junk.avi").c_str(), "wb");
@@ -80,6 +82,25 @@ TEST_F(VideoTest, UnreadableFilesAndFilesWithoutPictures) {
     gfx::RecordingDevice dev;
     EXPECT_EQ(player.Step(dev), video::Player::Status::Failed);
     EXPECT_TRUE(dev.Calls().empty());
+}
+
+TEST_F(VideoTest, FillsTheScreenThroughOpenGL) {
+    std::string error;
+    std::unique_ptr<gfx::Device> dev = gfx::CreateGLDevice(nullptr, error);
+    ASSERT_TRUE(dev) << error;
+    video::Player player;
+    ASSERT_TRUE(player.Open(dir + "/red.avi", error)) << error;
+    while (player.Step(*dev) == video::Player::Status::Playing)
+        std::this_thread::sleep_for(std::chrono::milliseconds(std::min(player.MsUntilNextFrame(), 20u)));
+    std::vector<uint8_t> frame = dev->ReadBackBuffer();
+    ASSERT_EQ(frame.size(), size_t(gfx::kScreenWidth) * gfx::kScreenHeight * 4);
+    for (auto [x, y] : {std::pair{0, 0}, {1023, 0}, {0, 767}, {1023, 767}, {512, 384}}) {
+        const uint8_t* px = &frame[(size_t(y) * gfx::kScreenWidth + x) * 4];
+        EXPECT_GT(px[0], 200) << x << "," << y;
+        EXPECT_LT(px[1], 60) << x << "," << y;
+        EXPECT_LT(px[2], 60) << x << "," << y;
+    }
+    player.Close();
 }
 
 TEST(VideoInput, TakesKeysAndClicksAndLeavesTheRestQueued) {
