@@ -223,6 +223,13 @@ bool StarteProgramm(const ShellOptions& options)
     return true;
 }
 
+bool TastaturHandlerLaeuft()
+{
+    const bool texteingabe = SpielModus == 6001 || (SpielModus >= 7001 && SpielModus < 7020) || EditorAktiv == 1 ||
+                             TastenStatus[kbd::dik::F1] != 0;
+    return !texteingabe || TastenVerzoegerung == 0;
+}
+
 void FrameSchritt()
 {
     if (BeendenFlag != 0) return;
@@ -230,9 +237,7 @@ void FrameSchritt()
     win::PumpMessages();
     if (FensterAktiv == 0) return;
 
-    const bool texteingabe = SpielModus == 6001 || (SpielModus >= 7001 && SpielModus < 7020) || EditorAktiv == 1 ||
-                             TastenStatus[kbd::dik::F1] != 0;
-    if (!texteingabe || TastenVerzoegerung == 0) VerarbeiteTastatur();
+    if (TastaturHandlerLaeuft()) VerarbeiteTastatur();
     TastenVerzoegerung -= 1;
     if (TastenVerzoegerung < 0) TastenVerzoegerung = 0;
     if (GespraechsPartner == 0) MausDrehung();

@@ -38,6 +38,10 @@ void FrameSchritt();
 // Shut-down and the deletion of the unpacked files; releases the instance lock.
 void BeendeProgramm();
 
+// Whether the keyboard handler runs this frame: in the text-entry modes, in the editor and while F1
+// is held only when the key-repeat delay has run out, otherwise every frame.
+bool TastaturHandlerLaeuft();
+
 // The main window's procedure.
 intptr_t WndProc(uint32_t message, uintptr_t wParam, intptr_t lParam);
 

@@ -1,14 +1,7 @@
-// Stand-ins for the graphics device and the X-file reader until they are built: they make nothing.
-#include "platform/gfx.h"
+// Stand-in for the X-file reader until it is built: it reads nothing.
 #include "platform/xfile.h"
 
 namespace gfx {
-
-std::unique_ptr<Device> CreateGLDevice(SDL_Window*, std::string& error)
-{
-    error = "OpenGL device not built yet";
-    return nullptr;
-}
 
 bool LoadXFile(const std::string&, MeshData&, std::string& error)
 {
