@@ -177,10 +177,12 @@ struct Player::Impl {
         if (!texture) texture = dev.CreateTexture(w, h, rgba.data());
         else dev.UpdateTexture(texture, rgba.data());
         if (!quad) {
-            // the whole 1024 x 768 screen, centred on the origin of the orthographic view
-            const float x = gfx::kScreenWidth / 2.0f, y = gfx::kScreenHeight / 2.0f;
-            const gfx::Vertex v[4] = {{-x, y, 0, 0, 0, -1, 0, 0}, {x, y, 0, 0, 0, -1, 1, 0},
-                                      {-x, -y, 0, 0, 0, -1, 0, 1}, {x, -y, 0, 0, 0, -1, 1, 1}};
+            // the whole 1024 x 768 screen, centred on the origin of the orthographic view and moved
+            // half a pixel left and up, so its edges fall between pixels as Direct3D places them
+            const float l = -gfx::kScreenWidth / 2.0f - 0.5f, r = gfx::kScreenWidth / 2.0f - 0.5f;
+            const float t = gfx::kScreenHeight / 2.0f + 0.5f, b = -gfx::kScreenHeight / 2.0f + 0.5f;
+            const gfx::Vertex v[4] = {{l, t, 0, 0, 0, -1, 0, 0}, {r, t, 0, 0, 0, -1, 1, 0},
+                                      {l, b, 0, 0, 0, -1, 0, 1}, {r, b, 0, 0, 0, -1, 1, 1}};
             quad = dev.CreateVertexBuffer(v, 4);
         }
         dev.Clear(gfx::clear::Target | gfx::clear::ZBuffer, 0xFF000000, 1.0f);
