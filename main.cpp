@@ -1,5 +1,7 @@
 // The game's entry point; the shell in framework/ does the work.
+#include "framework/shell.h"
+
 int main()
 {
-    return 0;
+    return static_cast<int>(WinMain(ShellOptions{}));
 }

@@ -1,6 +1,9 @@
 #pragma once
-// State of the frame dispatch (MyApp::Render) that other parts of the game read or start.
+// State of the frame dispatch (MyApp::Render) that other parts of the game read or start, and the
+// interface values of the town view and the editor that the dispatch and the main loop test.
 #include <cstdint>
+
+#include "platform/os.h"
 
 extern int32_t SortierZaehler;         // frames until the next sort of the town objects
 extern uint8_t WindSoundLaeuft;        // the looped wind sound (15) runs
@@ -9,6 +12,30 @@ extern int32_t ZeilenTimer[6];         // countdowns of the town frame's message
 extern uint8_t StadtBildGezeichnet;    // a whole town frame with its HUD has been drawn
 extern uint8_t FigurLabelGezeigt;      // cleared before the figure loop of each town frame
 extern uint8_t ItemListeGezeigt;
+
+extern uint8_t MeldungsPanelAktiv;     // the game-over panel is open
+extern int32_t InfoPanelZaehler;       // frames left of the panel announcing the beaten enemy army
+extern uint8_t HinweisSichtbar;        // the hint panel is shown
+extern uint8_t EditorAktiv;            // the town editor runs
+
+// The seven cursors (0 blank, 1 heal, 2 normal, 3 attack, 4 talk, 5 hourglass, 6 rotate), filled
+// by the loading sequence; CursorIndex selects one each frame.
+constexpr int kCursorAnzahl = 7;
+extern os::Cursor CursorTabelle[kCursorAnzahl];
+// The cursor of CursorIndex; an index from a save outside 0..6 gives the normal cursor (2).
+os::Cursor AktuellerCursor();
+
+// The one screen a game mode runs, and when the music step runs around it.
+struct Bildschirm {
+    enum class Musik { Keine, Davor, Danach };
+    void (*zeichne)() = nullptr;  // null: the mode draws nothing
+    Musik musik = Musik::Keine;
+};
+Bildschirm BildschirmFuerModus(int32_t spielModus);
+// The town frame (modes 1000 and 10000): the world's tick and the town's picture.
+void StadtFrame();
+// Mode 9000: the world map, then the tooltip.
+void LandkartenMitTooltip();
 
 // Steps of the frame, exposed for tests.
 // Sorts the town objects when the countdown runs out and the figures every town frame.

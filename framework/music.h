@@ -5,6 +5,10 @@
 
 constexpr int32_t kMusikSlots = 100;
 
+// The volume a fade-in returns to: the configured music volume (SOUND_VOLUME_SPRACHE), copied here
+// by the settings reader. The current volume is `MusikLautstaerke` of the game globals.
+extern int32_t MusikFadeLautstaerke;
+
 // Loads a track into a slot (the file may be deleted right after). True when it can be played;
 // a slot whose file did not decode still counts as loaded and plays nothing.
 bool LadeMusik(int32_t slot, const wchar_t* pfad);

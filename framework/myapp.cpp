@@ -2,10 +2,26 @@
 
 #include <cmath>
 
+#include "framework/dateinamen.h"
+#include "framework/items.h"
+#include "framework/keyboard.h"
+#include "framework/lists.h"
+#include "framework/packarchiv.h"
+#include "framework/services_townview.h"
+#include "framework/setup.h"
+#include "framework/shell.h"
+#include "framework/szene.h"
 #include "platform/image.h"
 #include "platform/os.h"
+#include "platform/window.h"
+#include "platform/xfile.h"
+#include "world/records.h"
 
 class MyApp MyApp;
+
+namespace {
+void LeereMeshSlot(class MyApp& app, int slot);
+}
 
 MyApp::~MyApp() { Shutdown(); }
 
@@ -32,15 +48,10 @@ void MyApp::Shutdown()
 {
     gfx::Device* device = m_pd3dDevice.get();
     for (int slot = 0; slot < kMeshSlots; ++slot) {
-        if (Meshes[slot] && device) device->ReleaseMesh(Meshes[slot]);
-        Meshes[slot] = 0;
-        for (gfx::Texture& t : MeshTexturen[slot]) Freigeben(device, t);
-        MeshTexturen[slot].clear();
-        MeshMaterialien[slot].clear();
-        MeshMaterialZahl[slot] = 0;
+        LeereMeshSlot(*this, slot);
         Freigeben(device, SlotTexturen[slot]);
     }
-    for (gfx::Texture& t : ItemIconTexturen) Freigeben(device, t);
+    GibItemIconsFrei();
     for (gfx::Texture& t : Texturen) Freigeben(device, t);
     for (gfx::Texture& t : BodenTexturen) Freigeben(device, t);
     for (gfx::Texture& t : EnergieTexturen) Freigeben(device, t);
@@ -158,4 +169,152 @@ void MyApp::LoadSchriftTexture(int glyph, const char* file, int font)
     if (font < 0 || font >= 10 || glyph < 0 || glyph >= 100) return;
     LadeInTabelle(*m_pd3dDevice, SchriftTexturen, kSchriftTexturen, font * 100 + glyph, file,
                   "Schrift-Texture nicht gefunden");
+}
+
+void MyApp::LoadIconTexture(int index, const char* file)
+{
+    if (index < 0 || index >= kItemIcons) return;
+    LadeInTabelle(*m_pd3dDevice, ItemIconTexturen, kItemIcons, index, file, "Texture nicht gefunden");
+    // The saved word only selects the entry of the unsaved table.
+    ItemIcons[index] = ItemIconTexturen[index] ? uint32_t(index + 1) : 0u;
+}
+
+int32_t MyApp::Init()
+{
+    LadeSetup("Data/Setup.txt");
+
+    m_d3dpp.width = gfx::kScreenWidth;
+    m_d3dpp.height = gfx::kScreenHeight;
+    switch (SetupWerte.COLOR) {
+    case 16: m_d3dpp.format = gfx::Format::R5G6B5; break;
+    case 24: m_d3dpp.format = gfx::Format::X8R8G8B8; break;
+    default: m_d3dpp.format = gfx::Format::A8R8G8B8; break;
+    }
+    m_d3dpp.windowed = Vollbild == 0;
+
+    std::string fehler;
+    m_pd3dDevice = ErzeugeGeraet(fehler);
+    if (!m_pd3dDevice) {
+        os::MessageBox("CreateDevice() - FAILED", "");
+        return -1;
+    }
+    ErstelleDirectInput();
+    ErstelleTastatur();
+    InitGameData();
+    return 0;
+}
+
+void MyApp::InitGameData()
+{
+    static const char* const kSprachPacks[] = {"Data/Pack16.gzp", "Data/Pack17.gzp", "Data/Pack18.gzp"};
+    static const char* const kListen[] = {"Boden.txt",      "Fig_Anims.txt",  "Items.txt",
+                                          "Level001.txt",   "s_Mesh.txt",     "Schrift000.txt",
+                                          "Schrift001.txt", "Schrift002.txt", "Schrift003.txt"};
+    if (Sprache >= 0 && Sprache <= 2)
+        for (const char* liste : kListen) EntpackeDatei(kSprachPacks[Sprache], liste);
+
+    LadeLevelTexturen("Level001.txt");
+    LadeSchrift("Schrift002.txt", 2);
+    Cam.Set(0.0f, 250.0f, 100.0f, 0.0f, 237.0f, 90.0f, 0.0f, 1.0f, 0.0f);
+
+    gfx::Device& device = *m_pd3dDevice;
+    m_Material = gfx::Material{};
+    m_Material.diffuse = {1.0f, 1.0f, 1.0f, 1.0f};
+    m_Material.ambient = {1.0f, 1.0f, 1.0f, 1.0f};
+    device.SetMaterial(m_Material);
+    device.SetRenderState(gfx::RenderState::Ambient, 0xFFFFFFFFu);
+
+    m_matProjNah = math3d::PerspectiveFovLH(0.8f, 1.3333334f, 0.5f, 1000.0f);
+    device.SetTransform(gfx::TransformType::Projection, m_matProjNah);
+    m_matProj = math3d::PerspectiveFovLH(0.7853982f, 1.3333334f, 1.0f, 9900.0f);
+    device.SetTransform(gfx::TransformType::Projection, m_matProj);
+
+    device.SetStageState(gfx::StageState::ColorOp, gfx::top::Modulate);
+    device.SetStageState(gfx::StageState::ColorArg1, gfx::targ::Texture);
+    device.SetStageState(gfx::StageState::ColorArg2, gfx::targ::Diffuse);
+    device.SetStageState(gfx::StageState::AlphaOp, gfx::top::SelectArg1);
+    device.SetStageState(gfx::StageState::AlphaArg1, gfx::targ::Texture);
+
+    if (SetupWerte.FILTER == 1 || SetupWerte.FILTER == 2) {
+        const uint32_t f = SetupWerte.FILTER == 1 ? gfx::filter::Linear : gfx::filter::Anisotropic;
+        device.SetSamplerState(gfx::SamplerState::MinFilter, f);
+        device.SetSamplerState(gfx::SamplerState::MagFilter, f);
+    }
+    device.SetSamplerState(gfx::SamplerState::AddressU, gfx::address::Clamp);
+    device.SetSamplerState(gfx::SamplerState::AddressV, gfx::address::Clamp);
+
+    device.SetRenderState(gfx::RenderState::DitherEnable, 1);
+    device.SetRenderState(gfx::RenderState::ZEnable, 1);
+    device.SetRenderState(gfx::RenderState::Lighting, 0);
+    device.SetRenderState(gfx::RenderState::CullMode, gfx::cull::CCW);
+
+    ErstelleSchattenTexture();
+    Szene.ErstelleVorschauTexturen();
+    CreateQuad();
+}
+
+namespace {
+
+// Empties a mesh slot: the mesh, its materials and their textures, so a reload releases the old ones.
+void LeereMeshSlot(class MyApp& app, int slot)
+{
+    gfx::Device* device = app.m_pd3dDevice.get();
+    if (app.Meshes[slot] && device) device->ReleaseMesh(app.Meshes[slot]);
+    app.Meshes[slot] = 0;
+    for (gfx::Texture& t : app.MeshTexturen[slot]) Freigeben(device, t);
+    app.MeshTexturen[slot].clear();
+    app.MeshMaterialien[slot].clear();
+    app.MeshMaterialZahl[slot] = 0;
+}
+
+// A missing model or model texture ends the program: the message, then the window is closed.
+void ModellFehlt(const std::string& datei, const char* meldung)
+{
+    os::MessageBox(datei, meldung);
+    win::PostMessage(win::msg::Close, 0, 0);
+}
+
+}  // namespace
+
+int32_t MyApp::LoadModel(const char* file, int slot)
+{
+    if (slot < 0 || slot >= kMeshSlots) return -1;
+    LeereMeshSlot(*this, slot);
+    gfx::MeshData daten;
+    std::string fehler;
+    if (!gfx::LoadXFile(file, daten, fehler)) {
+        ModellFehlt(file, "Model nicht gefunden:");
+        return -1;
+    }
+    Meshes[slot] = m_pd3dDevice->CreateMesh(daten);
+    MeshMaterialZahl[slot] = static_cast<uint32_t>(daten.materials.size());
+    for (const gfx::MeshMaterial& mm : daten.materials) {
+        gfx::Material material = mm.material;
+        material.ambient = material.diffuse;
+        MeshMaterialien[slot].push_back(material);
+        gfx::Texture textur = 0;
+        if (!mm.textureFile.empty()) {
+            // The name comes from the file: only a plain name in the working directory is unpacked.
+            const std::string& name = mm.textureFile;
+            if (IstSichererDateiname(name) && EntpackeDatei("Data/Pack10.gzp", name.c_str())) {
+                textur = TexturAusDatei(*m_pd3dDevice, name.c_str());
+                os::DeleteFile(name);
+            }
+            if (!textur) ModellFehlt(name, "Texture von Model nicht gefunden:");
+        }
+        MeshTexturen[slot].push_back(textur);
+    }
+    return 0;
+}
+
+int32_t MyApp::LoadMeshOnly(const char* file, int slot)
+{
+    if (slot < 0 || slot >= kMeshSlots) return 0;
+    LeereMeshSlot(*this, slot);
+    gfx::MeshData daten;
+    std::string fehler;
+    if (!gfx::LoadXFile(file, daten, fehler)) return 0;
+    Meshes[slot] = m_pd3dDevice->CreateMesh(daten);
+    MeshMaterialZahl[slot] = static_cast<uint32_t>(daten.materials.size());
+    return 0;
 }

@@ -24,6 +24,9 @@ struct ShellOptions {
     std::function<std::unique_ptr<gfx::Device>(std::string& error)> makeDevice;
 };
 
+// The drawing device for start-up: the options' factory, else the OpenGL device on the window.
+std::unique_ptr<gfx::Device> ErzeugeGeraet(std::string& error);
+
 // The whole program as main runs it: start-up, loop, shut-down. Returns the last message's wParam.
 int32_t WinMain(const ShellOptions& options);
 
@@ -34,6 +37,10 @@ bool StarteProgramm(const ShellOptions& options);
 void FrameSchritt();
 // Shut-down and the deletion of the unpacked files; releases the instance lock.
 void BeendeProgramm();
+
+// Whether the keyboard handler runs this frame: in the text-entry modes, in the editor and while F1
+// is held only when the key-repeat delay has run out, otherwise every frame.
+bool TastaturHandlerLaeuft();
 
 // The main window's procedure.
 intptr_t WndProc(uint32_t message, uintptr_t wParam, intptr_t lParam);

@@ -1,10 +1,45 @@
 #include "framework/sound.h"
 
-// First cut: silent until the platform audio layer lands.
-bool SoundInit(SDL_Window*) { return false; }
-void LadeSound(const wchar_t*, int32_t) {}
-void SpieleSound(int32_t) {}
-void SpieleSoundSchleife(int32_t) {}
-int32_t SoundLaeuft(int32_t) { return 1; }
-void StoppeSound(int32_t) {}
-void SoundBeenden() {}
+#include <string>
+
+#include "framework/widepath.h"
+#include "platform/audio.h"
+#include "platform/os.h"
+#include "world/records.h"
+
+namespace {
+bool GueltigerSlot(int32_t slot) { return slot >= 0 && slot < kSoundSlots; }
+}  // namespace
+
+bool SoundInit(SDL_Window*) {
+    std::string fehler;
+    if (!audio::Open(fehler)) return false;
+    audio::SetEffectVolume(SetupWerte.SOUND_VOLUME);
+    return true;
+}
+
+void LadeSound(const wchar_t* pfad, int32_t slot) {
+    // Without a sound system there is nothing to load into.
+    if (!GueltigerSlot(slot) || !audio::IsOpen()) return;
+    if (audio::LoadEffect(slot, os::ResolvePath(Utf8Pfad(pfad)))) return;
+    // Tried once only: when the fallback is missing too, the speech slot stays empty.
+    audio::LoadEffect(Sprachkanal, os::ResolvePath("Data/Speak/0.wav"));
+}
+
+void SpieleSound(int32_t slot) {
+    if (!audio::EffectLoaded(slot) || SetupWerte.SOUND == 0) return;
+    audio::SetEffectVolume(SetupWerte.SOUND_VOLUME);
+    audio::PlayEffect(slot, false);
+}
+
+// Loops play at the effects volume of the last one-shot.
+void SpieleSoundSchleife(int32_t slot) {
+    if (!audio::EffectLoaded(slot) || SetupWerte.SOUND == 0) return;
+    audio::PlayEffect(slot, true);
+}
+
+int32_t SoundLaeuft(int32_t slot) { return audio::EffectPlaying(slot) ? 0 : 1; }
+
+void StoppeSound(int32_t slot) { audio::StopEffect(slot); }
+
+void SoundBeenden() { audio::Close(); }

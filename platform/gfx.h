@@ -165,4 +165,7 @@ std::unique_ptr<Device> CreateGLDevice(SDL_Window* window, std::string& error);
 // The recording device keeps every call (see gfx_recording.h).
 std::unique_ptr<Device> CreateRecordingDevice();
 
+// Writes the device's back buffer as a PNG file (screenshots, test pictures).
+bool SaveBackBufferPng(Device& device, const std::string& path, std::string& error);
+
 }  // namespace gfx

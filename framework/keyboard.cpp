@@ -1,0 +1,41 @@
+#include "framework/keyboard.h"
+
+#include "platform/keyboard.h"
+#include "world/records.h"
+
+uint8_t TastenStatus[256] = {};
+
+namespace {
+bool eingabeObjekt = false;
+bool tastatur = false;
+}  // namespace
+
+int32_t ErstelleDirectInput()
+{
+    if (eingabeObjekt) return 3;
+    eingabeObjekt = true;
+    return 0;
+}
+
+int32_t ErstelleTastatur()
+{
+    if (!eingabeObjekt) return 1;
+    if (tastatur) return 3;
+    tastatur = true;
+    return 0;
+}
+
+int32_t LeseTastatur()
+{
+    if (!tastatur) return 2;
+    // Only the active window may read the keyboard; the state from before stays until it can.
+    if (FensterAktiv == 0) return 0;
+    kbd::ReadState(TastenStatus);
+    return 256;
+}
+
+void GibTastaturFrei()
+{
+    tastatur = false;
+    eingabeObjekt = false;
+}

@@ -1,0 +1,166 @@
+// The resource list loaders. Each entry names a member of a pack: it is unpacked into the working
+// directory, handed to its MyApp loader and deleted again.
+#include "framework/lists.h"
+
+#include <functional>
+#include <initializer_list>
+#include <string>
+
+#include "framework/dateinamen.h"
+#include "framework/myapp.h"
+#include "framework/packarchiv.h"
+#include "framework/setup.h"
+#include "framework/tokendatei.h"
+#include "platform/image.h"
+#include "platform/os.h"
+
+namespace {
+
+bool IstMarker(const std::string& wort) { return wort.size() >= 2 && wort.front() == '[' && wort.back() == ']'; }
+
+// Reads the entries of one section. eintrag gets the entry's first word and reads the further
+// fields itself; false from it ends the reading (a field could not be read). Markers are never
+// entries: the own marker opens the section, a stop marker closes it, any other is passed over.
+void LeseAbschnitt(const char* datei, const char* marker, std::initializer_list<const char*> stops,
+                   const std::function<bool(TokenDatei&, const std::string&)>& eintrag)
+{
+    TokenDatei t;
+    if (!t.Oeffnen(datei)) return;
+    bool imAbschnitt = false;
+    std::string wort;
+    while (t.Wort(wort)) {
+        bool stop = false;
+        for (const char* s : stops) stop = stop || wort == s;
+        if (stop) {
+            imAbschnitt = false;
+            continue;
+        }
+        if (wort == marker) {
+            imAbschnitt = true;
+            continue;
+        }
+        if (!imAbschnitt || IstMarker(wort)) continue;
+        if (!eintrag(t, wort)) return;
+    }
+}
+
+// Unpacks a member, runs the loader on it and deletes the unpacked file. A name that could leave
+// the working directory is passed over; a member missing from its pack still goes to the loader,
+// which reports it, but no file that was not unpacked is deleted.
+void MitEntpackterDatei(const char* pack, const std::string& datei, const std::function<void()>& lader)
+{
+    if (!IstSichererDateiname(datei)) return;
+    const bool entpackt = pack && EntpackeDatei(pack, datei.c_str()) != nullptr;
+    lader();
+    if (entpackt) os::DeleteFile(datei);
+}
+
+const char* SchriftPack(int32_t font)
+{
+    static const char* const kLatein[] = {"Data/Pack5.gzp", "Data/Pack6.gzp", "Data/Pack7.gzp", "Data/Pack8.gzp"};
+    static const char* const kKyrillisch[] = {"Data/Pack5r.gzp", "Data/Pack6r.gzp", "Data/Pack7r.gzp",
+                                              "Data/Pack8r.gzp"};
+    if (Sprache == 0 || Sprache == 1) return kLatein[font];
+    if (Sprache == 2) return kKyrillisch[font];
+    return nullptr;
+}
+
+}  // namespace
+
+void LadeMeshes(const char* file)
+{
+    LeseAbschnitt(file, "[Load_Models]", {}, [](TokenDatei& t, const std::string& mesh) {
+        int32_t slot = 0;
+        if (!t.Ganzzahl(slot)) return false;
+        if (slot < 0 || slot >= MyApp::kMeshSlots) return true;
+        MitEntpackterDatei("Data/Pack9.gzp", mesh, [&] { MyApp.LoadModel(mesh.c_str(), slot); });
+        return true;
+    });
+}
+
+void LadeLevelModelle(const char* file)
+{
+    LeseAbschnitt(file, "[Load_Models]",
+                  {"[Load_Texturen]", "[Load_Schrift_0]", "[Load_Schrift_1]", "[Load_Schrift_2]", "[Load_Energie]"},
+                  [](TokenDatei& t, const std::string& mesh) {
+                      int32_t slot = 0;
+                      std::string textur;
+                      if (!t.Ganzzahl(slot)) return false;
+                      const bool gueltig = slot >= 0 && slot < MyApp::kMeshSlots;
+                      if (gueltig) MitEntpackterDatei("Data/Pack9.gzp", mesh, [&] { MyApp.LoadModel(mesh.c_str(), slot); });
+                      if (!t.Wort(textur)) return false;
+                      if (gueltig && textur != "NULL")
+                          MitEntpackterDatei("Data/Pack11.gzp", textur,
+                                             [&] { MyApp.LoadItemTexture(slot, textur.c_str()); });
+                      return true;
+                  });
+}
+
+void LadeLevelTexturen(const char* file)
+{
+    LeseAbschnitt(file, "[Load_Texturen]",
+                  {"[Load_Models]", "[Load_Schrift_0]", "[Load_Schrift_1]", "[Load_Schrift_2]", "[Load_Energie]"},
+                  [](TokenDatei& t, const std::string& textur) {
+                      int32_t index = 0;
+                      if (!t.Ganzzahl(index)) return false;
+                      if (index < 0 || index >= MyApp::kTexturen) return true;
+                      MitEntpackterDatei("Data/Pack3.gzp", textur, [&] { MyApp.LoadTexture(index, textur.c_str()); });
+                      return true;
+                  });
+}
+
+void LadeEnergieTexturen(const char* file)
+{
+    int n = 0;
+    LeseAbschnitt(file, "[Load_Energie]",
+                  {"[Load_Models]", "[Load_Schrift_0]", "[Load_Schrift_1]", "[Load_Schrift_2]", "[Load_Texturen]"},
+                  [&n](TokenDatei&, const std::string& textur) {
+                      if (n >= MyApp::kEnergieTexturen) return true;
+                      const int platz = n++;
+                      MitEntpackterDatei("Data/Pack4.gzp", textur, [&] {
+                          gfx::Texture& ziel = MyApp.EnergieTexturen[platz];
+                          if (ziel) MyApp.m_pd3dDevice->ReleaseTexture(ziel);
+                          ziel = 0;
+                          image::Image bild;
+                          std::string fehler;
+                          if (image::Load(textur, bild, fehler))
+                              ziel = MyApp.m_pd3dDevice->CreateTexture(bild.width, bild.height, bild.rgba.data());
+                          if (!ziel) os::MessageBox("Texture nicht gefunden (Energie)", textur);
+                      });
+                      return true;
+                  });
+}
+
+void LadeSchrift(const char* file, int32_t font)
+{
+    if (font < 0 || font > 3) return;
+    TokenDatei t;
+    if (!t.Oeffnen(file)) return;
+    std::string glyphe;
+    for (int n = 0; t.Wort(glyphe); ++n) {
+        if (n >= 100) return;
+        MitEntpackterDatei(SchriftPack(font), glyphe, [&] { MyApp.LoadSchriftTexture(n, glyphe.c_str(), font); });
+    }
+}
+
+void LadeBodenTiles(const char* file)
+{
+    int n = 0;
+    LeseAbschnitt(file, "[Load_Boden_Tiles]", {}, [&n](TokenDatei&, const std::string& textur) {
+        if (n >= MyApp::kBodenTexturen) return true;
+        const int platz = n++;
+        MitEntpackterDatei("Data/Pack2.gzp", textur, [&] { MyApp.LoadBodenTexture(platz, textur.c_str()); });
+        return true;
+    });
+}
+
+void LadeFigAnims(const char* file)
+{
+    int n = 0;
+    LeseAbschnitt(file, "[Load_Fig_Anim]", {}, [&n](TokenDatei&, const std::string& mesh) {
+        if (2000 + n >= MyApp::kMeshSlots) return true;
+        const int slot = 2000 + n++;
+        MitEntpackterDatei("Data/Pack12.gzp", mesh, [&] { MyApp.LoadMeshOnly(mesh.c_str(), slot); });
+        return true;
+    });
+}

@@ -1,0 +1,89 @@
+#include "framework/packarchiv.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "framework/dateinamen.h"
+#include "platform/os.h"
+
+namespace {
+
+constexpr uint32_t LOKALER_KOPF = 0x04034b50;
+constexpr uint32_t DESKRIPTOR_KENNUNG = 0x08074b50;
+constexpr size_t NAME_PUFFER = 256;  // names compare on their first 255 bytes
+
+uint16_t Lese16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
+uint32_t Lese32(const uint8_t* p) { return p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24; }
+
+struct Datei {
+    std::FILE* f;
+    ~Datei() { std::fclose(f); }
+};
+
+// The unpacked file is scratch that its loader deletes again, so it is written straight, without
+// the flush to disk that a replaced game file gets; a failed write leaves no file behind.
+bool SchreibeEntpackt(const std::string& name, const uint8_t* daten, size_t groesse) {
+    const std::string pfad = os::ResolvePath(name);
+    std::FILE* f = std::fopen(pfad.c_str(), "wb");
+    if (!f) return false;
+    bool ok = std::fwrite(daten, 1, groesse, f) == groesse;
+    ok = std::fclose(f) == 0 && ok;
+    if (!ok) std::remove(pfad.c_str());
+    return ok;
+}
+
+}  // namespace
+
+std::unique_ptr<uint8_t[]> EntpackeDatei(const char* pack, const char* name, uint32_t* size) {
+    const std::string gesucht = name ? name : "";
+    // The requested name is also the output path.
+    if (!pack || !IstSichererDateiname(gesucht)) return nullptr;
+    std::FILE* f = std::fopen(os::ResolvePath(pack).c_str(), "rb");
+    if (!f) return nullptr;
+    Datei datei{f};
+    if (std::fseek(f, 0, SEEK_END) != 0) return nullptr;
+    const long laenge = std::ftell(f);
+    if (laenge < 0 || std::fseek(f, 0, SEEK_SET) != 0) return nullptr;
+    const uint64_t packGroesse = static_cast<uint64_t>(laenge);
+
+    uint64_t pos = 0;
+    uint8_t kopf[30];
+    while (std::fread(kopf, 1, sizeof kopf, f) == sizeof kopf) {
+        // Past the last member come the central directory and its end record: stop there.
+        if (Lese32(kopf) != LOKALER_KOPF) return nullptr;
+        const uint16_t flags = Lese16(kopf + 6);
+        const uint16_t methode = Lese16(kopf + 8);
+        const uint32_t datenGroesse = Lese32(kopf + 18);
+        const uint16_t nameLaenge = Lese16(kopf + 26);
+        const uint16_t extraLaenge = Lese16(kopf + 28);
+
+        char gespeichert[NAME_PUFFER] = {};
+        const size_t gelesen = nameLaenge < NAME_PUFFER - 1 ? nameLaenge : NAME_PUFFER - 1;
+        if (std::fread(gespeichert, 1, gelesen, f) != gelesen) return nullptr;
+        pos += sizeof kopf + nameLaenge + extraLaenge;
+        const uint64_t datenEnde = pos + datenGroesse;
+        if (datenEnde > packGroesse) return nullptr;  // a member cut short ends the walk
+
+        if (os::EqualsNoCase(gespeichert, gesucht)) {
+            if (methode != 0 || (flags & 1) != 0) return nullptr;
+            if (std::fseek(f, static_cast<long>(pos), SEEK_SET) != 0) return nullptr;
+            std::unique_ptr<uint8_t[]> daten(new uint8_t[datenGroesse ? datenGroesse : 1]);
+            if (std::fread(daten.get(), 1, datenGroesse, f) != datenGroesse) return nullptr;
+            if (!SchreibeEntpackt(gesucht, daten.get(), datenGroesse)) return nullptr;
+            if (size) *size = datenGroesse;
+            return daten;
+        }
+
+        pos = datenEnde;
+        if (flags & 8) {
+            // The data descriptor: 12 bytes, or 16 when it starts with its optional signature.
+            uint8_t kennung[4];
+            if (std::fseek(f, static_cast<long>(pos), SEEK_SET) != 0) return nullptr;
+            const bool mitKennung = std::fread(kennung, 1, 4, f) == 4 && Lese32(kennung) == DESKRIPTOR_KENNUNG;
+            pos += mitKennung ? 16 : 12;
+        }
+        if (std::fseek(f, static_cast<long>(pos), SEEK_SET) != 0) return nullptr;
+    }
+    return nullptr;
+}

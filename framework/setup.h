@@ -1,0 +1,20 @@
+#pragma once
+// The settings file "Data/Setup.txt". Most values land in `SetupWerte` and SORT_SPEED inside the
+// game globals (so a save carries them); the ones below are not saved.
+#include <cstdint>
+#include <string>
+
+extern int32_t Sprache;               // LAN: 0 and 1 Latin fonts, 2 Cyrillic
+extern uint8_t Vollbild;              // FULLSCREEN
+extern uint8_t DebugModus;            // DEBUG present
+extern uint8_t CheatHilfe;            // CHEAT_I_NEED_HELP present
+// SOUND_VOLUME_SPRACHE also sets MusikFadeLautstaerke (framework/music.h) and the current
+// MusikLautstaerke.
+
+// Reads the settings file. Keys are matched with regard to case; unknown words are skipped one at a
+// time; a value that is not of its key's type ends the reading, keeping what was read before it.
+void LadeSetup(const char* pfad);
+
+// Writes the 22 lines the options screen saves ("KEY value"), from the values in memory. The file
+// is replaced whole; false when it could not be written.
+bool SchreibeSetup(const char* pfad);

@@ -1,0 +1,5 @@
+#pragma once
+// The game names sound and music files as wide text; files are opened by UTF-8 names.
+#include <string>
+
+std::string Utf8Pfad(const wchar_t* pfad);  // empty for nullptr

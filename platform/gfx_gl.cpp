@@ -1,0 +1,814 @@
+// The drawing device on OpenGL 4.5 core. Direct3D 9's rules are kept as follows:
+// - glClipControl(UPPER_LEFT, ZERO_TO_ONE): depth 0..1, and row 0 of every framebuffer and texture is the
+//   top row of the picture, so textures upload top row first and render targets sample upright.
+// - Pixel centres: Direct3D puts pixel x's centre at x, OpenGL at x + 0.5; the vertex shader moves every
+//   vertex half a pixel right and down (in the current target's pixels).
+// - Matrices are Direct3D's row-vector ones, uploaded as they are: GLSL reads them transposed, so
+//   M * v in the shader is v * M in Direct3D.
+// - Fixed-function lighting, texture stage 0 and the alpha test run in one GLSL program.
+// - Everything is drawn into one persistent 1024 x 768 framebuffer; Present scales a copy into the window.
+#include <SDL.h>
+#define GL_GLEXT_PROTOTYPES 1
+#include <GL/glcorearb.h>
+
+#include <cmath>
+#include <cstddef>
+#include <cstring>
+#include <unordered_map>
+
+#include "platform/gfx.h"
+#include "platform/gfx_state.h"
+
+namespace gfx {
+namespace {
+
+const char* kVertexShader = R"(#version 450 core
+layout(location = 0) in vec3 aPosition;
+layout(location = 1) in vec3 aNormal;
+layout(location = 2) in vec2 aTexCoord;
+
+uniform mat4 uWorld;
+uniform mat4 uViewProj;
+uniform mat3 uNormalMatrix;   // inverse transpose of the world matrix
+uniform vec2 uPixelShift;     // half a pixel right and down, in clip units
+uniform bool uLighting;
+uniform vec4 uGlobalAmbient;
+uniform vec4 uMatDiffuse, uMatAmbient, uMatEmissive;
+uniform int uLightCount;
+
+struct Light {
+    vec4 diffuse;
+    vec4 ambient;
+    vec4 position;     // xyz, range
+    vec4 direction;    // xyz, 1 = directional
+    vec4 attenuation;  // a0, a1, a2
+};
+layout(std140, binding = 0) uniform Lights { Light lights[100]; };
+
+out vec4 vDiffuse;
+out vec2 vTexCoord;
+
+void main()
+{
+    vec4 world = uWorld * vec4(aPosition, 1.0);
+    gl_Position = uViewProj * world;
+    gl_Position.xy += uPixelShift * gl_Position.w;
+    vTexCoord = aTexCoord;
+    if (!uLighting) {
+        vDiffuse = vec4(1.0);  // the vertex format has no colour: Direct3D takes opaque white
+        return;
+    }
+    // Direct3D does not normalise transformed normals unless asked to, and the game never asks.
+    vec3 n = uNormalMatrix * aNormal;
+    vec3 ambient = uGlobalAmbient.rgb;
+    vec3 diffuse = vec3(0.0);
+    for (int i = 0; i < uLightCount; ++i) {
+        vec3 toLight;
+        float att = 1.0;
+        if (lights[i].direction.w > 0.5) {
+            toLight = normalize(-lights[i].direction.xyz);
+        } else {
+            vec3 d = lights[i].position.xyz - world.xyz;
+            float dist = length(d);
+            if (dist > lights[i].position.w) continue;
+            toLight = dist > 0.0 ? d / dist : vec3(0.0);
+            vec3 a = lights[i].attenuation.xyz;
+            float denom = a.x + a.y * dist + a.z * dist * dist;
+            att = denom > 0.0 ? 1.0 / denom : 1.0;
+        }
+        ambient += att * lights[i].ambient.rgb;
+        diffuse += att * lights[i].diffuse.rgb * max(dot(n, toLight), 0.0);
+    }
+    vec3 c = uMatAmbient.rgb * ambient + uMatDiffuse.rgb * diffuse + uMatEmissive.rgb;
+    vDiffuse = clamp(vec4(c, uMatDiffuse.a), 0.0, 1.0);
+}
+)";
+
+const char* kFragmentShader = R"(#version 450 core
+in vec4 vDiffuse;
+in vec2 vTexCoord;
+
+uniform sampler2D uTexture;
+uniform bool uHasTexture;
+uniform int uColorOp, uColorArg1, uColorArg2, uAlphaOp, uAlphaArg1, uAlphaArg2;
+uniform bool uAlphaTest;
+uniform int uAlphaFunc, uAlphaRef;
+
+out vec4 fragColor;
+
+// Stage 0: TEXTURE (2) is the texel, DIFFUSE (0) and CURRENT (1) the vertex colour.
+vec4 arg(int a, vec4 texel) { return a == 2 ? texel : vDiffuse; }
+
+// DISABLE (1) passes the vertex colour, SELECTARG1 (2), SELECTARG2 (3), MODULATE (4).
+vec4 op(int o, vec4 a1, vec4 a2)
+{
+    if (o == 2) return a1;
+    if (o == 3) return a2;
+    if (o == 4) return a1 * a2;
+    return vDiffuse;
+}
+
+bool passes(int f, int a, int ref)
+{
+    switch (f) {
+    case 1: return false;
+    case 2: return a < ref;
+    case 3: return a == ref;
+    case 4: return a <= ref;
+    case 5: return a > ref;
+    case 6: return a != ref;
+    case 7: return a >= ref;
+    }
+    return true;
+}
+
+void main()
+{
+    // A stage with no texture reads opaque white, so untextured geometry shows its vertex colour.
+    vec4 texel = uHasTexture ? texture(uTexture, vTexCoord) : vec4(1.0);
+    vec3 rgb = op(uColorOp, arg(uColorArg1, texel), arg(uColorArg2, texel)).rgb;
+    float a = op(uAlphaOp, arg(uAlphaArg1, texel), arg(uAlphaArg2, texel)).a;
+    if (uAlphaTest && !passes(uAlphaFunc, int(floor(clamp(a, 0.0, 1.0) * 255.0 + 0.5)), uAlphaRef)) discard;
+    fragColor = vec4(rgb, a);
+}
+)";
+
+struct LightBlock {
+    float diffuse[4], ambient[4], position[4], direction[4], attenuation[4];
+};
+
+struct TextureObject {
+    GLuint texture = 0;
+    GLuint framebuffer = 0;  // render targets only
+    GLuint depth = 0;
+    int width = 0, height = 0;
+    bool renderTarget = false;
+};
+
+struct BufferObject {
+    GLuint buffer = 0;
+    size_t count = 0;
+};
+
+struct MeshObject {
+    GLuint vertices = 0, indices = 0;
+    std::vector<MeshSubset> subsets;
+};
+
+GLenum BlendFactor(uint32_t b)
+{
+    switch (b) {
+    case blend::Zero: return GL_ZERO;
+    case blend::One: return GL_ONE;
+    case blend::SrcColor: return GL_SRC_COLOR;
+    case blend::InvSrcColor: return GL_ONE_MINUS_SRC_COLOR;
+    case blend::SrcAlpha: return GL_SRC_ALPHA;
+    case blend::InvSrcAlpha: return GL_ONE_MINUS_SRC_ALPHA;
+    case blend::DestAlpha: return GL_DST_ALPHA;
+    case blend::InvDestAlpha: return GL_ONE_MINUS_DST_ALPHA;
+    case blend::DestColor: return GL_DST_COLOR;
+    case blend::InvDestColor: return GL_ONE_MINUS_DST_COLOR;
+    }
+    return GL_ONE;
+}
+
+GLint FilterOf(uint32_t f)
+{
+    // Anisotropic filtering with Direct3D's default MAXANISOTROPY of 1 is linear filtering.
+    return f == filter::Linear || f == filter::Anisotropic ? GL_LINEAR : GL_NEAREST;
+}
+
+GLint AddressOf(uint32_t a)
+{
+    switch (a) {
+    case address::Clamp: return GL_CLAMP_TO_EDGE;
+    case address::Mirror: return GL_MIRRORED_REPEAT;
+    }
+    return GL_REPEAT;
+}
+
+void ColorOf(uint32_t argb, float out[4])
+{
+    out[0] = float((argb >> 16) & 0xff) / 255.0f;
+    out[1] = float((argb >> 8) & 0xff) / 255.0f;
+    out[2] = float(argb & 0xff) / 255.0f;
+    out[3] = float(argb >> 24) / 255.0f;
+}
+
+// The inverse transpose of the upper 3 x 3 of m (cofactors over the determinant), for normals.
+void NormalMatrix(const math3d::Matrix& m, float out[9])
+{
+    auto a = [&](int r, int c) { return m.m[r][c]; };
+    float c[9] = {
+        a(1, 1) * a(2, 2) - a(1, 2) * a(2, 1), a(1, 2) * a(2, 0) - a(1, 0) * a(2, 2), a(1, 0) * a(2, 1) - a(1, 1) * a(2, 0),
+        a(0, 2) * a(2, 1) - a(0, 1) * a(2, 2), a(0, 0) * a(2, 2) - a(0, 2) * a(2, 0), a(0, 1) * a(2, 0) - a(0, 0) * a(2, 1),
+        a(0, 1) * a(1, 2) - a(0, 2) * a(1, 1), a(0, 2) * a(1, 0) - a(0, 0) * a(1, 2), a(0, 0) * a(1, 1) - a(0, 1) * a(1, 0),
+    };
+    float det = a(0, 0) * c[0] + a(0, 1) * c[1] + a(0, 2) * c[2];
+    float s = det != 0.0f ? 1.0f / det : 1.0f;  // a flattening matrix keeps the cofactors' directions
+    for (int i = 0; i < 9; ++i) out[i] = c[i] * s;
+}
+
+bool CompileShader(GLuint shader, const char* source, std::string& error)
+{
+    glShaderSource(shader, 1, &source, nullptr);
+    glCompileShader(shader);
+    GLint ok = 0;
+    glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
+    if (ok) return true;
+    char log[2048] = {};
+    glGetShaderInfoLog(shader, sizeof log, nullptr, log);
+    error = std::string("shader: ") + log;
+    return false;
+}
+
+class GLDevice : public Device {
+public:
+    ~GLDevice() override;
+    bool Init(SDL_Window* window, std::string& error);
+
+    Texture CreateTexture(int width, int height, const uint8_t* rgba) override;
+    Texture CreateRenderTarget(int width, int height, Format format) override;
+    void UpdateTexture(Texture texture, const uint8_t* rgba) override;
+    void ReleaseTexture(Texture texture) override;
+    bool TextureSize(Texture texture, int& width, int& height) const override;
+    VertexBuffer CreateVertexBuffer(const Vertex* vertices, size_t count) override;
+    void UpdateVertexBuffer(VertexBuffer buffer, const Vertex* vertices, size_t count) override;
+    void ReleaseVertexBuffer(VertexBuffer buffer) override;
+    Mesh CreateMesh(const MeshData& data) override;
+    void ReleaseMesh(Mesh mesh) override;
+    uint32_t SubsetCount(Mesh mesh) const override;
+
+    void SetRenderState(RenderState state, uint32_t value) override;
+    uint32_t GetRenderState(RenderState state) const override;
+    void SetStageState(StageState state, uint32_t value) override;
+    void SetSamplerState(SamplerState state, uint32_t value) override;
+    void SetTransform(TransformType type, const math3d::Matrix& matrix) override;
+    math3d::Matrix GetTransform(TransformType type) const override;
+    void SetMaterial(const Material& material) override;
+    void SetLight(uint32_t index, const Light& light) override;
+    void LightEnable(uint32_t index, bool enable) override;
+    void SetTexture(Texture texture) override;
+    void SetRenderTarget(Texture target) override;
+    void SetStreamSource(VertexBuffer buffer) override;
+
+    void Clear(uint32_t flags, uint32_t argb, float z) override;
+    void BeginScene() override;
+    void EndScene() override;
+    bool Present() override;
+
+    void DrawPrimitive(Primitive type, uint32_t startVertex, uint32_t primitiveCount) override;
+    void DrawSubset(Mesh mesh, uint32_t subset) override;
+
+    std::vector<uint8_t> ReadBackBuffer() override;
+
+private:
+    enum Dirty : uint32_t {
+        kTransforms = 1, kLights = 2, kMaterial = 4, kStage = 8, kFixed = 16, kSampler = 32, kTexture = 64,
+        kAll = 127
+    };
+    bool MakeTarget(TextureObject& t, GLenum format, bool opaque, std::string& error);
+    void DeleteTexture(TextureObject& t);
+    void BindTarget();
+    void Prepare();
+    GLint U(const char* name) const { return glGetUniformLocation(program_, name); }
+
+    SDL_Window* window_ = nullptr;
+    bool ownWindow_ = false;
+    bool ownVideo_ = false;
+    SDL_GLContext context_ = nullptr;
+    GLuint program_ = 0, vao_ = 0, sampler_ = 0, lightBuffer_ = 0;
+    TextureObject backBuffer_;
+    DeviceState state_;
+    uint32_t dirty_ = kAll;
+    bool inScene_ = false;
+    uint32_t nextHandle_ = 1;
+    std::unordered_map<Texture, TextureObject> textures_;
+    std::unordered_map<VertexBuffer, BufferObject> buffers_;
+    std::unordered_map<Mesh, MeshObject> meshes_;
+
+    struct {
+        GLint world, viewProj, normalMatrix, pixelShift, lighting, globalAmbient, matDiffuse, matAmbient,
+            matEmissive, lightCount, texture, hasTexture, colorOp, colorArg1, colorArg2, alphaOp, alphaArg1,
+            alphaArg2, alphaTest, alphaFunc, alphaRef;
+    } u_{};
+};
+
+bool GLDevice::Init(SDL_Window* window, std::string& error)
+{
+    if (!window) {
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+            error = std::string("SDL video: ") + SDL_GetError();
+            return false;
+        }
+        ownVideo_ = true;
+        window = SDL_CreateWindow("gfx", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, kScreenWidth,
+                                  kScreenHeight, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+        if (!window) {
+            error = std::string("window: ") + SDL_GetError();
+            return false;
+        }
+        ownWindow_ = true;
+    }
+    window_ = window;
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 4);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 5);
+    context_ = SDL_GL_CreateContext(window_);
+    if (!context_) {
+        error = std::string("OpenGL 4.5 context: ") + SDL_GetError();
+        return false;
+    }
+    SDL_GL_MakeCurrent(window_, context_);
+    SDL_GL_SetSwapInterval(1);  // Direct3D's PRESENT_INTERVAL_ONE; where it is refused, frames are not paced by it
+
+    GLuint vs = glCreateShader(GL_VERTEX_SHADER), fs = glCreateShader(GL_FRAGMENT_SHADER);
+    bool compiled = CompileShader(vs, kVertexShader, error) && CompileShader(fs, kFragmentShader, error);
+    if (compiled) {
+        program_ = glCreateProgram();
+        glAttachShader(program_, vs);
+        glAttachShader(program_, fs);
+        glLinkProgram(program_);
+    }
+    glDeleteShader(vs);
+    glDeleteShader(fs);
+    if (!compiled) return false;
+    GLint linked = 0;
+    glGetProgramiv(program_, GL_LINK_STATUS, &linked);
+    if (!linked) {
+        char log[2048] = {};
+        glGetProgramInfoLog(program_, sizeof log, nullptr, log);
+        error = std::string("shader link: ") + log;
+        return false;
+    }
+    glUseProgram(program_);
+    u_ = {U("uWorld"), U("uViewProj"), U("uNormalMatrix"), U("uPixelShift"), U("uLighting"), U("uGlobalAmbient"),
+          U("uMatDiffuse"), U("uMatAmbient"), U("uMatEmissive"), U("uLightCount"), U("uTexture"), U("uHasTexture"),
+          U("uColorOp"), U("uColorArg1"), U("uColorArg2"), U("uAlphaOp"), U("uAlphaArg1"), U("uAlphaArg2"),
+          U("uAlphaTest"), U("uAlphaFunc"), U("uAlphaRef")};
+    glUniform1i(u_.texture, 0);
+
+    glClipControl(GL_UPPER_LEFT, GL_ZERO_TO_ONE);
+    glFrontFace(GL_CW);  // Direct3D's front faces are clockwise on screen
+
+    glCreateVertexArrays(1, &vao_);
+    glEnableVertexArrayAttrib(vao_, 0);
+    glEnableVertexArrayAttrib(vao_, 1);
+    glEnableVertexArrayAttrib(vao_, 2);
+    glVertexArrayAttribFormat(vao_, 0, 3, GL_FLOAT, GL_FALSE, offsetof(Vertex, x));
+    glVertexArrayAttribFormat(vao_, 1, 3, GL_FLOAT, GL_FALSE, offsetof(Vertex, nx));
+    glVertexArrayAttribFormat(vao_, 2, 2, GL_FLOAT, GL_FALSE, offsetof(Vertex, u));
+    for (GLuint a = 0; a < 3; ++a) glVertexArrayAttribBinding(vao_, a, 0);
+    glBindVertexArray(vao_);
+
+    glCreateSamplers(1, &sampler_);
+    glBindSampler(0, sampler_);
+    glCreateBuffers(1, &lightBuffer_);
+    glNamedBufferData(lightBuffer_, sizeof(LightBlock) * kMaxLights, nullptr, GL_DYNAMIC_DRAW);
+    glBindBufferBase(GL_UNIFORM_BUFFER, 0, lightBuffer_);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+
+    backBuffer_.width = kScreenWidth;
+    backBuffer_.height = kScreenHeight;
+    if (!MakeTarget(backBuffer_, GL_RGBA8, false, error)) return false;
+    BindTarget();
+    Clear(clear::Target | clear::ZBuffer, 0xff000000, 1.0f);
+    if (GLenum e = glGetError(); e != GL_NO_ERROR) {
+        error = "OpenGL error " + std::to_string(e) + " while setting up";
+        return false;
+    }
+    return true;
+}
+
+GLDevice::~GLDevice()
+{
+    if (context_) {
+        SDL_GL_MakeCurrent(window_, context_);
+        for (auto& [h, t] : textures_) DeleteTexture(t);
+        for (auto& [h, b] : buffers_) glDeleteBuffers(1, &b.buffer);
+        for (auto& [h, m] : meshes_) {
+            glDeleteBuffers(1, &m.vertices);
+            glDeleteBuffers(1, &m.indices);
+        }
+        DeleteTexture(backBuffer_);
+        glDeleteBuffers(1, &lightBuffer_);
+        glDeleteSamplers(1, &sampler_);
+        glDeleteVertexArrays(1, &vao_);
+        glDeleteProgram(program_);
+        SDL_GL_MakeCurrent(window_, nullptr);
+        SDL_GL_DeleteContext(context_);
+    }
+    if (ownWindow_) SDL_DestroyWindow(window_);
+    if (ownVideo_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+bool GLDevice::MakeTarget(TextureObject& t, GLenum format, bool opaque, std::string& error)
+{
+    glCreateTextures(GL_TEXTURE_2D, 1, &t.texture);
+    glTextureStorage2D(t.texture, 1, format, t.width, t.height);
+    // A target without alpha reads alpha 1 when drawn, as Direct3D's X8R8G8B8 and R5G6B5 do.
+    if (opaque) glTextureParameteri(t.texture, GL_TEXTURE_SWIZZLE_A, GL_ONE);
+    glCreateRenderbuffers(1, &t.depth);
+    glNamedRenderbufferStorage(t.depth, GL_DEPTH_COMPONENT24, t.width, t.height);
+    glCreateFramebuffers(1, &t.framebuffer);
+    glNamedFramebufferTexture(t.framebuffer, GL_COLOR_ATTACHMENT0, t.texture, 0);
+    glNamedFramebufferRenderbuffer(t.framebuffer, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, t.depth);
+    t.renderTarget = true;
+    if (glCheckNamedFramebufferStatus(t.framebuffer, GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
+        error = "render target " + std::to_string(t.width) + " x " + std::to_string(t.height) + " incomplete";
+        DeleteTexture(t);
+        return false;
+    }
+    return true;
+}
+
+void GLDevice::DeleteTexture(TextureObject& t)
+{
+    glDeleteFramebuffers(1, &t.framebuffer);
+    glDeleteRenderbuffers(1, &t.depth);
+    glDeleteTextures(1, &t.texture);
+    t = TextureObject{};
+}
+
+Texture GLDevice::CreateTexture(int width, int height, const uint8_t* rgba)
+{
+    GLint maxSize = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
+    if (width <= 0 || height <= 0 || width > maxSize || height > maxSize || !rgba) return 0;
+    TextureObject t;
+    t.width = width;
+    t.height = height;
+    glCreateTextures(GL_TEXTURE_2D, 1, &t.texture);
+    glTextureStorage2D(t.texture, 1, GL_RGBA8, width, height);
+    glTextureSubImage2D(t.texture, 0, 0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+    Texture h = nextHandle_++;
+    textures_[h] = t;
+    return h;
+}
+
+Texture GLDevice::CreateRenderTarget(int width, int height, Format format)
+{
+    GLint maxSize = 0;
+    glGetIntegerv(GL_MAX_RENDERBUFFER_SIZE, &maxSize);
+    if (width <= 0 || height <= 0 || width > maxSize || height > maxSize) return 0;
+    TextureObject t;
+    t.width = width;
+    t.height = height;
+    std::string error;
+    GLenum internal = format == Format::R5G6B5 ? GL_RGB565 : GL_RGBA8;
+    if (!MakeTarget(t, internal, format != Format::A8R8G8B8, error)) return 0;
+    BindTarget();  // making it left the current target bound
+    Texture h = nextHandle_++;
+    textures_[h] = t;
+    return h;
+}
+
+void GLDevice::UpdateTexture(Texture texture, const uint8_t* rgba)
+{
+    auto it = textures_.find(texture);
+    if (it == textures_.end() || it->second.renderTarget || !rgba) return;
+    const TextureObject& t = it->second;
+    glTextureSubImage2D(t.texture, 0, 0, 0, t.width, t.height, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+}
+
+void GLDevice::ReleaseTexture(Texture texture)
+{
+    auto it = textures_.find(texture);
+    if (it == textures_.end()) return;
+    DeleteTexture(it->second);
+    textures_.erase(it);
+    if (state_.renderTarget == texture) {
+        state_.renderTarget = 0;
+        BindTarget();
+    }
+    dirty_ |= kTexture;
+}
+
+bool GLDevice::TextureSize(Texture texture, int& width, int& height) const
+{
+    auto it = textures_.find(texture);
+    if (it == textures_.end()) return false;
+    width = it->second.width;
+    height = it->second.height;
+    return true;
+}
+
+VertexBuffer GLDevice::CreateVertexBuffer(const Vertex* vertices, size_t count)
+{
+    if (count == 0 || count > (size_t(1) << 26)) return 0;
+    BufferObject b;
+    b.count = count;
+    glCreateBuffers(1, &b.buffer);
+    glNamedBufferData(b.buffer, GLsizeiptr(count * sizeof(Vertex)), vertices, GL_DYNAMIC_DRAW);
+    VertexBuffer h = nextHandle_++;
+    buffers_[h] = b;
+    return h;
+}
+
+void GLDevice::UpdateVertexBuffer(VertexBuffer buffer, const Vertex* vertices, size_t count)
+{
+    auto it = buffers_.find(buffer);
+    if (it == buffers_.end() || !vertices) return;
+    size_t n = count < it->second.count ? count : it->second.count;
+    glNamedBufferSubData(it->second.buffer, 0, GLsizeiptr(n * sizeof(Vertex)), vertices);
+}
+
+void GLDevice::ReleaseVertexBuffer(VertexBuffer buffer)
+{
+    auto it = buffers_.find(buffer);
+    if (it == buffers_.end()) return;
+    glDeleteBuffers(1, &it->second.buffer);
+    buffers_.erase(it);
+    if (state_.streamSource == buffer) state_.streamSource = 0;
+}
+
+Mesh GLDevice::CreateMesh(const MeshData& data)
+{
+    if (!ValidMeshData(data)) return 0;
+    MeshObject m;
+    m.subsets = data.subsets;
+    glCreateBuffers(1, &m.vertices);
+    glNamedBufferData(m.vertices, GLsizeiptr(data.vertices.size() * sizeof(Vertex)), data.vertices.data(),
+                      GL_STATIC_DRAW);
+    glCreateBuffers(1, &m.indices);
+    glNamedBufferData(m.indices, GLsizeiptr(data.indices.size() * sizeof(uint32_t)), data.indices.data(),
+                      GL_STATIC_DRAW);
+    Mesh h = nextHandle_++;
+    meshes_[h] = std::move(m);
+    return h;
+}
+
+void GLDevice::ReleaseMesh(Mesh mesh)
+{
+    auto it = meshes_.find(mesh);
+    if (it == meshes_.end()) return;
+    glDeleteBuffers(1, &it->second.vertices);
+    glDeleteBuffers(1, &it->second.indices);
+    meshes_.erase(it);
+}
+
+uint32_t GLDevice::SubsetCount(Mesh mesh) const
+{
+    auto it = meshes_.find(mesh);
+    return it == meshes_.end() ? 0 : uint32_t(it->second.subsets.size());
+}
+
+void GLDevice::SetRenderState(RenderState s, uint32_t value)
+{
+    if (state_.Set(s, value)) dirty_ |= (s == RenderState::Ambient ? kMaterial : kFixed);
+}
+
+uint32_t GLDevice::GetRenderState(RenderState s) const
+{
+    return uint32_t(s) < uint32_t(RenderState::Count) ? state_.Get(s) : 0;
+}
+
+void GLDevice::SetStageState(StageState s, uint32_t value)
+{
+    if (state_.Set(s, value)) dirty_ |= kStage;
+}
+
+void GLDevice::SetSamplerState(SamplerState s, uint32_t value)
+{
+    if (state_.Set(s, value)) dirty_ |= kSampler;
+}
+
+void GLDevice::SetTransform(TransformType type, const math3d::Matrix& matrix)
+{
+    if (state_.Set(type, matrix)) dirty_ |= kTransforms;
+}
+
+math3d::Matrix GLDevice::GetTransform(TransformType type) const
+{
+    return uint32_t(type) <= uint32_t(TransformType::Projection) ? state_.Get(type) : math3d::Identity();
+}
+
+void GLDevice::SetMaterial(const Material& material)
+{
+    state_.material = material;
+    dirty_ |= kMaterial;
+}
+
+void GLDevice::SetLight(uint32_t index, const Light& light)
+{
+    if (state_.SetLight(index, light) && state_.lightEnabled[index]) dirty_ |= kLights;
+}
+
+void GLDevice::LightEnable(uint32_t index, bool enable)
+{
+    if (index < kMaxLights && state_.lightEnabled[index] != enable && state_.EnableLight(index, enable))
+        dirty_ |= kLights;
+}
+
+void GLDevice::SetTexture(Texture texture)
+{
+    state_.texture = texture;
+    dirty_ |= kTexture;
+}
+
+void GLDevice::SetRenderTarget(Texture target)
+{
+    auto it = textures_.find(target);
+    if (target != 0 && (it == textures_.end() || !it->second.renderTarget)) return;  // refused, as Direct3D does
+    state_.renderTarget = target;
+    dirty_ |= kTexture;  // a texture that is the new target is not read while drawn into
+    BindTarget();
+}
+
+void GLDevice::BindTarget()
+{
+    const TextureObject& t = state_.renderTarget ? textures_.at(state_.renderTarget) : backBuffer_;
+    glBindFramebuffer(GL_FRAMEBUFFER, t.framebuffer);
+    glViewport(0, 0, t.width, t.height);
+    glUniform2f(u_.pixelShift, 1.0f / float(t.width), -1.0f / float(t.height));
+}
+
+void GLDevice::SetStreamSource(VertexBuffer buffer)
+{
+    state_.streamSource = buffer;
+}
+
+void GLDevice::Clear(uint32_t flags, uint32_t argb, float z)
+{
+    GLbitfield mask = 0;
+    if (flags & clear::Target) {
+        float c[4];
+        ColorOf(argb, c);
+        glClearColor(c[0], c[1], c[2], c[3]);
+        mask |= GL_COLOR_BUFFER_BIT;
+    }
+    if (flags & clear::ZBuffer) {
+        glClearDepth(std::fmin(std::fmax(z, 0.0f), 1.0f));
+        glDepthMask(GL_TRUE);
+        mask |= GL_DEPTH_BUFFER_BIT;
+        dirty_ |= kFixed;  // the depth write mask is the state's again at the next draw
+    }
+    if (mask) glClear(mask);
+}
+
+void GLDevice::BeginScene()
+{
+    inScene_ = true;
+}
+
+void GLDevice::EndScene()
+{
+    inScene_ = false;  // without a scene begun: nothing to end
+}
+
+bool GLDevice::Present()
+{
+    // The frame stays as it is (Direct3D's copy swap effect): a copy is scaled into the window, aspect kept.
+    int w = 0, h = 0;
+    SDL_GL_GetDrawableSize(window_, &w, &h);
+    if (w <= 0 || h <= 0) return true;
+    int dw = w, dh = w * kScreenHeight / kScreenWidth;
+    if (dh > h) {
+        dh = h;
+        dw = h * kScreenWidth / kScreenHeight;
+    }
+    int dx = (w - dw) / 2, dy = (h - dh) / 2;
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    // The window's row 0 is its bottom row; the frame's is its top row.
+    glBlitNamedFramebuffer(backBuffer_.framebuffer, 0, 0, 0, kScreenWidth, kScreenHeight, dx, dy + dh, dx + dw, dy,
+                           GL_COLOR_BUFFER_BIT, dw == kScreenWidth ? GL_NEAREST : GL_LINEAR);
+    SDL_GL_SwapWindow(window_);
+    BindTarget();
+    return glGetError() == GL_NO_ERROR;
+}
+
+void GLDevice::Prepare()
+{
+    if (dirty_ & kFixed) {
+        auto rs = [&](RenderState s) { return state_.Get(s); };
+        if (rs(RenderState::ZEnable)) {
+            glEnable(GL_DEPTH_TEST);
+            glDepthFunc(GL_LEQUAL);  // Direct3D's default ZFUNC, which the game keeps
+        } else {
+            glDisable(GL_DEPTH_TEST);
+        }
+        glDepthMask(rs(RenderState::ZWriteEnable) ? GL_TRUE : GL_FALSE);
+        if (rs(RenderState::AlphaBlendEnable)) {
+            glEnable(GL_BLEND);
+            glBlendFunc(BlendFactor(rs(RenderState::SrcBlend)), BlendFactor(rs(RenderState::DestBlend)));
+        } else {
+            glDisable(GL_BLEND);
+        }
+        uint32_t cullMode = rs(RenderState::CullMode);
+        if (cullMode == cull::CW || cullMode == cull::CCW) {
+            glEnable(GL_CULL_FACE);
+            glCullFace(cullMode == cull::CCW ? GL_BACK : GL_FRONT);
+        } else {
+            glDisable(GL_CULL_FACE);
+        }
+        glUniform1i(u_.lighting, rs(RenderState::Lighting) ? 1 : 0);
+        glUniform1i(u_.alphaTest, rs(RenderState::AlphaTestEnable) ? 1 : 0);
+        glUniform1i(u_.alphaFunc, int(rs(RenderState::AlphaFunc)));
+        glUniform1i(u_.alphaRef, int(rs(RenderState::AlphaRef) & 0xff));
+    }
+    if (dirty_ & kTransforms) {
+        const math3d::Matrix& world = state_.Get(TransformType::World);
+        math3d::Matrix viewProj =
+            math3d::Multiply(state_.Get(TransformType::View), state_.Get(TransformType::Projection));
+        glUniformMatrix4fv(u_.world, 1, GL_FALSE, &world.m[0][0]);
+        glUniformMatrix4fv(u_.viewProj, 1, GL_FALSE, &viewProj.m[0][0]);
+        float normal[9];
+        NormalMatrix(world, normal);
+        glUniformMatrix3fv(u_.normalMatrix, 1, GL_FALSE, normal);
+    }
+    if (dirty_ & kMaterial) {
+        const Material& m = state_.material;
+        float ambient[4];
+        ColorOf(state_.Get(RenderState::Ambient), ambient);
+        glUniform4fv(u_.globalAmbient, 1, ambient);
+        glUniform4f(u_.matDiffuse, m.diffuse.r, m.diffuse.g, m.diffuse.b, m.diffuse.a);
+        glUniform4f(u_.matAmbient, m.ambient.r, m.ambient.g, m.ambient.b, m.ambient.a);
+        glUniform4f(u_.matEmissive, m.emissive.r, m.emissive.g, m.emissive.b, m.emissive.a);
+    }
+    if (dirty_ & kLights) {
+        LightBlock block[kMaxLights];
+        int n = 0;
+        for (uint32_t i = 0; i < kMaxLights; ++i) {
+            if (!state_.lightEnabled[i]) continue;
+            const Light& l = state_.lights[i];
+            LightBlock& b = block[n++];
+            b = LightBlock{{l.diffuse.r, l.diffuse.g, l.diffuse.b, l.diffuse.a},
+                           {l.ambient.r, l.ambient.g, l.ambient.b, l.ambient.a},
+                           {l.position.x, l.position.y, l.position.z, l.range},
+                           {l.direction.x, l.direction.y, l.direction.z, l.type == LightType::Directional ? 1.0f : 0.0f},
+                           {l.attenuation0, l.attenuation1, l.attenuation2, 0}};
+        }
+        if (n > 0) glNamedBufferSubData(lightBuffer_, 0, GLsizeiptr(n * sizeof(LightBlock)), block);
+        glUniform1i(u_.lightCount, n);
+    }
+    if (dirty_ & kStage) {
+        auto ts = [&](StageState s) { return GLint(state_.Get(s)); };
+        glUniform1i(u_.colorOp, ts(StageState::ColorOp));
+        glUniform1i(u_.colorArg1, ts(StageState::ColorArg1));
+        glUniform1i(u_.colorArg2, ts(StageState::ColorArg2));
+        glUniform1i(u_.alphaOp, ts(StageState::AlphaOp));
+        glUniform1i(u_.alphaArg1, ts(StageState::AlphaArg1));
+        glUniform1i(u_.alphaArg2, ts(StageState::AlphaArg2));
+    }
+    if (dirty_ & kSampler) {
+        glSamplerParameteri(sampler_, GL_TEXTURE_MIN_FILTER, FilterOf(state_.Get(SamplerState::MinFilter)));
+        glSamplerParameteri(sampler_, GL_TEXTURE_MAG_FILTER, FilterOf(state_.Get(SamplerState::MagFilter)));
+        glSamplerParameteri(sampler_, GL_TEXTURE_WRAP_S, AddressOf(state_.Get(SamplerState::AddressU)));
+        glSamplerParameteri(sampler_, GL_TEXTURE_WRAP_T, AddressOf(state_.Get(SamplerState::AddressV)));
+    }
+    if (dirty_ & kTexture) {
+        auto it = textures_.find(state_.texture);
+        // A render target cannot be read while it is being drawn into; Direct3D leaves that undefined.
+        bool bound = it != textures_.end() && state_.texture != state_.renderTarget;
+        glBindTextureUnit(0, bound ? it->second.texture : 0);
+        glUniform1i(u_.hasTexture, bound ? 1 : 0);
+    }
+    dirty_ = 0;
+}
+
+void GLDevice::DrawPrimitive(Primitive type, uint32_t startVertex, uint32_t primitiveCount)
+{
+    auto it = buffers_.find(state_.streamSource);
+    uint64_t count = VerticesOfPrimitives(type, primitiveCount);
+    if (it == buffers_.end() || count == 0 || startVertex + count > it->second.count) return;
+    Prepare();
+    glVertexArrayVertexBuffer(vao_, 0, it->second.buffer, 0, sizeof(Vertex));
+    glDrawArrays(type == Primitive::TriangleList ? GL_TRIANGLES : GL_TRIANGLE_STRIP, GLint(startVertex),
+                 GLsizei(count));
+}
+
+void GLDevice::DrawSubset(Mesh mesh, uint32_t subset)
+{
+    auto it = meshes_.find(mesh);
+    if (it == meshes_.end() || subset >= it->second.subsets.size()) return;
+    const MeshSubset& s = it->second.subsets[subset];
+    if (s.indexCount == 0) return;
+    Prepare();
+    glVertexArrayVertexBuffer(vao_, 0, it->second.vertices, 0, sizeof(Vertex));
+    glVertexArrayElementBuffer(vao_, it->second.indices);
+    glDrawElements(GL_TRIANGLES, GLsizei(s.indexCount), GL_UNSIGNED_INT,
+                   reinterpret_cast<const void*>(uintptr_t(s.firstIndex) * sizeof(uint32_t)));
+}
+
+std::vector<uint8_t> GLDevice::ReadBackBuffer()
+{
+    std::vector<uint8_t> out(size_t(kScreenWidth) * kScreenHeight * 4);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, backBuffer_.framebuffer);
+    glReadPixels(0, 0, kScreenWidth, kScreenHeight, GL_RGBA, GL_UNSIGNED_BYTE, out.data());
+    BindTarget();
+    return out;
+}
+
+}  // namespace
+
+std::unique_ptr<Device> CreateGLDevice(SDL_Window* window, std::string& error)
+{
+    auto device = std::make_unique<GLDevice>();
+    if (!device->Init(window, error)) return nullptr;
+    return device;
+}
+
+}  // namespace gfx

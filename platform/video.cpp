@@ -1,0 +1,301 @@
+#include "platform/video.h"
+
+#include <SDL.h>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libswresample/swresample.h>
+#include <libswscale/swscale.h>
+}
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <vector>
+
+#include "platform/gfx.h"
+
+namespace video {
+
+struct Player::Impl {
+    AVFormatContext* format = nullptr;
+    AVCodecContext* videoCodec = nullptr;
+    AVCodecContext* audioCodec = nullptr;
+    int videoStream = -1, audioStream = -1;
+    AVPacket* packet = nullptr;
+    AVFrame* frame = nullptr;      // the next video frame, shown once it is due
+    AVFrame* audioFrame = nullptr;
+    SwsContext* scaler = nullptr;
+    SwrContext* resampler = nullptr;
+    SDL_AudioDeviceID audioDevice = 0;
+    SDL_AudioSpec audioSpec{};
+
+    bool pending = false;  // frame holds a decoded frame not shown yet
+    double pendingTime = 0;
+    double firstTime = -1;
+    double soundDeadline = -1;  // once the pictures are done
+    bool demuxDone = false, videoDone = false, failed = false;
+    bool started = false;
+    std::chrono::steady_clock::time_point start;
+    std::vector<uint8_t> rgba;  // the frame to show, imageWidth x imageHeight
+    int imageWidth = 0, imageHeight = 0;
+    std::vector<uint8_t> sound;
+
+    gfx::Device* device = nullptr;
+    gfx::Texture texture = 0;
+    gfx::VertexBuffer quad = 0;
+
+    ~Impl() {
+        if (device && texture) device->ReleaseTexture(texture);
+        if (device && quad) device->ReleaseVertexBuffer(quad);
+        if (audioDevice) {
+            SDL_CloseAudioDevice(audioDevice);
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        }
+        swr_free(&resampler);
+        sws_freeContext(scaler);
+        av_frame_free(&frame);
+        av_frame_free(&audioFrame);
+        av_packet_free(&packet);
+        avcodec_free_context(&videoCodec);
+        avcodec_free_context(&audioCodec);
+        avformat_close_input(&format);
+    }
+
+    double Now() const { return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(); }
+
+    AVCodecContext* OpenCodec(int stream) {
+        const AVCodecParameters* par = format->streams[stream]->codecpar;
+        const AVCodec* codec = avcodec_find_decoder(par->codec_id);
+        if (!codec) return nullptr;
+        AVCodecContext* ctx = avcodec_alloc_context3(codec);
+        if (ctx && avcodec_parameters_to_context(ctx, par) >= 0 && avcodec_open2(ctx, codec, nullptr) >= 0) return ctx;
+        avcodec_free_context(&ctx);
+        return nullptr;
+    }
+
+    // The sound is optional: without a device or a decoder the video plays silent.
+    void OpenSound() {
+        if (audioStream < 0 || !(audioCodec = OpenCodec(audioStream))) return;
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
+        SDL_AudioSpec want{};
+        want.freq = 44100;
+        want.format = AUDIO_S16SYS;
+        want.channels = 2;
+        want.samples = 1024;
+        audioDevice = SDL_OpenAudioDevice(nullptr, 0, &want, &audioSpec, 0);
+        AVChannelLayout stereo = AV_CHANNEL_LAYOUT_STEREO;
+        if (audioDevice &&
+            swr_alloc_set_opts2(&resampler, &stereo, AV_SAMPLE_FMT_S16, audioSpec.freq, &audioCodec->ch_layout,
+                                audioCodec->sample_fmt, audioCodec->sample_rate, 0, nullptr) >= 0 &&
+            swr_init(resampler) >= 0) {
+            SDL_PauseAudioDevice(audioDevice, 0);
+            return;
+        }
+        if (audioDevice) SDL_CloseAudioDevice(audioDevice);
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        audioDevice = 0;
+        swr_free(&resampler);
+    }
+
+    void QueueSound(const AVPacket* pkt) {
+        if (!audioDevice || avcodec_send_packet(audioCodec, pkt) < 0) return;  // a bad sound packet is skipped
+        while (avcodec_receive_frame(audioCodec, audioFrame) >= 0) {
+            int capacity = swr_get_out_samples(resampler, audioFrame->nb_samples);
+            if (capacity <= 0) continue;
+            sound.resize(size_t(capacity) * 4);
+            uint8_t* out = sound.data();
+            int n = swr_convert(resampler, &out, capacity, const_cast<const uint8_t**>(audioFrame->extended_data),
+                                audioFrame->nb_samples);
+            if (n > 0) SDL_QueueAudio(audioDevice, sound.data(), uint32_t(n) * 4);
+        }
+    }
+
+    // Decodes up to the next video frame, queueing the sound met on the way. False at the end of
+    // the video or on a failure.
+    bool NextFrame() {
+        for (;;) {
+            int r = avcodec_receive_frame(videoCodec, frame);
+            if (r == 0) {
+                int64_t ts = frame->best_effort_timestamp;
+                double t = ts == AV_NOPTS_VALUE ? pendingTime : ts * av_q2d(format->streams[videoStream]->time_base);
+                if (firstTime < 0) firstTime = t;
+                pendingTime = t - firstTime;
+                pending = true;
+                return true;
+            }
+            if (r == AVERROR_EOF) {
+                videoDone = true;
+                return false;
+            }
+            if (r != AVERROR(EAGAIN) || demuxDone) {
+                failed = r != AVERROR(EAGAIN);
+                videoDone = true;
+                return false;
+            }
+            if (av_read_frame(format, packet) < 0) {  // end of the file (a read error ends it too)
+                demuxDone = true;
+                avcodec_send_packet(videoCodec, nullptr);
+                if (audioDevice) QueueSound(nullptr);
+                continue;
+            }
+            if (packet->stream_index == videoStream) {
+                r = avcodec_send_packet(videoCodec, packet);
+                if (r < 0 && r != AVERROR(EAGAIN)) failed = true;
+            } else if (packet->stream_index == audioStream) {
+                QueueSound(packet);
+            }
+            av_packet_unref(packet);
+            if (failed) {
+                videoDone = true;
+                return false;
+            }
+        }
+    }
+
+    bool Convert() {
+        int w = frame->width, h = frame->height;
+        scaler = sws_getCachedContext(scaler, w, h, AVPixelFormat(frame->format), w, h, AV_PIX_FMT_RGBA,
+                                      SWS_BILINEAR, nullptr, nullptr, nullptr);
+        if (!scaler) return false;
+        rgba.resize(size_t(w) * h * 4);
+        uint8_t* dst[1] = {rgba.data()};
+        int stride[1] = {w * 4};
+        sws_scale(scaler, frame->data, frame->linesize, 0, h, dst, stride);
+        imageWidth = w;
+        imageHeight = h;
+        return true;
+    }
+
+    void Show(gfx::Device& dev) {
+        int w = imageWidth, h = imageHeight, tw = 0, th = 0;
+        device = &dev;
+        if (texture && (!dev.TextureSize(texture, tw, th) || tw != w || th != h)) {
+            dev.ReleaseTexture(texture);
+            texture = 0;
+        }
+        if (!texture) texture = dev.CreateTexture(w, h, rgba.data());
+        else dev.UpdateTexture(texture, rgba.data());
+        if (!quad) {
+            // the whole 1024 x 768 screen, centred on the origin of the orthographic view and moved
+            // half a pixel left and up, so its edges fall between pixels as Direct3D places them
+            const float l = -gfx::kScreenWidth / 2.0f - 0.5f, r = gfx::kScreenWidth / 2.0f - 0.5f;
+            const float t = gfx::kScreenHeight / 2.0f + 0.5f, b = -gfx::kScreenHeight / 2.0f + 0.5f;
+            const gfx::Vertex v[4] = {{l, t, 0, 0, 0, -1, 0, 0}, {r, t, 0, 0, 0, -1, 1, 0},
+                                      {l, b, 0, 0, 0, -1, 0, 1}, {r, b, 0, 0, 0, -1, 1, 1}};
+            quad = dev.CreateVertexBuffer(v, 4);
+        }
+        dev.Clear(gfx::clear::Target | gfx::clear::ZBuffer, 0xFF000000, 1.0f);
+        dev.BeginScene();
+        dev.SetRenderState(gfx::RenderState::Lighting, 0);
+        dev.SetRenderState(gfx::RenderState::ZEnable, 0);
+        dev.SetRenderState(gfx::RenderState::AlphaBlendEnable, 0);
+        dev.SetRenderState(gfx::RenderState::AlphaTestEnable, 0);
+        dev.SetRenderState(gfx::RenderState::CullMode, gfx::cull::None);
+        dev.SetStageState(gfx::StageState::ColorOp, gfx::top::SelectArg1);
+        dev.SetStageState(gfx::StageState::ColorArg1, gfx::targ::Texture);
+        dev.SetSamplerState(gfx::SamplerState::MinFilter, gfx::filter::Linear);
+        dev.SetSamplerState(gfx::SamplerState::MagFilter, gfx::filter::Linear);
+        dev.SetTransform(gfx::TransformType::World, math3d::Identity());
+        dev.SetTransform(gfx::TransformType::View, math3d::Identity());
+        dev.SetTransform(gfx::TransformType::Projection,
+                         math3d::OrthoLH(float(gfx::kScreenWidth), float(gfx::kScreenHeight), 0.0f, 1.0f));
+        dev.SetTexture(texture);
+        dev.SetStreamSource(quad);
+        dev.DrawPrimitive(gfx::Primitive::TriangleStrip, 0, 2);
+        dev.EndScene();
+        dev.Present();
+    }
+};
+
+Player::Player() = default;
+Player::~Player() = default;
+
+bool Player::Open(const std::string& path, std::string& error) {
+    Close();
+    auto p = std::make_unique<Impl>();
+    int r = avformat_open_input(&p->format, path.c_str(), nullptr, nullptr);
+    if (r >= 0) r = avformat_find_stream_info(p->format, nullptr);
+    if (r < 0) {
+        char text[AV_ERROR_MAX_STRING_SIZE] = {};
+        av_strerror(r, text, sizeof text);
+        error = text;
+        return false;
+    }
+    p->videoStream = av_find_best_stream(p->format, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    p->audioStream = av_find_best_stream(p->format, AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
+    p->packet = av_packet_alloc();
+    p->frame = av_frame_alloc();
+    p->audioFrame = av_frame_alloc();
+    if (!p->packet || !p->frame || !p->audioFrame) {
+        error = "out of memory";
+        return false;
+    }
+    if (p->videoStream >= 0 && !(p->videoCodec = p->OpenCodec(p->videoStream))) {
+        error = "no decoder for the video stream";
+        return false;
+    }
+    impl_ = std::move(p);
+    return true;
+}
+
+bool Player::HasVideo() const { return impl_ && impl_->videoCodec; }
+
+Player::Status Player::Step(gfx::Device& device) {
+    if (!HasVideo()) return Status::Failed;
+    Impl& p = *impl_;
+    if (!p.started) {
+        p.started = true;
+        p.OpenSound();
+        p.start = std::chrono::steady_clock::now();
+    }
+    double now = p.Now();
+    bool fresh = false;
+    for (;;) {
+        if (p.pending) {
+            if (p.pendingTime > now) break;
+            p.pending = false;
+            fresh = p.Convert();
+        }
+        if (!p.NextFrame()) break;
+    }
+    if (p.failed) return Status::Failed;
+    if (fresh) p.Show(device);
+    if (!p.videoDone || p.pending) return Status::Playing;
+    if (!p.audioDevice) return Status::Ended;
+    uint32_t queued = SDL_GetQueuedAudioSize(p.audioDevice);
+    // The sound plays out, but a device that stops taking it does not hold the end up for long.
+    if (p.soundDeadline < 0) p.soundDeadline = now + queued / (4.0 * p.audioSpec.freq) + 0.5;
+    return queued == 0 || now > p.soundDeadline ? Status::Ended : Status::Playing;
+}
+
+uint32_t Player::MsUntilNextFrame() const {
+    if (!impl_ || !impl_->started || !impl_->pending) return 10;  // only the sound is left to play out
+    double wait = impl_->pendingTime - impl_->Now();
+    return wait > 0 ? uint32_t(std::ceil(wait * 1000)) : 0;
+}
+
+void Player::Close() { impl_.reset(); }
+
+void PumpInput(win::WindowProc proc) {
+    SDL_PumpEvents();
+    SDL_Event e;
+    while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_KEYDOWN, SDL_KEYUP) > 0) {
+        if (e.type != SDL_KEYDOWN) continue;
+        SDL_Keycode key = e.key.keysym.sym;
+        uintptr_t code = key == SDLK_RETURN || key == SDLK_KP_ENTER ? vk::Return
+                         : key == SDLK_ESCAPE                        ? vk::Escape
+                         : key == SDLK_SPACE                         ? vk::Space
+                                                                     : 0;
+        proc(kKeyDown, code, 0);
+    }
+    while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP) > 0) {
+        if (e.type != SDL_MOUSEBUTTONDOWN) continue;
+        if (e.button.button == SDL_BUTTON_LEFT) proc(win::msg::LButtonDown, win::mk::LButton, 0);
+        else if (e.button.button == SDL_BUTTON_RIGHT) proc(win::msg::RButtonDown, win::mk::RButton, 0);
+    }
+    if (SDL_PeepEvents(&e, 1, SDL_PEEKEVENT, SDL_QUIT, SDL_QUIT) > 0) proc(win::msg::Close, 0, 0);
+}
+
+}  // namespace video

@@ -1,0 +1,54 @@
+#pragma once
+// Video playback through FFmpeg: one file's frames shown full screen through the graphics device
+// at their own pace, its sound on an output device of its own.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/window.h"
+
+namespace gfx {
+class Device;
+}
+
+namespace video {
+
+// The message a key press arrives as during playback, with these key codes in wParam (0 for
+// every other key).
+constexpr uint32_t kKeyDown = 0x0100;
+namespace vk {
+constexpr uintptr_t Return = 0x0D, Escape = 0x1B, Space = 0x20;
+}
+
+class Player {
+public:
+    enum class Status { Playing, Ended, Failed };
+
+    Player();
+    ~Player();
+    Player(const Player&) = delete;
+    Player& operator=(const Player&) = delete;
+
+    // False when the file cannot be read as a media file, with the reason in error.
+    bool Open(const std::string& path, std::string& error);
+    bool HasVideo() const;
+    // Shows the newest frame that is due (the clock starts at the first step) and presents it,
+    // feeding the sound along. Ended once every frame was shown and the sound has played out;
+    // Failed on a decode error. The device must stay the same until Close.
+    Status Step(gfx::Device& device);
+    // How long until the next frame is due, in milliseconds.
+    uint32_t MsUntilNextFrame() const;
+    // Stops the sound and frees everything, also what Step made on the device.
+    void Close();
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+// Playback's own input: takes key presses (kKeyDown), left and right button presses from the event
+// queue and hands them to proc, and drops their releases; a quit request is handed on as
+// win::msg::Close and stays queued for the main loop. All other events stay queued.
+void PumpInput(win::WindowProc proc);
+
+}  // namespace video

@@ -1,0 +1,160 @@
+#include "framework/packarchiv.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "platform/os.h"
+
+#include "../arbeitsordner.h"
+
+namespace {
+
+struct Mitglied {
+    std::string name;
+    std::string daten;
+    uint16_t methode = 0;
+    uint16_t flags = 0;
+    bool deskriptorKennung = false;  // descriptor with its optional signature (16 bytes)
+    int64_t groesseImKopf = -1;      // -1: the real size
+};
+
+void Put16(std::string& s, uint32_t v) { s += char(v & 0xff); s += char(v >> 8 & 0xff); }
+void Put32(std::string& s, uint32_t v) { Put16(s, v & 0xffff); Put16(s, v >> 16); }
+
+std::string Archiv(const std::vector<Mitglied>& mitglieder, bool zentralverzeichnis = true) {
+    std::string a;
+    for (const Mitglied& m : mitglieder) {
+        const uint32_t groesse = m.groesseImKopf < 0 ? m.daten.size() : uint32_t(m.groesseImKopf);
+        Put32(a, 0x04034b50);
+        Put16(a, 10);
+        Put16(a, m.flags);
+        Put16(a, m.methode);
+        Put32(a, 0);
+        Put32(a, 0x12345678);
+        Put32(a, groesse);
+        Put32(a, groesse);
+        Put16(a, m.name.size());
+        Put16(a, 4);
+        a += m.name;
+        a += "xxxx";  // extra field
+        a += m.daten;
+        if (m.flags & 8) {
+            if (m.deskriptorKennung) Put32(a, 0x08074b50);
+            Put32(a, 0x12345678);
+            Put32(a, groesse);
+            Put32(a, groesse);
+        }
+    }
+    if (zentralverzeichnis) {
+        Put32(a, 0x02014b50);
+        a += std::string(42, '\0');
+    }
+    return a;
+}
+
+class PackArchiv : public Arbeitsordner {
+protected:
+    // Unpacks and returns the file's contents, or "<null>" when nothing was found (and then checks
+    // that no file was written).
+    std::string Entpacke(const std::string& pack, const std::string& name) {
+        uint32_t groesse = 0xdeadbeef;
+        auto daten = EntpackeDatei(pack.c_str(), name.c_str(), &groesse);
+        if (!daten) {
+            EXPECT_EQ(groesse, 0xdeadbeefu);
+            return "<null>";
+        }
+        std::vector<uint8_t> bytes;
+        EXPECT_TRUE(os::ReadFile(name, bytes));
+        const std::string datei(bytes.begin(), bytes.end());
+        EXPECT_EQ(datei.size(), groesse);
+        EXPECT_EQ(std::string(reinterpret_cast<char*>(daten.get()), groesse), datei);
+        return datei;
+    }
+    static std::vector<std::string> Dateien() {
+        std::vector<std::string> namen;
+        for (const auto& e : std::filesystem::directory_iterator(".")) namen.push_back(e.path().filename());
+        std::sort(namen.begin(), namen.end());
+        return namen;
+    }
+};
+
+TEST_F(PackArchiv, FindsStoredMembersByNameWithoutRegardToCase) {
+    Schreibe("Data/Pack3.gzp", Archiv({{"Knopf.png", "AAAA"},
+                                       {"himmel.bmp", "sky"},
+                                       {"Himmel.BMP", "second of the same name"},
+                                       {"leer.txt", ""}}));
+    EXPECT_EQ(Entpacke("DATA/pack3.GZP", "Knopf.png"), "AAAA");
+    EXPECT_EQ(Entpacke("Data/Pack3.gzp", "HIMMEL.bmp"), "sky");  // the first of two wins
+    EXPECT_TRUE(std::filesystem::exists("HIMMEL.bmp"));       // the caller's spelling
+    EXPECT_EQ(Entpacke("Data/Pack3.gzp", "leer.txt"), "");
+    EXPECT_EQ(Entpacke("Data/Pack3.gzp", "fehlt.png"), "<null>");
+    EXPECT_EQ(Entpacke("Data/Pack99.gzp", "Knopf.png"), "<null>");
+}
+
+TEST_F(PackArchiv, StepsOverDataDescriptorsWithAndWithoutSignature) {
+    Mitglied ohne{"a.txt", "first", 0, 8};
+    Mitglied mit{"b.txt", "second", 0, 8, true};
+    Schreibe("p.gzp", Archiv({ohne, mit, {"c.txt", "third"}}));
+    EXPECT_EQ(Entpacke("p.gzp", "b.txt"), "second");
+    EXPECT_EQ(Entpacke("p.gzp", "c.txt"), "third");
+}
+
+TEST_F(PackArchiv, RefusesWhatItCannotOrMustNotWrite) {
+    Mitglied gepackt{"gepackt.x", "zzzz", 8};
+    Mitglied verschluesselt{"geheim.x", "zzzz", 0, 1};
+    Mitglied langerName{std::string(300, 'n') + ".x", "long"};
+    Schreibe("p.gzp", Archiv({gepackt, verschluesselt, langerName, {"ok.x", "fine"},
+                              {"..", "up"}, {"a:b", "colon"}}));
+    const std::vector<std::string> vorher = Dateien();
+    for (const char* name : {"gepackt.x", "geheim.x", "../ok.x", "sub/ok.x", "sub\\ok.x", "c:ok.x", "..", "a:b", "", "a..x", "zeile\nx"})
+        EXPECT_EQ(Entpacke("p.gzp", name), "<null>") << name;
+    EXPECT_EQ(Entpacke("p.gzp", std::string(256, 'n')), "<null>");  // longer than a name may be
+    EXPECT_EQ(Dateien(), vorher);
+    // A stored name longer than the buffer compares on its first 255 bytes and is stepped over whole.
+    EXPECT_EQ(Entpacke("p.gzp", std::string(255, 'n')), "long");
+    EXPECT_EQ(Entpacke("p.gzp", "ok.x"), "fine");
+    std::filesystem::remove("ok.x");
+    std::filesystem::create_directory("ok.x");  // cannot be written: nothing is returned
+    EXPECT_EQ(EntpackeDatei("p.gzp", "ok.x"), nullptr);
+}
+
+TEST_F(PackArchiv, MemberRunningPastTheEndIsNotFound) {
+    Mitglied kurz{"kurz.x", "only a few bytes"};
+    kurz.groesseImKopf = 1000;
+    Schreibe("p.gzp", Archiv({kurz}, false));
+    EXPECT_EQ(Entpacke("p.gzp", "kurz.x"), "<null>");
+    Mitglied riesig{"riesig.x", "abc"};
+    riesig.groesseImKopf = 0xffffffff;
+    Schreibe("q.gzp", Archiv({riesig, {"danach.x", "after"}}, false));
+    EXPECT_EQ(Entpacke("q.gzp", "riesig.x"), "<null>");
+    EXPECT_EQ(Entpacke("q.gzp", "danach.x"), "<null>");
+    EXPECT_FALSE(std::filesystem::exists("kurz.x"));
+}
+
+TEST_F(PackArchiv, StopsAtTheFirstRecordThatIsNoLocalHeader) {
+    std::string a = Archiv({{"a.x", "1"}}, false);
+    a += "junk that is not a header at all, but long enough to be read as one......";
+    a += Archiv({{"b.x", "2"}}, false);
+    Schreibe("p.gzp", a);
+    EXPECT_EQ(Entpacke("p.gzp", "a.x"), "1");
+    EXPECT_EQ(Entpacke("p.gzp", "b.x"), "<null>");
+    Schreibe("kopf.gzp", a.substr(0, 20));  // a header cut short
+    EXPECT_EQ(Entpacke("kopf.gzp", "a.x"), "<null>");
+}
+
+// Archives made by the zip tool itself.
+TEST_F(PackArchiv, ReadsArchivesOfTheZipTool) {
+    Schreibe("src/Ingame.mp3", "stored music bytes");
+    Schreibe("src/Miss.wav", "stored sound bytes");
+    Schreibe("src/text.txt", std::string(4000, 'a'));  // compresses well
+    ASSERT_EQ(std::system("cd src && zip -q -0 ../Pack13.gzp Ingame.mp3 Miss.wav && zip -q -9 ../Pack13.gzp text.txt"), 0);
+    // Written to a pipe, zip cannot seek back and puts each size into a data descriptor.
+    ASSERT_EQ(std::system("cd src && zip -q -0 - Ingame.mp3 Miss.wav text.txt | cat > ../Strom.gzp"), 0);
+    EXPECT_EQ(Entpacke("Pack13.gzp", "ingame.MP3"), "stored music bytes");
+    EXPECT_EQ(Entpacke("Pack13.gzp", "miss.wav"), "stored sound bytes");
+    EXPECT_EQ(Entpacke("Pack13.gzp", "text.txt"), "<null>");  // compressed
+    EXPECT_EQ(Entpacke("Strom.gzp", "Miss.wav"), "stored sound bytes");
+    EXPECT_EQ(Entpacke("Strom.gzp", "TEXT.txt"), std::string(4000, 'a'));
+}
+
+}  // namespace

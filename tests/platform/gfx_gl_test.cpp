@@ -1,0 +1,339 @@
+// Pixel tests of the OpenGL device, offscreen (llvmpipe): Direct3D 9's rules as the game relies on them.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+
+#include "platform/gfx.h"
+#include "platform/gfx_recording.h"
+#include "platform/image.h"
+#include "platform/texture_file.h"
+
+namespace {
+
+using namespace gfx;
+
+struct Rgba {
+    int r, g, b, a;
+};
+
+class GLDeviceTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string error;
+        dev = CreateGLDevice(nullptr, error);
+        ASSERT_NE(dev, nullptr) << error;
+        // The game's 2D quad: the unit square, y upward, the texture's top at y = 1.
+        Vertex quad[4] = {{0, 0, 0, 0, 0, 1, 0, 1}, {0, 1, 0, 0, 0, 1, 0, 0},
+                          {1, 0, 0, 0, 0, 1, 1, 1}, {1, 1, 0, 0, 0, 1, 1, 0}};
+        quadVB = dev->CreateVertexBuffer(quad, 4);
+        ASSERT_NE(quadVB, 0u);
+        dev->Clear(clear::Target | clear::ZBuffer, 0xff000000, 1.0f);
+        dev->BeginScene();
+    }
+
+    // The game's 2D mode.
+    void Setze2DModus()
+    {
+        dev->SetTransform(TransformType::View, math3d::Identity());
+        dev->SetTransform(TransformType::Projection, math3d::OrthoLH(1024, 768, 0, 1));
+        dev->SetRenderState(RenderState::ZEnable, 0);
+        dev->SetRenderState(RenderState::ZWriteEnable, 0);
+        dev->SetRenderState(RenderState::Lighting, 0);
+        dev->SetRenderState(RenderState::AlphaBlendEnable, 1);
+        dev->SetRenderState(RenderState::SrcBlend, blend::SrcAlpha);
+        dev->SetRenderState(RenderState::DestBlend, blend::InvSrcAlpha);
+        dev->SetRenderState(RenderState::AlphaTestEnable, 1);
+        dev->SetRenderState(RenderState::AlphaRef, 8);
+        dev->SetRenderState(RenderState::AlphaFunc, cmp::GreaterEqual);
+    }
+
+    // The game's Draw2D: a w x h quad at pixel (x, y), shifted by half a pixel as the game does it.
+    void Draw2D(float x, float y, float w, float h, float z = 0)
+    {
+        math3d::Matrix world = math3d::Scaling(w, h, 1);
+        world.m[3][0] = (x - 512) - 0.5f;
+        world.m[3][1] = (384 - y - h) + 0.5f;
+        world.m[3][2] = z;
+        dev->SetTransform(TransformType::World, world);
+        dev->SetStreamSource(quadVB);
+        dev->DrawPrimitive(Primitive::TriangleStrip, 0, 2);
+    }
+
+    Texture Solid(uint32_t argb)
+    {
+        uint8_t px[4] = {uint8_t(argb >> 16), uint8_t(argb >> 8), uint8_t(argb), uint8_t(argb >> 24)};
+        return dev->CreateTexture(1, 1, px);
+    }
+
+    void Read() { frame = dev->ReadBackBuffer(); }
+    Rgba Pixel(int x, int y) const
+    {
+        const uint8_t* p = &frame[(size_t(y) * kScreenWidth + x) * 4];
+        return {p[0], p[1], p[2], p[3]};
+    }
+    static bool Near(Rgba a, Rgba b, int tolerance = 2)
+    {
+        return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance && std::abs(a.b - b.b) <= tolerance;
+    }
+
+    std::unique_ptr<Device> dev;
+    VertexBuffer quadVB = 0;
+    std::vector<uint8_t> frame;
+};
+
+constexpr Rgba kRed{255, 0, 0, 255}, kGreen{0, 255, 0, 255}, kBlue{0, 0, 255, 255}, kWhite{255, 255, 255, 255},
+    kBlack{0, 0, 0, 255};
+
+::testing::AssertionResult Covers(const std::vector<uint8_t>& frame, int x0, int y0, int w, int h)
+{
+    // Inside: the 2 x 2 texture's quadrants, texel for texel; the ring around it: untouched black.
+    for (int y = y0 - 1; y <= y0 + h; ++y)
+        for (int x = x0 - 1; x <= x0 + w; ++x) {
+            const uint8_t* p = &frame[(size_t(y) * kScreenWidth + x) * 4];
+            Rgba want = kBlack;
+            if (x >= x0 && x < x0 + w && y >= y0 && y < y0 + h) {
+                bool right = x >= x0 + w / 2, bottom = y >= y0 + h / 2;
+                want = bottom ? (right ? kWhite : kBlue) : (right ? kGreen : kRed);
+            }
+            if (p[0] != want.r || p[1] != want.g || p[2] != want.b)
+                return ::testing::AssertionFailure() << "pixel " << x << "," << y << " is " << int(p[0]) << ","
+                                                     << int(p[1]) << "," << int(p[2]);
+        }
+    return ::testing::AssertionSuccess();
+}
+
+TEST_F(GLDeviceTest, QuadCoversItsPixelsTexelForTexel)
+{
+    // Red, green / blue, white: top row first.
+    const uint8_t px[16] = {255, 0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255, 255, 255, 255, 255};
+    Texture tex = dev->CreateTexture(2, 2, px);
+    ASSERT_NE(tex, 0u);
+    Setze2DModus();
+    dev->SetTexture(tex);
+    Draw2D(0, 0, 32, 32);
+    Draw2D(101, 57, 32, 32);
+    Draw2D(300, 200, 2, 2);     // one pixel per texel
+    Draw2D(1022, 766, 2, 2);    // the bottom-right corner of the screen
+    dev->EndScene();
+    Read();
+    // The corner quad at the screen's edge (no ring to check there).
+    EXPECT_TRUE(Near(Pixel(1022, 766), kRed) && Near(Pixel(1023, 767), kWhite));
+    EXPECT_TRUE(Near(Pixel(0, 0), kRed));
+    EXPECT_TRUE(Near(Pixel(31, 31), kWhite));
+    EXPECT_TRUE(Covers(frame, 101, 57, 32, 32));
+    EXPECT_TRUE(Covers(frame, 300, 200, 2, 2));
+    std::string error;
+    std::string path = std::string(VELQUOR_BINARY_DIR) + "/gfx_quad_test.png";
+    EXPECT_TRUE(SaveBackBufferPng(*dev, path, error)) << error;
+}
+
+TEST_F(GLDeviceTest, AlphaTestKeepsReferenceAndAbove)
+{
+    // Alpha 7, alpha 8 side by side; blending off so a kept texel shows at full strength.
+    const uint8_t px[8] = {255, 255, 255, 7, 255, 255, 255, 8};
+    Texture tex = dev->CreateTexture(2, 1, px);
+    Setze2DModus();
+    dev->SetRenderState(RenderState::AlphaBlendEnable, 0);
+    dev->SetTexture(tex);
+    Draw2D(10, 10, 20, 10);
+    Read();
+    EXPECT_TRUE(Near(Pixel(15, 15), kBlack));  // 7 dropped
+    EXPECT_TRUE(Near(Pixel(25, 15), kWhite));  // 8 kept
+}
+
+TEST_F(GLDeviceTest, BlendFactors)
+{
+    struct Case {
+        uint32_t src, dest, background, drawn;
+        Rgba want;
+    } cases[] = {
+        {blend::SrcAlpha, blend::InvSrcAlpha, 0xff0000ff, 0x80ff0000, {128, 0, 127, 255}},
+        {blend::One, blend::One, 0xff643200, 0xff646464, {200, 150, 100, 255}},
+        {blend::Zero, blend::SrcColor, 0xffc86432, 0xff80ff00, {100, 100, 0, 255}},  // the shadow layer's multiply
+    };
+    Setze2DModus();
+    int x = 0;
+    for (const Case& c : cases) {
+        dev->SetRenderState(RenderState::AlphaBlendEnable, 0);
+        dev->SetTexture(Solid(c.background));
+        Draw2D(float(x), 0, 10, 10);
+        dev->SetRenderState(RenderState::AlphaBlendEnable, 1);
+        dev->SetRenderState(RenderState::SrcBlend, c.src);
+        dev->SetRenderState(RenderState::DestBlend, c.dest);
+        dev->SetTexture(Solid(c.drawn));
+        Draw2D(float(x), 0, 10, 10);
+        x += 10;
+    }
+    Read();
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        Rgba p = Pixel(int(i) * 10 + 5, 5);
+        EXPECT_TRUE(Near(p, cases[i].want)) << "case " << i << ": " << p.r << "," << p.g << "," << p.b;
+    }
+}
+
+TEST_F(GLDeviceTest, RenderTargetComesOutUpright)
+{
+    const uint8_t px[16] = {255, 0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255, 255, 255, 255, 255};
+    Texture tex = dev->CreateTexture(2, 2, px);
+    Texture target = dev->CreateRenderTarget(128, 128, Format::X8R8G8B8);
+    ASSERT_NE(target, 0u);
+    int w = 0, h = 0;
+    ASSERT_TRUE(dev->TextureSize(target, w, h));
+    EXPECT_EQ(w, 128);
+
+    // Into the target: the viewport follows it, so the whole 1024 x 768 screen space maps onto it.
+    dev->SetRenderTarget(target);
+    dev->Clear(clear::Target | clear::ZBuffer, 0xff000000, 1.0f);
+    Setze2DModus();
+    dev->SetTexture(tex);
+    Draw2D(0, 0, 1024, 768);
+    dev->SetRenderTarget(0);
+
+    // Back to the screen: the target drawn as a texture, with alpha test and blending on (its alpha reads 1).
+    dev->SetTexture(target);
+    Draw2D(64, 64, 128, 128);
+    Read();
+    EXPECT_TRUE(Covers(frame, 64, 64, 128, 128));
+}
+
+TEST_F(GLDeviceTest, CullingDropsWhatDirect3DDrops)
+{
+    // Two triangles in 2D screen space (y up): one clockwise on screen, one counter-clockwise.
+    Vertex tris[6] = {
+        {-400, 300, 0, 0, 0, -1, 0, 0}, {-300, 300, 0, 0, 0, -1, 0, 0}, {-400, 200, 0, 0, 0, -1, 0, 0},  // clockwise
+        {100, 300, 0, 0, 0, -1, 0, 0}, {100, 200, 0, 0, 0, -1, 0, 0}, {200, 300, 0, 0, 0, -1, 0, 0},     // counter-clockwise
+    };
+    VertexBuffer vb = dev->CreateVertexBuffer(tris, 6);
+    Setze2DModus();
+    dev->SetTexture(Solid(0xffffffff));
+    dev->SetTransform(TransformType::World, math3d::Identity());
+    dev->SetStreamSource(vb);
+    // Screen pixel of a point inside each triangle: x + 512, 384 - y.
+    const int cwX = -380 + 512, ccwX = 120 + 512, y = 384 - 280;
+    struct Case {
+        uint32_t mode;
+        bool cwDrawn, ccwDrawn;
+    } cases[] = {{cull::CCW, true, false}, {cull::CW, false, true}, {cull::None, true, true}};
+    for (const Case& c : cases) {
+        dev->Clear(clear::Target, 0xff000000, 1.0f);
+        dev->SetRenderState(RenderState::CullMode, c.mode);
+        dev->DrawPrimitive(Primitive::TriangleList, 0, 2);
+        Read();
+        EXPECT_EQ(Near(Pixel(cwX, y), kWhite), c.cwDrawn) << "cull mode " << c.mode;
+        EXPECT_EQ(Near(Pixel(ccwX, y), kWhite), c.ccwDrawn) << "cull mode " << c.mode;
+    }
+}
+
+TEST_F(GLDeviceTest, DepthTestFollowsZEnable)
+{
+    Setze2DModus();
+    dev->SetRenderState(RenderState::AlphaBlendEnable, 0);
+    for (uint32_t zEnable : {1u, 0u}) {
+        dev->Clear(clear::Target | clear::ZBuffer, 0xff000000, 1.0f);
+        dev->SetRenderState(RenderState::ZEnable, zEnable);
+        dev->SetRenderState(RenderState::ZWriteEnable, 1);
+        dev->SetTexture(Solid(0xffff0000));
+        Draw2D(0, 0, 20, 20, 0.2f);  // near
+        dev->SetTexture(Solid(0xff00ff00));
+        Draw2D(10, 0, 20, 20, 0.8f);  // far, overlapping the near one's right half
+        Read();
+        EXPECT_TRUE(Near(Pixel(15, 10), zEnable ? kRed : kGreen)) << "ZENABLE " << zEnable;
+        EXPECT_TRUE(Near(Pixel(25, 10), kGreen));
+    }
+}
+
+TEST_F(GLDeviceTest, PointLightLightsWithinItsRangeOnly)
+{
+    // A floor of 40 x 30 cells of 5 units, seen from above: 1024 pixels show 200 units.
+    std::vector<Vertex> floor;
+    for (int j = 0; j < 30; ++j)
+        for (int i = 0; i < 40; ++i) {
+            float x0 = -100 + i * 5.0f, z0 = -75 + j * 5.0f, x1 = x0 + 5, z1 = z0 + 5;
+            Vertex a{x0, 0, z0, 0, 1, 0, 0, 0}, b{x0, 0, z1, 0, 1, 0, 0, 0}, c{x1, 0, z0, 0, 1, 0, 0, 0},
+                d{x1, 0, z1, 0, 1, 0, 0, 0};
+            floor.insert(floor.end(), {a, b, c, c, b, d});
+        }
+    VertexBuffer vb = dev->CreateVertexBuffer(floor.data(), floor.size());
+    dev->SetTransform(TransformType::World, math3d::Identity());
+    dev->SetTransform(TransformType::View, math3d::LookAtLH({0, 100, 0}, {0, 0, 0}, {0, 0, 1}));
+    dev->SetTransform(TransformType::Projection, math3d::OrthoLH(200, 150, 1, 1000));
+    dev->SetRenderState(RenderState::CullMode, cull::None);
+    dev->SetRenderState(RenderState::Lighting, 1);
+    dev->SetRenderState(RenderState::Ambient, 0xff202020);
+    Material m{};
+    m.diffuse = {1, 1, 1, 1};
+    m.ambient = {1, 1, 1, 1};
+    dev->SetMaterial(m);
+    Light light{};
+    light.type = LightType::Point;
+    light.diffuse = {1, 0.5f, 0, 0};
+    light.position = {0, 5, 0};
+    light.range = 40;
+    light.attenuation1 = 0.01f;
+    dev->SetLight(7, light);
+    dev->LightEnable(7, true);
+    dev->SetTexture(0);  // untextured: the lit colour itself
+    dev->SetStreamSource(vb);
+    dev->DrawPrimitive(Primitive::TriangleList, 0, uint32_t(floor.size() / 3));
+    Read();
+    // 5.12 pixels per unit; the light stands over the centre of the screen.
+    Rgba centre = Pixel(512, 384), inside = Pixel(512 + 154, 384), outside = Pixel(512 + 307, 384);
+    EXPECT_TRUE(Near(centre, {255, 255, 32, 255})) << centre.r << "," << centre.g << "," << centre.b;
+    // 30 units out: N.L = 5 / d, attenuation 1 / (0.01 d), plus the ambient.
+    float d = std::sqrt(30.0f * 30.0f + 5.0f * 5.0f), lit = (5 / d) / (0.01f * d);
+    Rgba want{int(std::lround((32 / 255.0f + lit) * 255)), int(std::lround((32 / 255.0f + 0.5f * lit) * 255)), 32, 255};
+    EXPECT_TRUE(Near(inside, want, 4)) << inside.r << "," << inside.g << "," << inside.b;
+    EXPECT_TRUE(Near(outside, {32, 32, 32, 255})) << outside.r << "," << outside.g << "," << outside.b;  // 60 units
+    // Light 7 off leaves the ambient alone.
+    dev->LightEnable(7, false);
+    dev->DrawPrimitive(Primitive::TriangleList, 0, uint32_t(floor.size() / 3));
+    Read();
+    EXPECT_TRUE(Near(Pixel(512, 384), {32, 32, 32, 255}));
+}
+
+TEST_F(GLDeviceTest, TextureFileIsDrawnUprightAtItsOwnSize)
+{
+    // 3 x 2, not a power of two: red, green, blue / white, black, half-transparent grey.
+    image::Image img;
+    img.width = 3;
+    img.height = 2;
+    img.rgba = {255, 0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255, 255, 255, 255, 255, 0, 0, 0, 255, 128, 128, 128, 128};
+    std::string path = ::testing::TempDir() + "gfx_texture_file_test.png", error;
+    ASSERT_TRUE(image::SavePng(path, img, error)) << error;
+    Texture tex = LoadTextureFile(*dev, path, error);
+    ASSERT_NE(tex, 0u) << error;
+    int w = 0, h = 0;
+    ASSERT_TRUE(dev->TextureSize(tex, w, h));
+    EXPECT_EQ(w, 3);
+    EXPECT_EQ(h, 2);
+    Setze2DModus();
+    dev->SetRenderState(RenderState::AlphaBlendEnable, 0);
+    dev->SetTexture(tex);
+    Draw2D(40, 30, 3, 2);
+    Read();
+    EXPECT_TRUE(Near(Pixel(40, 30), kRed));
+    EXPECT_TRUE(Near(Pixel(42, 30), kBlue));
+    EXPECT_TRUE(Near(Pixel(40, 31), kWhite));
+    EXPECT_TRUE(Near(Pixel(42, 31), {128, 128, 128, 128}));
+    std::remove(path.c_str());
+
+    RecordingDevice rec;
+    EXPECT_EQ(LoadTextureFile(rec, path, error), 0u);  // gone now
+    EXPECT_NE(error.find("gfx_texture_file_test.png"), std::string::npos);
+    EXPECT_TRUE(rec.Calls().empty());
+}
+
+TEST_F(GLDeviceTest, PresentKeepsTheFrameAndUnbalancedCallsAreHarmless)
+{
+    dev->EndScene();
+    dev->EndScene();  // no scene begun
+    dev->Clear(clear::Target, 0xff336699, 1.0f);
+    EXPECT_TRUE(dev->Present());
+    EXPECT_TRUE(dev->Present());
+    Read();
+    EXPECT_TRUE(Near(Pixel(700, 500), {0x33, 0x66, 0x99, 255}));
+}
+
+}  // namespace

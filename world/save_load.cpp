@@ -1,0 +1,194 @@
+#include "world/save_load.h"
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "framework/frame.h"
+#include "framework/myapp.h"
+#include "framework/services_frontend.h"
+#include "framework/shell.h"
+#include "interaction/tutorial.h"
+#include "platform/os.h"
+#include "world/gamefiles.h"
+#include "world/records.h"
+
+namespace {
+
+constexpr const char* kFehlerTitel = "Fehler!";
+
+std::string StadtDateiName(const std::string& ordner, int stadt) {
+    char name[32];
+    std::snprintf(name, sizeof name, "S_Town%i.dat", stadt);
+    return ordner + name;
+}
+
+std::string ArbeitsKopie(int stadt) { return StadtDateiName("Gamestate/", stadt); }
+
+// Reads a file that must have exactly the given size.
+bool LiesGanz(const std::string& pfad, size_t groesse, std::vector<uint8_t>& daten, std::string& fehler) {
+    if (!os::ReadFile(pfad, daten)) {
+        fehler = "Datei nicht lesbar: " + pfad;
+        return false;
+    }
+    if (daten.size() != groesse) {
+        fehler = "Datei beschaedigt: " + pfad;
+        return false;
+    }
+    return true;
+}
+
+// Files replaced as one: each is written under a temporary name first, and only when all of them
+// are written do they take their real names. A failure removes what was written.
+class DateiGruppe {
+public:
+    ~DateiGruppe() {
+        for (const std::string& p : geschrieben_) os::DeleteFile(p + kNeu);
+    }
+    // The writer gets the temporary name to write to.
+    template <class Schreiber>
+    bool Schreibe(const std::string& pfad, Schreiber&& schreibe, std::string& fehler) {
+        if (!schreibe(pfad + kNeu)) {
+            fehler = "Datei nicht schreibbar: " + pfad;
+            return false;
+        }
+        geschrieben_.push_back(pfad);
+        return true;
+    }
+    bool Uebernehmen(std::string& fehler) {
+        for (const std::string& p : geschrieben_) {
+            const std::string ziel = os::ResolvePath(p);
+            if (std::rename(os::ResolvePath(p + kNeu).c_str(), ziel.c_str()) != 0) {
+                fehler = "Datei nicht schreibbar: " + p;
+                return false;
+            }
+        }
+        geschrieben_.clear();
+        return true;
+    }
+
+private:
+    static constexpr const char* kNeu = ".neu";
+    std::vector<std::string> geschrieben_;
+};
+
+// The backdrop that stays behind the loading bar.
+void ZeigeLadeBild() {
+    ZeigeSchwarzbild();
+    gfx::Device* dev = MyApp.m_pd3dDevice.get();
+    if (!dev) return;
+    dev->BeginScene();
+    dev->SetTexture(MyApp.Texturen[41]);
+    MyApp.Draw2D(0, 0, 1024, 768);
+    dev->EndScene();
+    dev->Present();
+}
+
+void SetzeCursor(int32_t index) {
+    CursorIndex = index;
+    os::SetCursor(AktuellerCursor());
+}
+
+bool Misslungen(const std::string& fehler) {
+    os::MessageBox(fehler, kFehlerTitel);
+    SetzeCursor(2);
+    return false;
+}
+
+}  // namespace
+
+bool SpielSpeichern(const std::string& slotOrdner) {
+    ZeigeLadeBild();
+    SetzeCursor(5);
+    BefehlsModus = 3;
+    std::string fehler;
+    if (!IstStadtId(AktuelleStadt)) return Misslungen("Keine gueltige Stadt zum Speichern");
+
+    // The other towns come from their working copies, through buffers of their own: the live
+    // town is never used to carry another town's state.
+    std::vector<std::vector<uint8_t>> kopien(STAEDTE_BENUTZT);
+    for (int i = 0; i < STAEDTE_BENUTZT; ++i) {
+        if (i != AktuelleStadt && !LiesGanz(ArbeitsKopie(i), STADTZUSTANDDATEI_GROESSE, kopien[i], fehler))
+            return Misslungen(fehler);
+    }
+    if (!os::MakeDirectory(slotOrdner)) return Misslungen("Ordner nicht anlegbar: " + slotOrdner);
+
+    DateiGruppe gruppe;
+    if (!gruppe.Schreibe(StadtDateiName(slotOrdner, AktuelleStadt),
+                         [](const std::string& p) { return SchreibeStadtZustandDatei(p); }, fehler) ||
+        !gruppe.Schreibe(slotOrdner + "global.dat", [](const std::string& p) { return SchreibeGlobalDatei(p); },
+                         fehler))
+        return Misslungen(fehler);
+    for (int i = 0; i < STAEDTE_BENUTZT; ++i) {
+        if (i != AktuelleStadt) {
+            const std::vector<uint8_t>& d = kopien[i];
+            if (!gruppe.Schreibe(StadtDateiName(slotOrdner, i),
+                                 [&d](const std::string& p) { return os::WriteFileAtomic(p, d.data(), d.size()); },
+                                 fehler))
+                return Misslungen(fehler);
+        }
+        ZeichneLadebalken(i * 12);
+    }
+    if (!gruppe.Uebernehmen(fehler)) return Misslungen(fehler);
+    SetzeCursor(2);
+    return true;
+}
+
+bool SpielLaden(const std::string& slotOrdner) {
+    ZeigeLadeBild();
+    std::string fehler;
+
+    // Everything the load reads is checked first.
+    std::vector<uint8_t> global;
+    if (!LiesGanz(slotOrdner + "global.dat", GLOBALDATEI_GROESSE, global, fehler)) return Misslungen(fehler);
+    int32_t stadt;
+    std::memcpy(&stadt, global.data() + offsetof(SpielGlobalsBlock, AktuelleStadt), sizeof stadt);
+    if (!IstStadtId(stadt)) return Misslungen("Datei beschaedigt: " + slotOrdner + "global.dat");
+    std::vector<std::vector<uint8_t>> staedte(STAEDTE_BENUTZT);
+    for (int i = 0; i < STAEDTE_BENUTZT; ++i) {
+        if (!LiesGanz(StadtDateiName(slotOrdner, i), STADTZUSTANDDATEI_GROESSE, staedte[i], fehler))
+            return Misslungen(fehler);
+    }
+    char karte[40];
+    std::snprintf(karte, sizeof karte, "Data/Towns/town%i.dat", stadt);
+    std::vector<uint8_t> kartenDaten;
+    if (!LiesGanz(karte, STADTDATEI_GROESSE, kartenDaten, fehler)) return Misslungen(fehler);
+
+    // The other towns' working copies, replaced together.
+    if (!os::MakeDirectory("Gamestate")) return Misslungen("Ordner nicht anlegbar: Gamestate/");
+    DateiGruppe gruppe;
+    for (int i = 0; i < STAEDTE_BENUTZT; ++i) {
+        if (i == stadt) continue;
+        const std::vector<uint8_t>& d = staedte[i];
+        if (!gruppe.Schreibe(ArbeitsKopie(i),
+                             [&d](const std::string& p) { return os::WriteFileAtomic(p, d.data(), d.size()); }, fehler))
+            return Misslungen(fehler);
+        ZeichneLadebalken(i * 12);
+    }
+    if (!gruppe.Uebernehmen(fehler)) return Misslungen(fehler);
+
+    // Then memory, from the files just checked. The reader keeps the running process's handles
+    // and its quit and active flags.
+    const uint32_t icons[ITEM_PLAETZE] = {};
+    (void)icons;
+    std::vector<uint32_t> laufendeIcons(std::begin(ItemIcons), std::end(ItemIcons));
+    const int32_t wParam = LetzterWParam;
+    if (!LeseGlobalDatei(slotOrdner + "global.dat", &fehler) ||
+        !LeseStadtZustandDatei(StadtDateiName(slotOrdner, stadt), &fehler) || !LeseStadtDatei(karte, &fehler))
+        return Misslungen(fehler);
+    // Values of the running process: the icon handles index this process's textures, and the
+    // saved mouse presses would act as a click nobody made.
+    std::copy(laufendeIcons.begin(), laufendeIcons.end(), ItemIcons);
+    LetzterWParam = wParam;
+    MausLinksGedrueckt = MausLinksDoppelklick = MausRechtsGedrueckt = MausRechtsDoppelklick = 0;
+    MausLinksLosgelassen = MausRechtsLosgelassen = MausMitteDrehen = 0;
+
+    TutorialSchritt = 0;
+    for (const FigurRecord& f : Figuren) {
+        const bool person = (f.Typ >= 1 && f.Typ <= 5) || (f.Typ >= 10 && f.Typ <= 18);
+        if (f.Aktiv != 1 || !person) continue;
+        const int x = int(f.Wegpunkt[0] / 10.0f), z = int(f.Wegpunkt[2] / 10.0f);
+        if (x >= 0 && x < GITTER_GROESSE && z >= 0 && z < GITTER_GROESSE) StadtGitter[x][z].Belegt = 1;
+    }
+    return true;
+}
