@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <map>
 #include <memory>
+#include <stdexcept>
 
 namespace content {
 
@@ -39,8 +40,10 @@ void Symbol(Canvas& c, const std::string& s, int x, int y, int w, int h, Rgba co
     if (s.empty()) return;
     const int px = std::max(6, int(float(std::min(w, h)) * scale));
     Face face = Face::SansBold;
-    for (char32_t cp : Utf8ToU32(s))
+    for (char32_t cp : Utf8ToU32(s)) {
         if (!Typefaces::Get().HasGlyph(face, cp)) face = Face::Sans;
+        if (!Typefaces::Get().HasGlyph(face, cp)) throw std::runtime_error("no DejaVu glyph for the symbol " + s);
+    }
     // Centre by the glyph box, not the pen, so symbols sit in the middle.
     int minX = 1 << 20, maxX = -(1 << 20), minY = 1 << 20, maxY = -(1 << 20), pen = 0;
     for (char32_t cp : Utf8ToU32(s)) {
@@ -91,7 +94,7 @@ void Sunken(Canvas& c, int x, int y, int w, int h, Rgba col) {
 }
 
 void Button(Canvas& c, int x, int y, int w, int h, Rgba col, bool lit, bool pressed) {
-    const Rgba face = lit ? Mix(col, {255, 210, 90, 255}, 0.35f) : col;
+    const Rgba face = lit ? Mix(col, {255, 210, 90, 255}, 0.2f) : col;
     c.Bevel(x, y, w, h, face, std::max(1, std::min(3, h / 8)), pressed);
     if (lit) c.Outline(x + 1, y + 1, w - 2, h - 2, {255, 230, 140, 255});
 }
@@ -403,7 +406,6 @@ Canvas PaintPicture(const ArtEntry& e) {
         c.VerticalGradient(0, 0, e.w, e.h / 3, {0, 0, 0, 120}, {0, 0, 0, 0});
         break;
     case 2:  // logo
-        c.SoftBlob(float(e.w) / 2, float(e.h) / 2, float(e.w) * 0.45f, {0, 0, 0, 150});
         TitleText(c, e.text, 0, 0, e.w, e.h, 110);
         c.FillRect(120, e.h - 36, e.w - 240, 3, kGold);
         break;
@@ -585,7 +587,7 @@ Canvas PaintLeftColumn() {
     const B buttons[] = {{9, 7, "➜", {120, 180, 240, 255}},  {46, 7, "☺", {120, 180, 240, 255}},
                          {83, 7, "⚔", {240, 110, 90, 255}},  {9, 47, "✚", {110, 220, 110, 255}},
                          {46, 47, "⌂", {120, 180, 240, 255}}, {83, 47, "⚒", {240, 190, 90, 255}},
-                         {9, 86, "☰", {200, 200, 210, 255}}, {46, 86, "⌖", {200, 200, 210, 255}},
+                         {9, 86, "☰", {200, 200, 210, 255}}, {46, 86, "☸", {200, 200, 210, 255}},
                          {83, 86, "⚖", {200, 200, 210, 255}}};
     for (const B& b : buttons) {
         Button(c, b.x, 384 + b.y, 32, 32, {74, 78, 86, 255}, false, false);

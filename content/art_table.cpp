@@ -91,11 +91,11 @@ std::vector<ArtEntry> Build() {
         {39, 32, 32, K::Icon, 0xFFE0A030, "⚒", kLit, 0, 0, "crafting chosen"},
         {40, 32, 32, K::Icon, 0xFF40A0E0, "⌂", kLit, 0, 0, "garrison held"},
         {45, 32, 32, K::Icon, 0xFF505050, "", kDisabled, 0, 0, "button not available"},
-        {47, 32, 32, K::Icon, 0xFF40A0E0, "⌖", kLit, 0, 0, "travel chosen"},
+        {47, 32, 32, K::Icon, 0xFF40A0E0, "☸", kLit, 0, 0, "travel chosen"},
         {48, 32, 32, K::Icon, 0xFF40A0E0, "☰", kLit, 0, 0, "game menu chosen"},
         {74, 32, 32, K::Icon, 0xFF40A0E0, "⚖", kLit, 0, 0, "town stock chosen"},
-        {250, 32, 32, K::Icon, 0xFF806040, "⌖", kDisabled, 0, 0, "travel at a special location"},
-        {251, 32, 32, K::Icon, 0xFFE0A030, "⌖", kLit, 0, 0, "travel chosen at a special location"},
+        {250, 32, 32, K::Icon, 0xFF806040, "☸", kDisabled, 0, 0, "travel at a special location"},
+        {251, 32, 32, K::Icon, 0xFFE0A030, "☸", kLit, 0, 0, "travel chosen at a special location"},
         {127, 64, 32, K::Icon, 0xFF40A0E0, "⚙", kLit, 0, 0, "equipment button held"},
 
         // Member page and HUD symbols.
@@ -207,7 +207,7 @@ std::vector<ArtEntry> Build() {
         {148, 478, 54, K::Picture, 0xFF5A4030, "", kBanner, 0, 0, "banner strip"},
         {212, 128, 128, K::Picture, 0xFF405060, "", kCredits, 0, 0, "credits picture"},
         {147, 225, 34, K::Button, 0xFF505860, "", 0, 0, 0, "menu button"},
-        {173, 225, 34, K::Button, 0xFFB08030, "", 1, 0, 0, "menu button, hovered"},
+        {173, 225, 34, K::Button, 0xFF6A3018, "", 1, 0, 0, "menu button, hovered"},
         {252, 288, 52, K::Picture, 0xFF5A4030, "", kTitlePlate, 0, 0, "page title plate"},
         {190, 256, 64, K::Picture, 0xFF5A4030, "", kTitlePlate, 0, 0, "world map title plate"},
         {160, 512, 32, K::Picture, 0xFF2A2C30, "", kSunkenField, 1, 0, "slider bar"},

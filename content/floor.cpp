@@ -150,6 +150,7 @@ void MakeFloor(Generator& g) {
         Canvas wall(64, 64, {120, 110, 95, 255});
         wall.Noise(3, 0.1f);
         const int mat = Textured(m, g, "platzhalter.png", wall);
+        g.Pack("Pack11.gzp").Add("platzhalter.png", wall.ToPng());  // level-model skins; the town data adds its own
         m.AddBox({-20, 0, -20}, {20, 30, 20}, mat);
         for (int slot : {9002, 9004, 9009, 9010, 9011, 9012, 9013, 9014, 9015, 9016}) {
             char name[32];

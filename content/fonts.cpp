@@ -172,7 +172,7 @@ std::string EncodeEntry(const std::string& utf8, bool cyrillic) {
         else if (cp == U'\n' || cp == U'|') byte = '@';
         else if (cp >= U'0' && cp <= U'9') byte = int(cp);
         else if (!cyrillic && ((cp >= U'A' && cp <= U'Z') || (cp >= U'a' && cp <= U'z'))) byte = int(cp);
-        else if (cyrillic) byte = Cp1251(cp);
+        else if (cyrillic) byte = Cp1251(cp == U'ё' ? U'е' : cp);  // one glyph serves Ё and ё: write е, as is usual
         else byte = Cp1252(cp);
         if (byte < 0)
             for (const GlyphDef& d : kSigns)
