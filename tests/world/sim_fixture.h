@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -104,8 +105,13 @@ private:
 };
 
 inline std::vector<uint8_t> LiesDatei(const std::string& pfad) {
-    std::ifstream in(pfad, std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+    std::vector<uint8_t> daten;
+    std::ifstream in(pfad, std::ios::binary | std::ios::ate);
+    if (!in) return daten;
+    daten.resize(size_t(in.tellg()));
+    in.seekg(0);
+    in.read(reinterpret_cast<char*>(daten.data()), std::streamsize(daten.size()));
+    return daten;
 }
 
 inline void SchreibDatei(const std::string& pfad, const std::vector<uint8_t>& daten) {
@@ -118,11 +124,11 @@ inline void SchreibDatei(const std::string& pfad, const std::vector<uint8_t>& da
 inline std::vector<uint8_t> ZufallsBytes(size_t n, uint32_t saat) {
     std::vector<uint8_t> v(n);
     uint32_t x = saat * 2654435761u + 1;
-    for (uint8_t& b : v) {
+    for (size_t i = 0; i < n; i += 4) {
         x ^= x << 13;
         x ^= x >> 17;
         x ^= x << 5;
-        b = uint8_t(x);
+        std::memcpy(v.data() + i, &x, std::min<size_t>(4, n - i));
     }
     return v;
 }
