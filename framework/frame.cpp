@@ -91,6 +91,8 @@ void DebugTexte()
     ZeichneSchrift(text, 5, 155, 2);
 }
 
+}  // namespace
+
 void StadtFrame()
 {
     gfx::Device& device = *MyApp.m_pd3dDevice;
@@ -175,7 +177,11 @@ void StadtFrame()
     ZeichneMeldungsZeilen();
 }
 
-}  // namespace
+void LandkartenMitTooltip()
+{
+    LandkartenBildschirm();
+    ZeichneTooltip();
+}
 
 os::Cursor AktuellerCursor()
 {
@@ -235,6 +241,25 @@ void ZeichneMeldungsZeilen()
     }
 }
 
+Bildschirm BildschirmFuerModus(int32_t m)
+{
+    using M = Bildschirm::Musik;
+    if (m >= 0 && m <= 999) return {DatenLaden, M::Keine};
+    if (m == 2000) return {MitwirkendeBildschirm, M::Danach};
+    if (m == 3000) return {HauptmenueBildschirm, M::Danach};
+    if (m == 4000) return {BeendenBildschirm, M::Davor};
+    if (m >= 5000 && m <= 5999) return {OptionenBildschirm, M::Danach};
+    if (m == 6000 || m == 6001) return {NeuesSpielBildschirm, M::Danach};
+    if (m >= 7000 && m <= 7999) return {SpielSpeichernBildschirm, M::Danach};
+    if (m == 8000) return {SpielLadenBildschirm, M::Danach};
+    if (m == 9000) return {LandkartenMitTooltip, M::Danach};
+    if (m == 12000) return {KameraSequenz, M::Danach};
+    if (m == 13000) return {ZumHauptmenue, M::Danach};
+    if (m == 15000) return {NachSequenzZumMenue, M::Danach};
+    if (m == 1000 || m == 10000) return {StadtFrame, M::Keine};  // the town frame steps the music itself
+    return {nullptr, M::Keine};
+}
+
 int32_t MyApp::Render(float)
 {
     MusikNachModus();
@@ -245,46 +270,10 @@ int32_t MyApp::Render(float)
     device.Clear(gfx::clear::Target | gfx::clear::ZBuffer, 0xFF000000u, 1.0f);
     device.BeginScene();
 
-    const int32_t m = SpielModus;
-    if (m >= 0 && m <= 999) {
-        DatenLaden();
-    } else if (m == 2000) {
-        MitwirkendeBildschirm();
-        MusikTakt(MusikTrack);
-    } else if (m == 3000) {
-        HauptmenueBildschirm();
-        MusikTakt(MusikTrack);
-    } else if (m == 4000) {
-        MusikTakt(MusikTrack);
-        BeendenBildschirm();
-    } else if (m >= 5000 && m <= 5999) {
-        OptionenBildschirm();
-        MusikTakt(MusikTrack);
-    } else if (m == 6000 || m == 6001) {
-        NeuesSpielBildschirm();
-        MusikTakt(MusikTrack);
-    } else if (m >= 7000 && m <= 7999) {
-        SpielSpeichernBildschirm();
-        MusikTakt(MusikTrack);
-    } else if (m == 8000) {
-        SpielLadenBildschirm();
-        MusikTakt(MusikTrack);
-    } else if (m == 9000) {
-        LandkartenBildschirm();
-        ZeichneTooltip();
-        MusikTakt(MusikTrack);
-    } else if (m == 12000) {
-        KameraSequenz();
-        MusikTakt(MusikTrack);
-    } else if (m == 13000) {
-        ZumHauptmenue();
-        MusikTakt(MusikTrack);
-    } else if (m == 15000) {
-        NachSequenzZumMenue();
-        MusikTakt(MusikTrack);
-    } else if (m == 1000 || m == 10000) {
-        StadtFrame();
-    }
+    const Bildschirm b = BildschirmFuerModus(SpielModus);
+    if (b.musik == Bildschirm::Musik::Davor) MusikTakt(MusikTrack);
+    if (b.zeichne) b.zeichne();
+    if (b.musik == Bildschirm::Musik::Danach) MusikTakt(MusikTrack);
 
     if (DebugModus == 1) DebugTexte();
     device.EndScene();

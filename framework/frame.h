@@ -25,6 +25,18 @@ extern os::Cursor CursorTabelle[kCursorAnzahl];
 // The cursor of CursorIndex; an index from a save outside 0..6 gives the normal cursor (2).
 os::Cursor AktuellerCursor();
 
+// The one screen a game mode runs, and when the music step runs around it.
+struct Bildschirm {
+    enum class Musik { Keine, Davor, Danach };
+    void (*zeichne)() = nullptr;  // null: the mode draws nothing
+    Musik musik = Musik::Keine;
+};
+Bildschirm BildschirmFuerModus(int32_t spielModus);
+// The town frame (modes 1000 and 10000): the world's tick and the town's picture.
+void StadtFrame();
+// Mode 9000: the world map, then the tooltip.
+void LandkartenMitTooltip();
+
 // Steps of the frame, exposed for tests.
 // Sorts the town objects when the countdown runs out and the figures every town frame.
 void SortiereStadt();

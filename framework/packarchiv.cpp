@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "framework/dateinamen.h"
 #include "platform/os.h"
 
 namespace {
@@ -15,23 +16,29 @@ constexpr size_t NAME_PUFFER = 256;  // names compare on their first 255 bytes
 uint16_t Lese16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
 uint32_t Lese32(const uint8_t* p) { return p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24; }
 
-// The requested name is also the output path, so it must name a plain file in the working
-// directory.
-bool SichererName(const std::string& name) {
-    return !name.empty() && name.size() < NAME_PUFFER && name.find_first_of("/\\:") == std::string::npos &&
-           name.find("..") == std::string::npos;
-}
-
 struct Datei {
     std::FILE* f;
     ~Datei() { std::fclose(f); }
 };
 
+// The unpacked file is scratch that its loader deletes again, so it is written straight, without
+// the flush to disk that a replaced game file gets; a failed write leaves no file behind.
+bool SchreibeEntpackt(const std::string& name, const uint8_t* daten, size_t groesse) {
+    const std::string pfad = os::ResolvePath(name);
+    std::FILE* f = std::fopen(pfad.c_str(), "wb");
+    if (!f) return false;
+    bool ok = std::fwrite(daten, 1, groesse, f) == groesse;
+    ok = std::fclose(f) == 0 && ok;
+    if (!ok) std::remove(pfad.c_str());
+    return ok;
+}
+
 }  // namespace
 
 std::unique_ptr<uint8_t[]> EntpackeDatei(const char* pack, const char* name, uint32_t* size) {
     const std::string gesucht = name ? name : "";
-    if (!pack || !SichererName(gesucht)) return nullptr;
+    // The requested name is also the output path.
+    if (!pack || !IstSichererDateiname(gesucht)) return nullptr;
     std::FILE* f = std::fopen(os::ResolvePath(pack).c_str(), "rb");
     if (!f) return nullptr;
     Datei datei{f};
@@ -63,7 +70,7 @@ std::unique_ptr<uint8_t[]> EntpackeDatei(const char* pack, const char* name, uin
             if (std::fseek(f, static_cast<long>(pos), SEEK_SET) != 0) return nullptr;
             std::unique_ptr<uint8_t[]> daten(new uint8_t[datenGroesse ? datenGroesse : 1]);
             if (std::fread(daten.get(), 1, datenGroesse, f) != datenGroesse) return nullptr;
-            if (!os::WriteFileAtomic(gesucht, daten.get(), datenGroesse)) return nullptr;
+            if (!SchreibeEntpackt(gesucht, daten.get(), datenGroesse)) return nullptr;
             if (size) *size = datenGroesse;
             return daten;
         }

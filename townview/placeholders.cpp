@@ -2,9 +2,6 @@
 #include "framework/services_townview.h"
 #include "framework/szene.h"
 
-void Szene::Setze3DKamera() {}
-void Szene::Setze2DModus() {}
-uint8_t Szene::MausTrifftFeld(float, float) { return 0; }
 void Szene::AktualisiereMausFeld() {}
 void Szene::SetzeFigurLichter() {}
 void Szene::ZeichneBoden() {}

@@ -13,6 +13,11 @@ struct Block {
     size_t groesse;
 };
 
+struct KonstBlock {  // a block that is only written
+    const void* daten;
+    size_t groesse;
+};
+
 template <size_t N>
 constexpr size_t Summe(const Block (&bloecke)[N]) {
     size_t s = 0;
@@ -45,11 +50,10 @@ bool Lese(const std::string& pfad, const Block (&bloecke)[N], std::string* fehle
     return true;
 }
 
-template <size_t N>
-bool Schreibe(const std::string& pfad, const Block (&bloecke)[N], std::string* fehler) {
+template <typename B, size_t N>
+bool Schreibe(const std::string& pfad, const B (&bloecke)[N], std::string* fehler) {
     std::vector<uint8_t> bytes;
-    bytes.reserve(Summe(bloecke));
-    for (const Block& b : bloecke) {
+    for (const B& b : bloecke) {
         const auto* p = static_cast<const uint8_t*>(b.daten);
         bytes.insert(bytes.end(), p, p + b.groesse);
     }
@@ -66,10 +70,6 @@ constexpr Block GLOBAL_BLOECKE[] = {
     {StadtTabelle, sizeof StadtTabelle},
     {LichtZustand, sizeof LichtZustand},
 };
-constexpr Block STADTZUSTAND_BLOECKE[] = {
-    {Behaelter, sizeof Behaelter},
-    {Figuren, sizeof Figuren},
-};
 constexpr Block STADT_BLOECKE[] = {
     {StadtObjekte, sizeof StadtObjekte},
     {StadtGitter, sizeof StadtGitter},
@@ -77,7 +77,7 @@ constexpr Block STADT_BLOECKE[] = {
     {BodenGitter, sizeof BodenGitter},
 };
 static_assert(Summe(GLOBAL_BLOECKE) == GLOBALDATEI_GROESSE);
-static_assert(Summe(STADTZUSTAND_BLOECKE) == STADTZUSTANDDATEI_GROESSE);
+static_assert(sizeof(BehaelterBlock) + sizeof(FigurenBlock) == STADTZUSTANDDATEI_GROESSE);
 static_assert(Summe(STADT_BLOECKE) == STADTDATEI_GROESSE);
 
 template <size_t Laenge>
@@ -108,12 +108,24 @@ bool SchreibeGlobalDatei(const std::string& pfad, std::string* fehler) {
     return Schreibe(pfad, GLOBAL_BLOECKE, fehler);
 }
 
+bool LeseStadtZustandDatei(const std::string& pfad, BehaelterBlock& behaelter, FigurenBlock& figuren,
+                           std::string* fehler) {
+    const Block bloecke[] = {{behaelter, sizeof behaelter}, {figuren, sizeof figuren}};
+    return Lese(pfad, bloecke, fehler);
+}
+
+bool SchreibeStadtZustandDatei(const std::string& pfad, const BehaelterBlock& behaelter, const FigurenBlock& figuren,
+                               std::string* fehler) {
+    const KonstBlock bloecke[] = {{behaelter, sizeof behaelter}, {figuren, sizeof figuren}};
+    return Schreibe(pfad, bloecke, fehler);
+}
+
 bool LeseStadtZustandDatei(const std::string& pfad, std::string* fehler) {
-    return Lese(pfad, STADTZUSTAND_BLOECKE, fehler);
+    return LeseStadtZustandDatei(pfad, Behaelter, Figuren, fehler);
 }
 
 bool SchreibeStadtZustandDatei(const std::string& pfad, std::string* fehler) {
-    return Schreibe(pfad, STADTZUSTAND_BLOECKE, fehler);
+    return SchreibeStadtZustandDatei(pfad, Behaelter, Figuren, fehler);
 }
 
 bool LeseStadtDatei(const std::string& pfad, std::string* fehler) { return Lese(pfad, STADT_BLOECKE, fehler); }

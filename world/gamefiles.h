@@ -10,6 +10,9 @@
 #include <cstddef>
 #include <string>
 
+#include "world/figur.h"
+#include "world/stadt.h"
+
 constexpr size_t GLOBALDATEI_GROESSE = 281840;
 constexpr size_t STADTZUSTANDDATEI_GROESSE = 548000;
 constexpr size_t STADTDATEI_GROESSE = 244364;
@@ -19,8 +22,16 @@ constexpr size_t STADTDATEI_GROESSE = 244364;
 bool LeseGlobalDatei(const std::string& pfad, std::string* fehler = nullptr);
 bool SchreibeGlobalDatei(const std::string& pfad, std::string* fehler = nullptr);
 
+// The live town's containers and figures (Behaelter, Figuren) ...
 bool LeseStadtZustandDatei(const std::string& pfad, std::string* fehler = nullptr);
 bool SchreibeStadtZustandDatei(const std::string& pfad, std::string* fehler = nullptr);
+// ... or another town's, kept in arrays of the caller (a raid's AngriffsFiguren).
+using BehaelterBlock = ItemSlot[BEHAELTER_ANZAHL][10][10];
+using FigurenBlock = FigurRecord[FIGUREN_ANZAHL];
+bool LeseStadtZustandDatei(const std::string& pfad, BehaelterBlock& behaelter, FigurenBlock& figuren,
+                           std::string* fehler = nullptr);
+bool SchreibeStadtZustandDatei(const std::string& pfad, const BehaelterBlock& behaelter, const FigurenBlock& figuren,
+                               std::string* fehler = nullptr);
 
 // After reading a town map the caller runs StadtNachLaden (world/stadt.h).
 bool LeseStadtDatei(const std::string& pfad, std::string* fehler = nullptr);

@@ -5,7 +5,9 @@
 #include <cstdlib>
 
 #include "platform/gfx.h"
-#include "platform/os.h"
+#include "platform/gfx_recording.h"
+#include "platform/image.h"
+#include "platform/texture_file.h"
 
 namespace {
 
@@ -289,6 +291,38 @@ TEST_F(GLDeviceTest, PointLightLightsWithinItsRangeOnly)
     dev->DrawPrimitive(Primitive::TriangleList, 0, uint32_t(floor.size() / 3));
     Read();
     EXPECT_TRUE(Near(Pixel(512, 384), {32, 32, 32, 255}));
+}
+
+TEST_F(GLDeviceTest, TextureFileIsDrawnUprightAtItsOwnSize)
+{
+    // 3 x 2, not a power of two: red, green, blue / white, black, half-transparent grey.
+    image::Image img;
+    img.width = 3;
+    img.height = 2;
+    img.rgba = {255, 0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255, 255, 255, 255, 255, 0, 0, 0, 255, 128, 128, 128, 128};
+    std::string path = ::testing::TempDir() + "gfx_texture_file_test.png", error;
+    ASSERT_TRUE(image::SavePng(path, img, error)) << error;
+    Texture tex = LoadTextureFile(*dev, path, error);
+    ASSERT_NE(tex, 0u) << error;
+    int w = 0, h = 0;
+    ASSERT_TRUE(dev->TextureSize(tex, w, h));
+    EXPECT_EQ(w, 3);
+    EXPECT_EQ(h, 2);
+    Setze2DModus();
+    dev->SetRenderState(RenderState::AlphaBlendEnable, 0);
+    dev->SetTexture(tex);
+    Draw2D(40, 30, 3, 2);
+    Read();
+    EXPECT_TRUE(Near(Pixel(40, 30), kRed));
+    EXPECT_TRUE(Near(Pixel(42, 30), kBlue));
+    EXPECT_TRUE(Near(Pixel(40, 31), kWhite));
+    EXPECT_TRUE(Near(Pixel(42, 31), {128, 128, 128, 128}));
+    std::remove(path.c_str());
+
+    RecordingDevice rec;
+    EXPECT_EQ(LoadTextureFile(rec, path, error), 0u);  // gone now
+    EXPECT_NE(error.find("gfx_texture_file_test.png"), std::string::npos);
+    EXPECT_TRUE(rec.Calls().empty());
 }
 
 TEST_F(GLDeviceTest, PresentKeepsTheFrameAndUnbalancedCallsAreHarmless)

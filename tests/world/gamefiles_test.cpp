@@ -211,3 +211,22 @@ TEST_F(Spieldateien, GlobalFileKeepsTheRunningProcessValuesAndEndsItsStrings) {
 }
 
 }  // namespace
+
+namespace {
+
+// A raid reads a town's working copy into arrays of its own and writes it back; the live town
+// stays as it is.
+TEST_F(Spieldateien, TownStateReadsIntoTheCallersArrays) {
+    const std::string bild = Zufallsbytes(STADTZUSTANDDATEI_GROESSE, 17);
+    Schreibe("GAMESTATE/S_Town5.dat", bild);
+    static BehaelterBlock kisten;
+    std::memset(AngriffsFiguren, 0, sizeof AngriffsFiguren);
+    ASSERT_TRUE(LeseStadtZustandDatei("Gamestate/S_Town5.dat", kisten, AngriffsFiguren));
+    EXPECT_TRUE(Abbild() == *vorher_);
+    EXPECT_EQ(std::memcmp(AngriffsFiguren, bild.data() + 20000, sizeof AngriffsFiguren), 0);
+    ASSERT_TRUE(SchreibeStadtZustandDatei("Gamestate/S_Town5.dat", kisten, AngriffsFiguren));
+    EXPECT_TRUE(Lies("GAMESTATE/S_Town5.dat") == bild);
+    std::memset(AngriffsFiguren, 0, sizeof AngriffsFiguren);
+}
+
+}  // namespace

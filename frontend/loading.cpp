@@ -1,0 +1,165 @@
+// The start-up loading sequence (modes 0-999): everything beyond the start-up data, in one frame,
+// with a growing bar over the loading picture between the steps. Ends in mode 13000.
+#include <cstring>
+#include <string>
+
+#include "framework/frame.h"
+#include "framework/items.h"
+#include "framework/lists.h"
+#include "framework/music.h"
+#include "framework/myapp.h"
+#include "framework/packarchiv.h"
+#include "framework/services_frontend.h"
+#include "framework/setup.h"
+#include "framework/sound.h"
+#include "framework/szene.h"
+#include "framework/texte.h"
+#include "frontend/screen_frame.h"
+#include "interaction/conversation.h"
+#include "platform/os.h"
+#include "platform/random.h"
+#include "platform/window.h"
+#include "townview/weather.h"
+#include "world/records.h"
+
+namespace {
+
+// The sound and music loaders take wide file names; ours are plain ASCII.
+std::wstring Breit(const char* name)
+{
+    return std::wstring(name, name + std::strlen(name));
+}
+
+// Unpacks a member into the working directory; the loaders read the file, not the copy.
+void Entpacke(const char* pack, const char* name)
+{
+    EntpackeDatei(pack, name);
+}
+
+struct Zeiger {
+    int slot;
+    const char* datei;
+};
+constexpr Zeiger kZeiger[7] = {
+    {0, "blank.cur"}, {1, "heilen.cur"}, {2, "Bewegen.cur"}, {3, "Angreifen.cur"},
+    {4, "Sprechen.cur"}, {5, "Sanduhr.cur"}, {6, "Drehen.cur"},
+};
+
+struct Musik {
+    int slot;
+    const char* datei;
+};
+constexpr Musik kMusik[5] = {
+    {0, "Ingame.mp3"}, {1, "Ingame2.mp3"}, {2, "Enemy.mp3"}, {4, "Hauptmenue.mp3"}, {5, "Kampf.mp3"},
+};
+
+constexpr const char* kSounds[26] = {
+    "miss.wav", "Schlag000.wav", "YesSir.wav", "Ready.wav", "Yes.wav", "Hmm.wav", "Click.wav",
+    "np.wav", "AllRight.wav", "iwillgo.wav", "Yeah.wav", "Flug.wav", "Blitz000.wav", "Regen.wav",
+    "Pistole000.wav", "Wind000.wav", "Footstep.wav", "Stempel.wav", "Gewehr000.wav",
+    nullptr,  // the speech slot, loaded from disk below
+    "Blitz001.wav", "Nachladen.wav", "Info.wav", "Equip.wav", "Item.wav", "Scroll_Text.wav",
+};
+constexpr int kSprachkanal = 19;
+
+void TextTabellen()
+{
+    const char* pack = Sprache == 0 ? "Data/Pack14.gzp"
+                     : Sprache == 1 ? "Data/Pack19.gzp"
+                     : Sprache == 2 ? "Data/Pack20.gzp"
+                                    : nullptr;
+    if (!pack) return;
+    Entpacke(pack, "Text_Standard.txt");
+    LadeTextStandard("Text_Standard.txt");
+    ZeichneLadebalken(140);
+    os::DeleteFile("Text_Standard.txt");
+    Entpacke(pack, "namen_m.txt");
+    LadeNamen("namen_m.txt");
+    ZeichneLadebalken(154);
+    os::DeleteFile("namen_m.txt");
+    Entpacke(pack, "Sprechen.txt");
+    LadeSprechen("Sprechen.txt");
+    os::DeleteFile("Sprechen.txt");
+    Entpacke(pack, "mitwirkende.txt");
+    LadeMitwirkende("mitwirkende.txt");
+    os::DeleteFile("mitwirkende.txt");
+}
+
+}  // namespace
+
+void DatenLaden()
+{
+    gfx::Device* g = MyApp.m_pd3dDevice.get();
+    Szene.Setze2DModus();
+    g->SetTexture(MyApp.Texturen[41]);
+    MyApp.Draw2D(0, 0, 1024, 768);
+    g->EndScene();
+    if (!g->Present()) os::MessageBox("EndScene() Nr: 001", "Error");
+
+    EditorAktiv = 0;
+    ZeichneLadebalken(14);
+    MenueZaehlerNullen(false);
+    ZeichneLadebalken(28);
+
+    for (auto& tropfen : RegenTropfen) {
+        tropfen.x = static_cast<float>(10 * (Zufall() % 30));
+        tropfen.y = static_cast<float>(10 * (Zufall() % 50));
+        tropfen.z = static_cast<float>(10 * (Zufall() % 30));
+    }
+    ZeichneLadebalken(42);
+
+    LadeLevelModelle("Level001.txt");
+    LadeMeshes("s_Mesh.txt");
+    ZeichneLadebalken(56);
+    LadeSchrift("Schrift000.txt", 0);
+    LadeSchrift("Schrift001.txt", 1);
+    LadeSchrift("Schrift003.txt", 3);
+    ZeichneLadebalken(70);
+    LadeEnergieTexturen("Level001.txt");
+    ZeichneLadebalken(84);
+    LadeItems("Items.txt");
+    ZeichneLadebalken(98);
+    LadeBodenTiles("Boden.txt");
+    ZeichneLadebalken(112);
+    LadeFigAnims("Fig_Anims.txt");
+    ZeichneLadebalken(126);
+
+    TextTabellen();
+    LadeSpeicherSlotNamen("save/save.dat");
+    ZeichneLadebalken(168);
+
+    for (const Zeiger& z : kZeiger) {
+        Entpacke("Data/Pack15.gzp", z.datei);
+        CursorTabelle[z.slot] = os::LoadCursorFile(z.datei);
+        os::DeleteFile(z.datei);
+    }
+    CursorIndex = 2;
+    ZeichneLadebalken(182);
+
+    // The music slots keep the tracks in memory, so the unpacked files can go at once.
+    for (const Musik& m : kMusik) {
+        Entpacke("Data/Pack13.gzp", m.datei);
+        LadeMusik(m.slot, Breit(m.datei).c_str());
+        os::DeleteFile(m.datei);
+    }
+    ZeichneLadebalken(196);
+
+    MusikTrack = 4;
+    SoundInit(win::Handle());
+    ZeichneLadebalken(210);
+
+    // The effect files stay unpacked until shut-down deletes them.
+    for (int id = 0; id < 26; ++id) {
+        if (id == kSprachkanal) {
+            LadeSound(L"Data/Speak/Tutorial/0135.wav", id);
+            continue;
+        }
+        Entpacke("Data/Pack13.gzp", kSounds[id]);
+        LadeSound(Breit(kSounds[id]).c_str(), id);
+    }
+    ZeichneLadebalken(224);
+
+    GespraechsPhase = 0;
+    SpielModus = 13000;
+    ZeichneLadebalken(238);
+}

@@ -1,0 +1,122 @@
+// The menu backdrop, the standard button, the loading bar and the two steps into the main menu.
+#include "frontend/screen_frame.h"
+
+#include "framework/font.h"
+#include "framework/frame.h"
+#include "framework/myapp.h"
+#include "framework/services_frontend.h"
+#include "framework/sound.h"
+#include "framework/szene.h"
+#include "platform/os.h"
+#include "world/records.h"
+
+namespace {
+
+constexpr int kKnopfBreite = 225, kKnopfHoehe = 34;
+constexpr int kTexBackdrop = 258, kTexBanner = 148, kTexKnopf = 147, kTexKnopfHell = 173;
+constexpr int kTexBalkenRahmen = 164, kTexBalkenFuellung = 9;
+constexpr int kKlickSound = 6;
+
+void Bild(int textur, float x, float y, float w, float h)
+{
+    MyApp.m_pd3dDevice->SetTexture(MyApp.Texturen[textur]);
+    MyApp.Draw2D(x, y, w, h);
+}
+
+}  // namespace
+
+void ZeigeLadebildschirm()
+{
+    CursorIndex = 2;
+    os::SetCursor(CursorTabelle[2]);
+    Szene.Setze2DModus();
+    Bild(kTexBackdrop, 0, 0, 1024, 768);
+}
+
+void ZeichneBanner()
+{
+    Bild(kTexBanner, 273, 715, 478, 54);
+}
+
+void ZeichneLadebalken(int32_t breite)
+{
+    gfx::Device* geraet = MyApp.m_pd3dDevice.get();
+    geraet->BeginScene();
+    Szene.Setze2DModus();
+    Bild(kTexBalkenRahmen, 387, 310, 256, 19);
+    Bild(kTexBalkenFuellung, 389, 312, static_cast<float>(breite), 10);
+    geraet->EndScene();
+    geraet->Present();
+}
+
+void ZumHauptmenue()
+{
+    SpielModus = 3000;
+}
+
+void NachSequenzZumMenue()
+{
+    SpielModus = 3000;
+}
+
+void MenueKnoepfeZeichnen(const MenueKnopf* knoepfe, int anzahl)
+{
+    for (int i = 0; i < anzahl; ++i) {
+        int32_t& c = MenueZaehler[knoepfe[i].slot];
+        if (c < 500) c += 50;
+        Bild(kTexKnopf, knoepfe[i].bx, knoepfe[i].by, kKnopfBreite, kKnopfHoehe);
+    }
+}
+
+void MenueKnopfTesten(const MenueKnopf& k, void (*aktion)())
+{
+    // The counter is read again after the action: most actions set it to 0, which is why a click
+    // in the first hovered frame of such a button plays no sound.
+    int32_t& c = MenueZaehler[k.slot];
+    const bool ueber = MyApp.MausX >= k.x0 && MyApp.MausX <= k.x1 && MyApp.MausY >= k.y0 &&
+                       MyApp.MausY <= k.y1 && c >= 500;
+    if (!ueber) {
+        if (c > 500) c -= 20;
+        return;
+    }
+    Bild(kTexKnopfHell, k.bx, k.by, kKnopfBreite, kKnopfHoehe);
+    if (MausLinksGedrueckt == 1) {
+        MausLinksGedrueckt = 0;
+        aktion();
+    }
+    if (k.klang && c == 500) SpieleSound(kKlickSound);
+    if (c >= 500 && c < 540) c += 20;
+}
+
+void MenueZaehlerNullen(bool alle)
+{
+    for (int32_t& c : MenueZaehler) c = 0;
+    if (alle) MenueSeitenVersatz = 0;
+}
+
+void ZurueckAusMenue()
+{
+    SpielModus = MenueAusStadt == 1 ? 1000 : 3000;
+    MenueAusStadt = 0;
+}
+
+void ZeichneZentriert(const char* text, int mitte, float y, int font)
+{
+    ZeichneSchrift(text, static_cast<float>(mitte - SchriftBreite(text, font) / 2), y, font);
+}
+
+void ZeichneMeshSlot(int slot, const math3d::Matrix& welt, gfx::Texture textur)
+{
+    const gfx::Mesh mesh = MyApp.Meshes[slot];
+    if (mesh == 0) return;
+    gfx::Device& g = *MyApp.m_pd3dDevice;
+    g.SetTransform(gfx::TransformType::World, welt);
+    g.SetTexture(textur);
+    g.DrawSubset(mesh, 0);
+}
+
+gfx::Texture ErsteMeshTextur(int slot)
+{
+    const std::vector<gfx::Texture>& liste = MyApp.MeshTexturen[slot];
+    return liste.empty() ? 0 : liste[0];
+}

@@ -1,0 +1,45 @@
+#pragma once
+// What the screens outside the town view share: the menu backdrop and banner, the standard menu
+// button with its entry and hover counters, the return rule and centred labels.
+#include <cstdint>
+
+#include "platform/gfx.h"
+#include "platform/math3d.h"
+
+// One standard menu button: its counter slot in MenueZaehler, the top-left corner of its 225 x 34
+// image and its hit box (bounds included).
+struct MenueKnopf {
+    int slot;
+    float bx, by;
+    int x0, x1, y0, y1;
+    bool klang;  // plays the click when the pointer comes onto it
+};
+
+// The menu backdrop, the first drawing step of every menu screen: normal pointer, 2D mode, the
+// full-screen backdrop picture.
+void ZeigeLadebildschirm();
+// The banner strip at the bottom of the menu screens.
+void ZeichneBanner();
+
+// Entry step and plain image of every button of a screen, in the screen's order.
+void MenueKnoepfeZeichnen(const MenueKnopf* knoepfe, int anzahl);
+// Hover test, highlight, action, click sound and counter step of one button. Called for each button
+// in order after MenueKnoepfeZeichnen; the action runs when the button is hovered while the left
+// button is down (the press is consumed first).
+void MenueKnopfTesten(const MenueKnopf& knopf, void (*aktion)());
+
+// The five button counters to 0; with the page offset too when alle is set.
+void MenueZaehlerNullen(bool alle);
+
+// A screen's back or leave action: to the town view when the menus were opened from it, else to
+// the main menu; MenueAusStadt is cleared.
+void ZurueckAusMenue();
+
+// Draws text centred on x = mitte (half the width, fraction dropped).
+void ZeichneZentriert(const char* text, int mitte, float y, int font);
+
+// Subset 0 of a mesh slot with the given world transform and texture (0 = none); an empty slot
+// draws nothing.
+void ZeichneMeshSlot(int slot, const math3d::Matrix& welt, gfx::Texture textur);
+// The first texture of a mesh slot's list, 0 when it has none.
+gfx::Texture ErsteMeshTextur(int slot);

@@ -1,0 +1,13 @@
+#pragma once
+// Textures from image files (PNG, JPEG, BMP, TGA), as the game's texture loader makes them.
+#include <string>
+
+#include "platform/gfx.h"
+
+namespace gfx {
+
+// The image at its own size, top row first. 0 when the file is missing or damaged, with the reason in
+// error. The path is resolved without regard to case.
+Texture LoadTextureFile(Device& device, const std::string& path, std::string& error);
+
+}  // namespace gfx

@@ -1,0 +1,223 @@
+#include "platform/xfile.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "platform/os.h"
+
+namespace {
+
+using namespace gfx;
+
+// Two frames, the inner one turned and moved; three materials in the list (the second without a
+// texture, the third used by no face); a quad; normals with their own indices; texture coordinates.
+const char* kText = R"(xof 0303txt 0032
+Frame Body {
+  FrameTransformMatrix { 1.0,0.0,0.0,0.0, 0.0,1.0,0.0,0.0, 0.0,0.0,1.0,0.0, 10.0,20.0,30.0,1.0;; }
+  Mesh Torso {
+    4;
+    0.0;0.0;0.0;,
+    1.0;0.0;0.0;,
+    0.0;1.0;0.0;,
+    1.0;1.0;2.5;;
+    2;
+    3;0,2,1;,
+    3;1,2,3;;
+    MeshNormals { 2; 0.0;0.0;-1.0;, 0.0;1.0;0.0;; 2; 3;0,0,1;, 3;1,1,1;; }
+    MeshTextureCoords { 4; 0.0;0.0;, 1.0;0.0;, 0.0;1.0;, 0.1;0.3;; }
+    MeshMaterialList {
+      3; 2; 1, 0;;
+      Material Skin { 1.0;0.5;0.25;0.5;; 10.0; 0.2;0.3;0.4;; 0.05;0.06;0.07;; TextureFilename { "Skin_01.png"; } }
+      Material { 0.0;1.0;0.0;1.0;; 5.0; 0.0;0.0;0.0;; 0.0;0.0;0.0;; }
+      Material Spare { 0.0;0.0;1.0;1.0;; 1.0; 0.0;0.0;0.0;; 0.0;0.0;0.0;; TextureFilename { "spare.bmp"; } }
+    }
+  }
+  Frame Arm {
+    FrameTransformMatrix { 0.0,1.0,0.0,0.0, -1.0,0.0,0.0,0.0, 0.0,0.0,1.0,0.0, 1.0,0.0,0.0,1.0;; }
+    Mesh Hand {
+      4; 0.0;0.0;0.0;, 1.0;0.0;0.0;, 1.0;1.0;0.0;, 0.0;1.0;0.0;;
+      1; 4;0,1,2,3;;
+      MeshNormals { 1; 1.0;0.0;0.0;; 1; 4;0,0,0,0;; }
+      MeshMaterialList { 1; 1; 0;; Material { 1.0;1.0;1.0;1.0;; 0.0; 0.0;0.0;0.0;; 0.0;0.0;0.0;; TextureFilename { "hand.jpg"; } } }
+    }
+  }
+}
+)";
+
+// The same file in the binary X format: names, strings, braces, and runs of integers and of floats
+// (numbers with a point) as lists; separators are not written.
+std::vector<uint8_t> ToBinary(const std::string& text)
+{
+    std::vector<uint8_t> out;
+    auto word = [&](uint16_t w) { out.push_back(uint8_t(w)); out.push_back(uint8_t(w >> 8)); };
+    auto dword = [&](uint32_t d) { for (int i = 0; i < 4; ++i) out.push_back(uint8_t(d >> (8 * i))); };
+    const char* header = "xof 0303bin 0032";
+    out.insert(out.end(), header, header + 16);
+    std::vector<uint32_t> ints;
+    std::vector<float> floats;
+    auto flush = [&] {
+        if (!ints.empty()) { word(6); dword(uint32_t(ints.size())); for (uint32_t i : ints) dword(i); ints.clear(); }
+        if (!floats.empty()) {
+            word(7); dword(uint32_t(floats.size()));
+            for (float f : floats) { uint32_t d; std::memcpy(&d, &f, 4); dword(d); }
+            floats.clear();
+        }
+    };
+    size_t i = text.find('\n') + 1;  // past the text header
+    while (i < text.size()) {
+        char c = text[i];
+        if (std::isspace(uint8_t(c)) || c == ',' || c == ';') { ++i; continue; }
+        size_t j = i;
+        if (std::isdigit(uint8_t(c)) || c == '-') {
+            while (j < text.size() && (std::isdigit(uint8_t(text[j])) || text[j] == '.' || text[j] == '-')) ++j;
+            std::string n = text.substr(i, j - i);
+            if (n.find('.') != std::string::npos) {
+                if (!ints.empty()) flush();
+                floats.push_back(std::stof(n));
+            } else {
+                if (!floats.empty()) flush();
+                ints.push_back(uint32_t(std::stoul(n)));
+            }
+            i = j;
+            continue;
+        }
+        flush();
+        if (c == '{' || c == '}') {
+            word(c == '{' ? 10 : 11);
+            ++i;
+        } else if (c == '"') {
+            j = text.find('"', i + 1);
+            word(2); dword(uint32_t(j - i - 1));
+            out.insert(out.end(), text.begin() + long(i) + 1, text.begin() + long(j));
+            word(20);  // the string's terminating semicolon
+            i = j + 1;
+        } else {
+            while (j < text.size() && (std::isalnum(uint8_t(text[j])) || text[j] == '_')) ++j;
+            word(1); dword(uint32_t(j - i));
+            out.insert(out.end(), text.begin() + long(i), text.begin() + long(j));
+            i = j;
+        }
+    }
+    flush();
+    return out;
+}
+
+std::vector<uint8_t> Bytes(const std::string& s) { return std::vector<uint8_t>(s.begin(), s.end()); }
+
+void ExpectVertex(const Vertex& v, float x, float y, float z)
+{
+    EXPECT_FLOAT_EQ(v.x, x);
+    EXPECT_FLOAT_EQ(v.y, y);
+    EXPECT_FLOAT_EQ(v.z, z);
+}
+
+void CheckTheModel(const MeshData& m)
+{
+    // One subset per material: the torso's three in the file's order, then the hand's.
+    ASSERT_EQ(m.subsets.size(), 4u);
+    ASSERT_EQ(m.materials.size(), 4u);
+    EXPECT_EQ(m.subsets[0].indexCount, 3u);  // Skin: the torso's second face
+    EXPECT_EQ(m.subsets[1].indexCount, 3u);  // untextured: the first face
+    EXPECT_EQ(m.subsets[2].indexCount, 0u);  // Spare: used by no face, kept all the same
+    EXPECT_EQ(m.subsets[3].indexCount, 6u);  // the hand's quad as two triangles
+
+    const Material& skin = m.materials[0].material;
+    EXPECT_FLOAT_EQ(skin.diffuse.r, 1.0f);
+    EXPECT_FLOAT_EQ(skin.diffuse.g, 0.5f);
+    EXPECT_FLOAT_EQ(skin.diffuse.b, 0.25f);
+    EXPECT_FLOAT_EQ(skin.diffuse.a, 0.5f);
+    EXPECT_FLOAT_EQ(skin.power, 10.0f);
+    EXPECT_FLOAT_EQ(skin.specular.b, 0.4f);
+    EXPECT_FLOAT_EQ(skin.emissive.g, 0.06f);
+    EXPECT_EQ(m.materials[0].textureFile, "Skin_01.png");
+    EXPECT_EQ(m.materials[1].textureFile, "");
+    EXPECT_FLOAT_EQ(m.materials[1].material.diffuse.g, 1.0f);
+    EXPECT_EQ(m.materials[2].textureFile, "spare.bmp");
+    EXPECT_EQ(m.materials[3].textureFile, "hand.jpg");
+
+    // The torso's faces, corners in the file's order, moved by (10, 20, 30); normals and uv as written.
+    auto corner = [&](uint32_t subset, uint32_t k) { return m.vertices.at(m.indices.at(m.subsets[subset].firstIndex + k)); };
+    ExpectVertex(corner(1, 0), 10, 20, 30);  // face 0: 0, 2, 1
+    ExpectVertex(corner(1, 1), 10, 21, 30);
+    ExpectVertex(corner(1, 2), 11, 20, 30);
+    EXPECT_FLOAT_EQ(corner(1, 0).nz, -1.0f);
+    EXPECT_FLOAT_EQ(corner(1, 2).ny, 1.0f);  // the face's third corner takes normal 1
+    ExpectVertex(corner(0, 2), 11, 21, 32.5f);  // face 1: 1, 2, 3
+    EXPECT_FLOAT_EQ(corner(0, 2).u, 0.1f);
+    EXPECT_FLOAT_EQ(corner(0, 2).v, 0.3f);  // no v flip
+    EXPECT_FLOAT_EQ(corner(1, 1).v, 1.0f);
+
+    // The hand: turned 90 degrees about z, moved by (1, 0, 0) within the body's frame; a fan from corner 0.
+    ExpectVertex(corner(3, 0), 11, 20, 30);
+    ExpectVertex(corner(3, 1), 11, 21, 30);  // (1, 0, 0) turned to (0, 1, 0)
+    ExpectVertex(corner(3, 2), 10, 21, 30);  // (1, 1, 0) turned to (-1, 1, 0)
+    ExpectVertex(corner(3, 5), 10, 20, 30);  // (0, 1, 0) turned to (-1, 0, 0)
+    EXPECT_NEAR(corner(3, 0).nx, 0.0f, 1e-6);
+    EXPECT_NEAR(corner(3, 0).ny, 1.0f, 1e-6);  // the normal turns with the frame
+}
+
+TEST(XFile, TextFile)
+{
+    MeshData m;
+    std::string error;
+    auto data = Bytes(kText);
+    ASSERT_TRUE(DecodeXFile(data.data(), data.size(), m, error)) << error;
+    CheckTheModel(m);
+}
+
+TEST(XFile, BinaryFileGivesTheSameMesh)
+{
+    MeshData text, binary;
+    std::string error;
+    auto t = Bytes(kText), b = ToBinary(kText);
+    ASSERT_TRUE(DecodeXFile(t.data(), t.size(), text, error)) << error;
+    ASSERT_TRUE(DecodeXFile(b.data(), b.size(), binary, error)) << error;
+    CheckTheModel(binary);
+    ASSERT_EQ(binary.vertices.size(), text.vertices.size());
+    EXPECT_EQ(0, std::memcmp(binary.vertices.data(), text.vertices.data(), text.vertices.size() * sizeof(Vertex)));
+    EXPECT_EQ(binary.indices, text.indices);
+}
+
+TEST(XFile, DamagedOrMissingFilesAreErrorsAndChangeNothing)
+{
+    const std::string text = kText;
+    const std::vector<uint8_t> binary = ToBinary(kText);
+    std::vector<std::vector<uint8_t>> bad = {
+        {},
+        Bytes("xof 0303txt 0032\n"),                       // no mesh at all
+        Bytes("not an x file at all, but long enough"),
+        Bytes(text.substr(0, text.find("2;\n    3;0,2,1"))),  // cut inside the mesh
+        Bytes(text.substr(0, text.size() / 2)),
+    };
+    for (size_t cut : {binary.size() / 3, binary.size() / 2, binary.size() - 7})
+        bad.emplace_back(binary.begin(), binary.begin() + long(cut));
+
+    for (size_t i = 0; i < bad.size(); ++i) {
+        MeshData m;
+        m.indices = {7};
+        std::string error;
+        EXPECT_FALSE(DecodeXFile(bad[i].data(), bad[i].size(), m, error)) << "case " << i;
+        EXPECT_FALSE(error.empty()) << "case " << i;
+        EXPECT_EQ(m.indices, std::vector<uint32_t>{7}) << "case " << i;
+    }
+}
+
+TEST(XFile, LoadsByPathWithoutRegardToCase)
+{
+    std::filesystem::path dir = std::filesystem::path(::testing::TempDir()) / "xfile_test_models";
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir / "Figur.X", std::ios::binary) << kText;
+    MeshData m;
+    std::string error;
+    EXPECT_TRUE(LoadXFile((dir / "FIGUR.x").string(), m, error)) << error;
+    EXPECT_EQ(m.subsets.size(), 4u);
+    EXPECT_FALSE(LoadXFile((dir / "fehlt.x").string(), m, error));
+    EXPECT_NE(error.find("fehlt.x"), std::string::npos);
+    std::filesystem::remove_all(dir);
+}
+
+}  // namespace

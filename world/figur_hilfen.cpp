@@ -1,0 +1,80 @@
+#include "world/figur_hilfen.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "framework/myapp.h"
+
+StadtRecord& AktuelleStadtRecord() {
+    if (StadtRecord* s = StadtMitId(AktuelleStadt)) return *s;
+    static StadtRecord ersatz;
+    ersatz = StadtRecord{};
+    return ersatz;
+}
+
+int GitterBreiteGeklemmt() { return std::min<int>(AktuelleStadtRecord().GitterBreite, GITTER_GROESSE); }
+int GitterHoeheGeklemmt() { return std::min<int>(AktuelleStadtRecord().GitterHoehe, GITTER_GROESSE); }
+
+bool ImGitter(int x, int z) { return x >= 0 && z >= 0 && x < GitterBreiteGeklemmt() && z < GitterHoeheGeklemmt(); }
+
+StadtFeld* FeldBei(int x, int z) {
+    if (x < 0 || z < 0 || x >= GITTER_GROESSE || z >= GITTER_GROESSE) return nullptr;
+    return &StadtGitter[x][z];
+}
+
+int ZelleVon(float welt) {
+    constexpr float kGrenze = 1.0e6f;
+    if (!(welt > -kGrenze && welt < kGrenze)) return -1000000;
+    return static_cast<int>(welt / 10.0f);
+}
+
+int AktiveFigurMitId(int id) {
+    if (id == KEINE_FIGUR) return -1;
+    for (int k = 0; k < FIGUREN_ANZAHL; ++k)
+        if (Figuren[k].Aktiv == 1 && Figuren[k].Id == id) return k;
+    return -1;
+}
+
+int AktivePersonMitId(int id) {
+    if (id == KEINE_FIGUR) return -1;
+    for (int k = 0; k < FIGUREN_ANZAHL; ++k)
+        if (Figuren[k].Aktiv == 1 && Figuren[k].Id == id && IstPerson(Figuren[k].Typ)) return k;
+    return -1;
+}
+
+void EntferneFigur(FigurRecord& f) {
+    f.Aktiv = 0;
+    f.ImKampf = 0;
+    f.ZielId = KEINE_FIGUR;
+}
+
+int LegeBodenItem(float x, float z, int16_t item, uint8_t anzahl) {
+    const int i = FreieFigur();
+    if (i < 0) return -1;
+    FigurRecord& f = Figuren[i];
+    std::memset(f.Inventar, 0, sizeof f.Inventar);
+    f.Typ = item;
+    f.TeilModelle[0] = item;
+    f.Anzahl = anzahl;
+    f.Zustand = f.Befehl = 1;
+    f.AnimBild = 0;
+    f.AnimLaenge = 12;
+    f.Aktiv = 1;
+    f.Position[0] = f.Ziel[0] = f.Wegpunkt[0] = x;
+    f.Position[1] = f.Ziel[1] = f.Wegpunkt[1] = 0.0f;
+    f.Position[2] = f.Ziel[2] = f.Wegpunkt[2] = z;
+    f.Gesundheit = 100;
+    f.NamensIndex = 0;
+    f.ZielId = KEINE_FIGUR;
+    f.Nahrung = 10;
+    f.Wasser = 100;
+    f.EigeneFigur = f.ImKampf = f.HeilAuftrag = f.Ausgewaehlt = f.SprechAuftrag = 0;
+    f.Wartet = 0;
+    f.Drehung[0] = f.Drehung[1] = f.Drehung[2] = 0.0f;
+    return i;
+}
+
+float Abstand(const FigurRecord& a, const FigurRecord& b) {
+    return MyApp.Distance(a.Position[0], a.Position[1], a.Position[2], b.Position[0], b.Position[1], b.Position[2]);
+}

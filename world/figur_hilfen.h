@@ -1,0 +1,53 @@
+#pragma once
+// Small rules about figures and the town grid shared by movement, behaviour, world logic and
+// spawning: what a type is, which cell a position lies in, the current town, the floor item.
+#include <cstdint>
+
+#include "world/records.h"
+
+constexpr float kPi = 3.14159265f;
+
+// Named places of the inventory (row 2 and row 3).
+enum InventarPlatz { Koerper, Munition, Hand, Getragen, Hose, Helm, Handschuhe, Stiefel };
+inline ItemSlot& Platz(FigurRecord& f, InventarPlatz p) { return f.Inventar[2 + p / 6][p % 6]; }
+inline const ItemSlot& Platz(const FigurRecord& f, InventarPlatz p) { return f.Inventar[2 + p / 6][p % 6]; }
+
+constexpr bool IstTrupp(int typ) { return typ >= 1 && typ <= 5; }
+constexpr bool IstFeind(int typ) { return typ >= 13 && typ <= 15; }
+constexpr bool IstStadtvolk(int typ) {
+    return typ == 10 || typ == 11 || typ == 12 || typ == 16 || typ == 17 || typ == 18;
+}
+// Townsfolk and hostiles: everyone of types 10..18.
+constexpr bool IstStadtvolkOderFeind(int typ) { return typ >= 10 && typ <= 18; }
+constexpr bool IstPerson(int typ) { return IstTrupp(typ) || IstStadtvolkOderFeind(typ); }
+constexpr bool IstBodenItem(int typ) { return typ >= 1000 && typ <= 1999; }
+
+// The current town's record. An AktuelleStadt outside 0..19 gives a cleared stand-in record, so the
+// rules see a town of size 0 and change nothing that is stored.
+StadtRecord& AktuelleStadtRecord();
+
+// Grid size of the current town as a file gave it, clamped to the 118 x 118 of the grid.
+int GitterBreiteGeklemmt();
+int GitterHoeheGeklemmt();
+// True for a cell inside the current town's grid.
+bool ImGitter(int x, int z);
+// The cell, or nullptr outside the 118 x 118 grid.
+StadtFeld* FeldBei(int x, int z);
+
+// The cell index of a world coordinate: divided by 10 and truncated toward 0. A coordinate no
+// cell could hold (huge, infinite, NaN) gives a cell far outside every grid.
+int ZelleVon(float welt);
+
+// Record index of the active record with this id (and, for IstPerson, a person); -1 when none.
+int AktiveFigurMitId(int id);
+int AktivePersonMitId(int id);
+
+// A record leaves the town: it is freed and its fight and target go with it.
+void EntferneFigur(FigurRecord& f);
+
+// Lays an item on the floor at (x, z) in the first free record; its index, or -1 when no record is
+// free. The record is made a clean floor item: whatever an earlier figure left in it is cleared.
+int LegeBodenItem(float x, float z, int16_t item, uint8_t anzahl);
+
+// 3D distance between the positions of two figures.
+float Abstand(const FigurRecord& a, const FigurRecord& b);

@@ -1,0 +1,206 @@
+#include "world/wegsuche.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstdlib>
+
+void WegKnoten::Leeren() {
+    Vorgaenger = nullptr;
+    G = H = F = 0;
+    Belegt = 0;
+}
+
+namespace {
+// Neighbour order of the expansion: the four straight steps, then the four diagonals.
+constexpr int kNachbarX[8] = {0, 1, 0, -1, 1, 1, -1, -1};
+constexpr int kNachbarY[8] = {-1, 0, 1, 0, -1, 1, 1, -1};
+
+// std heap functions build a max-heap; "greater" puts the smallest (F, slot) on top.
+constexpr auto HeapGroesser = [](const auto& a, const auto& b) {
+    if (a.F != b.F) return a.F > b.F;
+    return a.Slot > b.Slot;
+};
+}  // namespace
+
+Wegsuche::Wegsuche()
+    : Offen(ListenGroesse), Geschlossen(ListenGroesse), Index(IndexGroesse), Generation(ListenGroesse, 0) {
+    Heap.reserve(8 * ListenGroesse + 16);
+    Zuruecksetzen();
+}
+
+void Wegsuche::Zuruecksetzen() {
+    for (auto& k : Offen) k.Leeren();
+    for (auto& k : Geschlossen) k.Leeren();
+    StartX = StartY = ZielX = ZielY = 0;
+    Gefunden = 0;
+    ZielKnoten = 0;
+    OffenZahl = 0;
+    GeschlossenZahl = 0;
+    PfadLaenge = 0;
+    std::fill(std::begin(Pfad), std::end(Pfad), nullptr);
+    for (auto& e : Index) e.Slot = kLeer;
+    Heap.clear();
+    std::fill(std::begin(FreiOffen), std::end(FreiOffen), 0);
+}
+
+void Wegsuche::Starte(int startX, int startY, int zielX, int zielY) {
+    Zuruecksetzen();
+    StartX = startX;
+    StartY = startY;
+    ZielX = zielX;
+    ZielY = zielY;
+}
+
+int Wegsuche::Schaetzung(int x, int y, int kosten) const {
+    return (std::abs(ZielX - x) + std::abs(ZielY - y)) * kosten;
+}
+
+Wegsuche::IndexEintrag* Wegsuche::FindeEintrag(int x, int y) {
+    uint32_t h = static_cast<uint32_t>(x) * 73856093u ^ static_cast<uint32_t>(y) * 19349663u;
+    h ^= h >> 13;
+    for (uint32_t i = h & (IndexGroesse - 1);; i = (i + 1) & (IndexGroesse - 1)) {
+        IndexEintrag& e = Index[i];
+        if (e.Slot == kLeer || (e.X == x && e.Y == y)) return &e;
+    }
+}
+
+const Wegsuche::IndexEintrag* Wegsuche::FindeEintrag(int x, int y) const {
+    return const_cast<Wegsuche*>(this)->FindeEintrag(x, y);
+}
+
+bool Wegsuche::IstOffen(int x, int y) const {
+    const IndexEintrag* e = FindeEintrag(x, y);
+    return e->Slot != kLeer && e->Slot >= 0;
+}
+
+bool Wegsuche::IstGeschlossen(int x, int y) const {
+    const IndexEintrag* e = FindeEintrag(x, y);
+    return e->Slot != kLeer && e->Slot < 0;
+}
+
+int Wegsuche::ErsterFreierOffenerSlot() const {
+    for (int w = 0; w < static_cast<int>(std::size(FreiOffen)); ++w) {
+        if (~FreiOffen[w] != 0) {
+            int slot = w * 64 + std::countr_one(FreiOffen[w]);
+            return slot < ListenGroesse ? slot : -1;
+        }
+    }
+    return -1;
+}
+
+int Wegsuche::Erweitere(int x, int y, const WegKnoten& eltern, int kosten) {
+    IndexEintrag* e = FindeEintrag(x, y);
+    if (e->Slot != kLeer && e->Slot < 0) return 0;  // closed: nothing
+    if (e->Slot != kLeer) {
+        WegKnoten& k = Offen[e->Slot];
+        int kandidat = eltern.G + kosten;
+        if (k.G > kandidat) {
+            k.Vorgaenger = &eltern;
+            k.G = kandidat;
+            k.F = Gesamtkosten(k.H, k.G);
+            Heap.push_back({k.F, e->Slot, Generation[e->Slot]});
+            std::push_heap(Heap.begin(), Heap.end(), HeapGroesser);
+        }
+        return e->Slot;
+    }
+    int slot = ErsterFreierOffenerSlot();
+    if (slot < 0) return -1;
+    WegKnoten& k = Offen[slot];
+    k.Belegt = 1;
+    k.X = x;
+    k.Y = y;
+    k.H = Schaetzung(x, y, kosten);
+    k.G = eltern.G + kosten;
+    k.F = Gesamtkosten(k.G, k.H);
+    k.Vorgaenger = &eltern;
+    FreiOffen[slot / 64] |= uint64_t{1} << (slot % 64);
+    ++OffenZahl;
+    e->X = x;
+    e->Y = y;
+    e->Slot = slot;
+    Heap.push_back({k.F, slot, ++Generation[slot]});
+    std::push_heap(Heap.begin(), Heap.end(), HeapGroesser);
+    if (x == ZielX && y == ZielY) {
+        Gefunden = 1;
+        ZielKnoten = slot;
+    }
+    return slot;
+}
+
+bool Wegsuche::ErweitereNachbarn(const WegKnoten& knoten) {
+    for (int n = 0; n < 8; ++n) {
+        int x = knoten.X + kNachbarX[n];
+        int y = knoten.Y + kNachbarY[n];
+        if (Begehbar(x, y) == -1) continue;
+        if (Erweitere(x, y, knoten, 1) == -1) return false;
+    }
+    return true;
+}
+
+int Wegsuche::BesterOffenerKnoten() {
+    while (!Heap.empty()) {
+        const HeapEintrag top = Heap.front();
+        const bool inUse = (FreiOffen[top.Slot / 64] >> (top.Slot % 64)) & 1;
+        if (inUse && Generation[top.Slot] == top.Generation && Offen[top.Slot].F == top.F) break;
+        std::pop_heap(Heap.begin(), Heap.end(), HeapGroesser);
+        Heap.pop_back();
+    }
+    if (Heap.empty()) return -1;
+    const int ziel = GeschlossenZahl + 1;  // closed slots are filled in order and never freed
+    if (ziel >= ListenGroesse) return -1;
+    const int slot = Heap.front().Slot;
+    std::pop_heap(Heap.begin(), Heap.end(), HeapGroesser);
+    Heap.pop_back();
+
+    WegKnoten& von = Offen[slot];
+    WegKnoten& nach = Geschlossen[ziel];
+    nach.Vorgaenger = von.Vorgaenger;
+    nach.G = von.G;
+    nach.H = von.H;
+    nach.F = von.F;
+    nach.X = von.X;
+    nach.Y = von.Y;
+    nach.Belegt = 1;
+    FindeEintrag(von.X, von.Y)->Slot = -2 - ziel;
+    von.Leeren();
+    FreiOffen[slot / 64] &= ~(uint64_t{1} << (slot % 64));
+    --OffenZahl;
+    ++GeschlossenZahl;
+    return ziel;
+}
+
+void Wegsuche::BauePfad() {
+    int laenge = 0;
+    for (const WegKnoten* k = &Offen[ZielKnoten]; k; k = k->Vorgaenger) ++laenge;
+    PfadLaenge = laenge;
+    const WegKnoten* k = &Offen[ZielKnoten];
+    for (int i = laenge - 1; i >= 0; --i, k = k->Vorgaenger) Pfad[i] = k;
+}
+
+bool Wegsuche::Suche(int maxSchritte) {
+    if (!Begehbar) return false;
+    WegKnoten& start = Geschlossen[0];
+    start.Belegt = 1;
+    start.X = StartX;
+    start.Y = StartY;
+    start.H = Schaetzung(StartX, StartY, 0);
+    start.F = 0;
+    start.G = 0;
+    start.Vorgaenger = nullptr;
+    IndexEintrag* e = FindeEintrag(StartX, StartY);
+    e->X = StartX;
+    e->Y = StartY;
+    e->Slot = -2;
+
+    int n = 0;
+    for (;;) {
+        ErweitereNachbarn(Geschlossen[n]);
+        if (Gefunden) {
+            BauePfad();
+            return true;
+        }
+        n = BesterOffenerKnoten();
+        if (n == -1) return false;
+        if (GeschlossenZahl >= maxSchritte) return false;
+    }
+}
