@@ -14,12 +14,14 @@ namespace {
 class NeuesSpielTest : public WeltTest {
 protected:
     EigenerOrdner ordner;
+    AufzeichnungsGeraet geraet;
     std::vector<std::string> meldungen;
     static constexpr int kFrei = 5;  // the template's first free record
 
     void SetUp() override {
         WeltTest::SetUp();
         os::CaptureMessageBoxes(&meldungen);
+        AktivesFensterOhneTakt();
         // Template: some containers and 499 figures in use with ids of their own; record 5 is free
         // and holds leftovers that the own figure must not inherit.
         std::vector<uint8_t> vorlage = ZufallsBytes(20000, 1);

@@ -31,6 +31,7 @@ std::string Arbeitskopie(int i) { return "Gamestate/S_Town" + std::to_string(i) 
 class SpeichernTest : public WeltTest {
 protected:
     EigenerOrdner ordner;
+    AufzeichnungsGeraet geraet;
     std::vector<std::string> meldungen;
     std::vector<uint8_t> kopien[20];
 
@@ -50,6 +51,7 @@ protected:
         for (auto& n : ItemTexte) n[255] = 0;
         MausLinksGedrueckt = MausLinksDoppelklick = MausRechtsGedrueckt = MausRechtsDoppelklick = 0;
         MausLinksLosgelassen = MausRechtsLosgelassen = MausMitteDrehen = 0;
+        AktivesFensterOhneTakt();
         AktuelleStadt = 3;
         BefehlsModus = 3;
         CursorIndex = 5;  // what the save writes

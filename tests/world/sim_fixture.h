@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/myapp.h"
+#include "platform/gfx_recording.h"
 #include "platform/random.h"
 #include "townview/hint_panel.h"
 #include "townview/hud.h"
@@ -131,4 +133,28 @@ inline std::vector<uint8_t> ZufallsBytes(size_t n, uint32_t saat) {
         std::memcpy(v.data() + i, &x, std::min<size_t>(4, n - i));
     }
     return v;
+}
+
+// The recording device as the application's device while a test runs: the loading bar, the blank
+// pause and the battle screen draw into it. No pacing, an active window.
+class AufzeichnungsGeraet {
+public:
+    AufzeichnungsGeraet() {
+        auto geraet = std::make_unique<gfx::RecordingDevice>();
+        geraet_ = geraet.get();
+        MyApp.m_pd3dDevice = std::move(geraet);
+    }
+    ~AufzeichnungsGeraet() { MyApp.m_pd3dDevice.reset(); }
+    gfx::RecordingDevice& operator*() const { return *geraet_; }
+    gfx::RecordingDevice* operator->() const { return geraet_; }
+
+private:
+    gfx::RecordingDevice* geraet_;
+};
+
+// Window and pacing values for code that runs frames of its own.
+inline void AktivesFensterOhneTakt() {
+    FensterAktiv = 1;
+    BeendenFlag = 0;
+    SetupWerte.FRAMERATE = 0.0f;
 }
