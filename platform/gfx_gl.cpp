@@ -15,6 +15,7 @@
 #include <cstddef>
 #include <cstring>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/gfx.h"
 #include "platform/gfx_state.h"
@@ -222,6 +223,12 @@ bool CompileShader(GLuint shader, const char* source, std::string& error)
     return false;
 }
 
+class GLDevice;
+
+// The devices alive, newest last. The newest one's context is current; when it goes, the one before
+// it becomes current again (tests make devices of their own beside the game's).
+std::vector<GLDevice*> liveDevices;
+
 class GLDevice : public Device {
 public:
     ~GLDevice() override;
@@ -272,6 +279,7 @@ private:
     void BindTarget();
     void Prepare();
     GLint U(const char* name) const { return glGetUniformLocation(program_, name); }
+    void MakeCurrent() { SDL_GL_MakeCurrent(window_, context_); }
 
     SDL_Window* window_ = nullptr;
     bool ownWindow_ = false;
@@ -320,6 +328,7 @@ bool GLDevice::Init(SDL_Window* window, std::string& error)
         return false;
     }
     SDL_GL_MakeCurrent(window_, context_);
+    liveDevices.push_back(this);
     SDL_GL_SetSwapInterval(1);  // Direct3D's PRESENT_INTERVAL_ONE; where it is refused, frames are not paced by it
 
     GLuint vs = glCreateShader(GL_VERTEX_SHADER), fs = glCreateShader(GL_FRAGMENT_SHADER);
@@ -398,6 +407,8 @@ GLDevice::~GLDevice()
         glDeleteProgram(program_);
         SDL_GL_MakeCurrent(window_, nullptr);
         SDL_GL_DeleteContext(context_);
+        std::erase(liveDevices, this);
+        if (!liveDevices.empty()) liveDevices.back()->MakeCurrent();
     }
     if (ownWindow_) SDL_DestroyWindow(window_);
     if (ownVideo_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
@@ -458,7 +469,6 @@ Texture GLDevice::CreateRenderTarget(int width, int height, Format format)
     std::string error;
     GLenum internal = format == Format::R5G6B5 ? GL_RGB565 : GL_RGBA8;
     if (!MakeTarget(t, internal, format != Format::A8R8G8B8, error)) return 0;
-    BindTarget();  // making it left the current target bound
     Texture h = nextHandle_++;
     textures_[h] = t;
     return h;

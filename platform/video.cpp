@@ -34,6 +34,7 @@ struct Player::Impl {
     bool pending = false;  // frame holds a decoded frame not shown yet
     double pendingTime = 0;
     double firstTime = -1;
+    double soundDeadline = -1;  // once the pictures are done
     bool demuxDone = false, videoDone = false, failed = false;
     bool started = false;
     std::chrono::steady_clock::time_point start;
@@ -261,9 +262,12 @@ Player::Status Player::Step(gfx::Device& device) {
     }
     if (p.failed) return Status::Failed;
     if (fresh) p.Show(device);
-    if (p.videoDone && !p.pending && (!p.audioDevice || SDL_GetQueuedAudioSize(p.audioDevice) == 0))
-        return Status::Ended;
-    return Status::Playing;
+    if (!p.videoDone || p.pending) return Status::Playing;
+    if (!p.audioDevice) return Status::Ended;
+    uint32_t queued = SDL_GetQueuedAudioSize(p.audioDevice);
+    // The sound plays out, but a device that stops taking it does not hold the end up for long.
+    if (p.soundDeadline < 0) p.soundDeadline = now + queued / (4.0 * p.audioSpec.freq) + 0.5;
+    return queued == 0 || now > p.soundDeadline ? Status::Ended : Status::Playing;
 }
 
 uint32_t Player::MsUntilNextFrame() const {
