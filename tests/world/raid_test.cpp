@@ -298,6 +298,7 @@ TEST_F(AngriffsDateiTest, KampfbildschirmZeichnetUndOeffnetDieSzeneWieder) {
     MyApp.Texturen[200] = 9200;  // the panel
     MyApp.Texturen[109] = 9109;  // a defender of type 1
     MyApp.Texturen[1] = 9001;    // the hit sign
+    FeindStaerke = 100;
     FeindAngriff(5, 6, 1);  // a short battle
     int panel = 0, icons = 0, treffer = 0, bilder = 0;
     for (const gfx::Call& c : geraet->Calls()) {
