@@ -14,9 +14,9 @@ extern int32_t VideoLaeuft;       // playback goes on while not 0
 extern int32_t VideoAbgebrochen;  // set when the player stopped the video
 
 // Plays the video through the device with its sound. 0 when it played to its end, 1 when the
-// player stopped it, kCutsceneEPointer for no file name, kCutsceneEFail (after a "PlayCutscene
-// Error" box) when it cannot be played. A quit request also ends it and stays queued for the
-// main loop.
+// player stopped it, kCutsceneEPointer for no file name, kCutsceneEFail without a device, when the
+// file cannot be played (after a "PlayCutscene Error" box) or on a decode error midway. A quit
+// request also ends it and stays queued for the main loop.
 int32_t PlayCutscene(const char* datei, gfx::Device* device);
 
 // Playback's input: Return, Escape or Space (video::kKeyDown) or a left click stop the video and

@@ -11,7 +11,7 @@
 #include "framework/packarchiv.h"
 #include "framework/setup.h"
 #include "framework/tokendatei.h"
-#include "platform/image.h"
+#include "platform/texture_file.h"
 #include "platform/os.h"
 
 namespace {
@@ -121,10 +121,8 @@ void LadeEnergieTexturen(const char* file)
                           gfx::Texture& ziel = MyApp.EnergieTexturen[platz];
                           if (ziel) MyApp.m_pd3dDevice->ReleaseTexture(ziel);
                           ziel = 0;
-                          image::Image bild;
                           std::string fehler;
-                          if (image::Load(textur, bild, fehler))
-                              ziel = MyApp.m_pd3dDevice->CreateTexture(bild.width, bild.height, bild.rgba.data());
+                          ziel = gfx::LoadTextureFile(*MyApp.m_pd3dDevice, textur, fehler);
                           if (!ziel) os::MessageBox("Texture nicht gefunden (Energie)", textur);
                       });
                       return true;

@@ -11,7 +11,7 @@
 #include "framework/setup.h"
 #include "framework/shell.h"
 #include "framework/szene.h"
-#include "platform/image.h"
+#include "platform/texture_file.h"
 #include "platform/os.h"
 #include "platform/window.h"
 #include "platform/xfile.h"
@@ -36,10 +36,8 @@ void Freigeben(gfx::Device* device, gfx::Texture& texture)
 // A texture from an image file; 0 when the file cannot be read or decoded.
 gfx::Texture TexturAusDatei(gfx::Device& device, const char* file)
 {
-    image::Image img;
     std::string error;
-    if (!image::Load(file, img, error)) return 0;
-    return device.CreateTexture(img.width, img.height, img.rgba.data());
+    return gfx::LoadTextureFile(device, file, error);
 }
 
 }  // namespace

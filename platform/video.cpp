@@ -11,6 +11,7 @@ extern "C" {
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <vector>
 
 #include "platform/gfx.h"
@@ -33,10 +34,12 @@ struct Player::Impl {
     bool pending = false;  // frame holds a decoded frame not shown yet
     double pendingTime = 0;
     double firstTime = -1;
+    double soundDeadline = -1;  // once the pictures are done
     bool demuxDone = false, videoDone = false, failed = false;
     bool started = false;
     std::chrono::steady_clock::time_point start;
-    std::vector<uint8_t> rgba;
+    std::vector<uint8_t> rgba;  // the frame to show, imageWidth x imageHeight
+    int imageWidth = 0, imageHeight = 0;
     std::vector<uint8_t> sound;
 
     gfx::Device* device = nullptr;
@@ -160,11 +163,13 @@ struct Player::Impl {
         uint8_t* dst[1] = {rgba.data()};
         int stride[1] = {w * 4};
         sws_scale(scaler, frame->data, frame->linesize, 0, h, dst, stride);
+        imageWidth = w;
+        imageHeight = h;
         return true;
     }
 
     void Show(gfx::Device& dev) {
-        int w = frame->width, h = frame->height, tw = 0, th = 0;
+        int w = imageWidth, h = imageHeight, tw = 0, th = 0;
         device = &dev;
         if (texture && (!dev.TextureSize(texture, tw, th) || tw != w || th != h)) {
             dev.ReleaseTexture(texture);
@@ -173,10 +178,12 @@ struct Player::Impl {
         if (!texture) texture = dev.CreateTexture(w, h, rgba.data());
         else dev.UpdateTexture(texture, rgba.data());
         if (!quad) {
-            // the whole 1024 x 768 screen, centred on the origin of the orthographic view
-            const float x = gfx::kScreenWidth / 2.0f, y = gfx::kScreenHeight / 2.0f;
-            const gfx::Vertex v[4] = {{-x, y, 0, 0, 0, -1, 0, 0}, {x, y, 0, 0, 0, -1, 1, 0},
-                                      {-x, -y, 0, 0, 0, -1, 0, 1}, {x, -y, 0, 0, 0, -1, 1, 1}};
+            // the whole 1024 x 768 screen, centred on the origin of the orthographic view and moved
+            // half a pixel left and up, so its edges fall between pixels as Direct3D places them
+            const float l = -gfx::kScreenWidth / 2.0f - 0.5f, r = gfx::kScreenWidth / 2.0f - 0.5f;
+            const float t = gfx::kScreenHeight / 2.0f + 0.5f, b = -gfx::kScreenHeight / 2.0f + 0.5f;
+            const gfx::Vertex v[4] = {{l, t, 0, 0, 0, -1, 0, 0}, {r, t, 0, 0, 0, -1, 1, 0},
+                                      {l, b, 0, 0, 0, -1, 0, 1}, {r, b, 0, 0, 0, -1, 1, 1}};
             quad = dev.CreateVertexBuffer(v, 4);
         }
         dev.Clear(gfx::clear::Target | gfx::clear::ZBuffer, 0xFF000000, 1.0f);
@@ -255,15 +262,18 @@ Player::Status Player::Step(gfx::Device& device) {
     }
     if (p.failed) return Status::Failed;
     if (fresh) p.Show(device);
-    if (p.videoDone && !p.pending && (!p.audioDevice || SDL_GetQueuedAudioSize(p.audioDevice) == 0))
-        return Status::Ended;
-    return Status::Playing;
+    if (!p.videoDone || p.pending) return Status::Playing;
+    if (!p.audioDevice) return Status::Ended;
+    uint32_t queued = SDL_GetQueuedAudioSize(p.audioDevice);
+    // The sound plays out, but a device that stops taking it does not hold the end up for long.
+    if (p.soundDeadline < 0) p.soundDeadline = now + queued / (4.0 * p.audioSpec.freq) + 0.5;
+    return queued == 0 || now > p.soundDeadline ? Status::Ended : Status::Playing;
 }
 
 uint32_t Player::MsUntilNextFrame() const {
     if (!impl_ || !impl_->started || !impl_->pending) return 10;  // only the sound is left to play out
     double wait = impl_->pendingTime - impl_->Now();
-    return wait > 0 ? uint32_t(wait * 1000) : 0;
+    return wait > 0 ? uint32_t(std::ceil(wait * 1000)) : 0;
 }
 
 void Player::Close() { impl_.reset(); }

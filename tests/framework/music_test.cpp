@@ -194,6 +194,25 @@ TEST_F(MusicTest, MenuTrackStartsOverAtItsEnd) {
     EXPECT_EQ(Spielt(), 4);
 }
 
+TEST_F(MusicTest, FightTrackEndingMidFightComesBackAfterAFade) {
+    Lade(5, "short.mp3");
+    SpielModus = 1000;
+    MusikTrack = 5;
+    MusikLautstaerke = 0;
+    SpieleMusik(5);
+    for (int frame = 0; frame < 1000 && MusikTrack == 5; ++frame) {
+        Stadtframe(true);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ASSERT_EQ(MusikTrack, 0);  // the end of track 5 hands over to the town music...
+    EXPECT_EQ(Spielt(), 0);
+    for (int frame = 1; frame <= 60; ++frame) Stadtframe(true);
+    EXPECT_FLOAT_EQ(MusikLautstaerke, -3000);  // ...which the fight fades out again
+    Stadtframe(true);
+    EXPECT_EQ(MusikTrack, 5);
+    EXPECT_EQ(Spielt(), 5);
+}
+
 TEST_F(MusicTest, SlotsOutsideTheRangeAndEmptySlotsAreIgnored) {
     for (int32_t slot : {-1, 3, 100, 32000}) {
         SpieleMusik(slot);

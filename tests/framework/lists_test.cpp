@@ -1,0 +1,202 @@
+#include "framework/lists.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "../arbeitsordner.h"
+#include "app_fixture.h"
+#include "framework/items.h"
+#include "framework/setup.h"
+#include "platform/image.h"
+#include "platform/os.h"
+#include "world/records.h"
+
+namespace {
+
+void Put16(std::string& s, uint32_t v)
+{
+    s += char(v & 0xff);
+    s += char(v >> 8 & 0xff);
+}
+void Put32(std::string& s, uint32_t v)
+{
+    Put16(s, v & 0xffff);
+    Put16(s, v >> 16);
+}
+
+// A pack of stored members, as the packs of the game are.
+std::string Pack(const std::vector<std::pair<std::string, std::string>>& mitglieder)
+{
+    std::string a;
+    for (const auto& [name, daten] : mitglieder) {
+        Put32(a, 0x04034b50);
+        Put16(a, 10);
+        Put16(a, 0);
+        Put16(a, 0);
+        Put32(a, 0);
+        Put32(a, 0);
+        Put32(a, uint32_t(daten.size()));
+        Put32(a, uint32_t(daten.size()));
+        Put16(a, uint16_t(name.size()));
+        Put16(a, 0);
+        a += name + daten;
+    }
+    Put32(a, 0x02014b50);
+    a += std::string(42, '\0');
+    return a;
+}
+
+// A 2 x 2 PNG of one colour.
+std::string Png(uint8_t rot)
+{
+    image::Image img;
+    img.width = img.height = 2;
+    img.rgba.assign(16, 255);
+    for (int i = 0; i < 4; ++i) img.rgba[i * 4] = rot;
+    std::string fehler;
+    const std::string pfad = "tmp_" + std::to_string(rot) + ".png";
+    EXPECT_TRUE(image::SavePng(pfad, img, fehler)) << fehler;
+    std::ifstream f(pfad, std::ios::binary);
+    std::string daten((std::istreambuf_iterator<char>(f)), {});
+    std::filesystem::remove(pfad);
+    return daten;
+}
+
+}  // namespace
+
+class Listen : public Arbeitsordner {
+protected:
+    gfx::RecordingDevice* dev = nullptr;
+    std::vector<std::string> boxen;
+
+    void SetUp() override
+    {
+        Arbeitsordner::SetUp();
+        auto d = std::make_unique<gfx::RecordingDevice>();
+        dev = d.get();
+        MyApp.m_pd3dDevice = std::move(d);
+        os::CaptureMessageBoxes(&boxen);
+        Sprache = 0;
+    }
+    void TearDown() override
+    {
+        os::CaptureMessageBoxes(nullptr);
+        MyApp.Shutdown();
+        Sprache = 0;
+        Arbeitsordner::TearDown();
+    }
+    int Breite(gfx::Texture t)
+    {
+        int w = 0, h = 0;
+        return dev->TextureSize(t, w, h) ? w : 0;
+    }
+};
+
+TEST_F(Listen, LevelTexturesReadTheirSectionOnly)
+{
+    Schreibe("Data/Pack3.gzp", Pack({{"a.png", Png(1)}, {"c.png", Png(2)}, {"m.png", Png(3)}}));
+    Schreibe("Level001.txt",
+             "vorher 7 [Load_Models] m.png 5 NULL\n[Load_Texturen] a.png\n3 b.png 1000 c.png 4 "
+             "[Load_Energie] m.png 6 [Load_Texturen] [Load_Energie] m.png 7 [Load_Texturen] ../m.png 8");
+    LadeLevelTexturen("Level001.txt");
+    EXPECT_NE(MyApp.Texturen[3], 0u);
+    EXPECT_NE(MyApp.Texturen[4], 0u);  // after the entry with index 1000, which is passed over
+    EXPECT_EQ(MyApp.Texturen[5], 0u);
+    EXPECT_EQ(MyApp.Texturen[6], 0u);
+    EXPECT_EQ(MyApp.Texturen[7], 0u);  // a marker is never a file name
+    EXPECT_EQ(MyApp.Texturen[8], 0u);  // nor is a path out of the working directory
+    EXPECT_FALSE(os::FileExists("a.png"));
+    EXPECT_FALSE(os::FileExists("c.png"));
+    EXPECT_TRUE(boxen.empty()) << boxen.front();
+
+    // Loading a slot again releases the old texture.
+    const gfx::Texture alt = MyApp.Texturen[3];
+    LadeLevelTexturen("Level001.txt");
+    int w, h;
+    EXPECT_FALSE(alt != MyApp.Texturen[3] && dev->TextureSize(alt, w, h));
+}
+
+TEST_F(Listen, EnergyTexturesKeepTheirListPlaces)
+{
+    Schreibe("Data/Pack4.gzp", Pack({{"e0.png", Png(1)}, {"e2.png", Png(2)}}));
+    Schreibe("Level001.txt", "[Load_Energie] e0.png fehlt.png e2.png [Load_Models] x.x 1 NULL");
+    LadeEnergieTexturen("Level001.txt");
+    EXPECT_NE(MyApp.EnergieTexturen[0], 0u);
+    EXPECT_EQ(MyApp.EnergieTexturen[1], 0u);
+    EXPECT_NE(MyApp.EnergieTexturen[2], 0u);
+    ASSERT_EQ(boxen.size(), 1u);
+    EXPECT_EQ(boxen[0], "fehlt.png|Texture nicht gefunden (Energie)");
+}
+
+TEST_F(Listen, GlyphsComeFromThePackOfFontAndLanguage)
+{
+    Schreibe("Data/Pack7.gzp", Pack({{"g.png", Png(1)}}));
+    Schreibe("Data/Pack7r.gzp", Pack({{"g.png", Png(2)}, {"h.png", Png(3)}}));
+    Schreibe("Schrift002.txt", "g.png\nh.png");
+    Sprache = 2;
+    LadeSchrift("Schrift002.txt", 2);
+    EXPECT_NE(MyApp.SchriftTexturen[200], 0u);
+    EXPECT_NE(MyApp.SchriftTexturen[201], 0u);
+    Sprache = 0;
+    LadeSchrift("Schrift002.txt", 2);
+    EXPECT_NE(MyApp.SchriftTexturen[200], 0u);
+    ASSERT_EQ(boxen.size(), 1u);
+    EXPECT_EQ(boxen[0], "h.png|Schrift-Texture nicht gefunden");
+    LadeSchrift("Schrift002.txt", 4);  // no such font: nothing
+    EXPECT_EQ(boxen.size(), 1u);
+}
+
+TEST_F(Listen, FloorTilesAndLevelModelTextures)
+{
+    Schreibe("Data/Pack2.gzp", Pack({{"t0.png", Png(1)}, {"t1.png", Png(2)}}));
+    Schreibe("Boden.txt", "[Load_Boden_Tiles] t0.png t1.png");
+    LadeBodenTiles("Boden.txt");
+    EXPECT_NE(MyApp.BodenTexturen[0], 0u);
+    EXPECT_NE(MyApp.BodenTexturen[1], 0u);
+
+    // A slot outside the mesh table is passed over with its texture token.
+    Schreibe("Data/Pack11.gzp", Pack({{"s.png", Png(1)}}));
+    Schreibe("Level001.txt", "[Load_Models] m.x 20000 s.png");
+    LadeLevelModelle("Level001.txt");
+    EXPECT_TRUE(boxen.empty());
+}
+
+class Items : public Listen {};
+
+TEST_F(Items, RecordsLandAtTheirIdentifiersIndex)
+{
+    EXPECT_STREQ(ItemIds[0], "O_Arzt_Koffer");
+    EXPECT_STREQ(ItemIds[28], "O_Munition");
+    EXPECT_STREQ(ItemIds[191], "O_Ratte_Neu");
+    EXPECT_EQ(ItemIndex("O_Munition"), 28);
+    EXPECT_EQ(ItemIndex("o_munition"), -1);
+
+    std::memset(ItemNamen, 0, sizeof ItemNamen);
+    std::memset(ItemWerte, 0, sizeof ItemWerte);
+    Schreibe("Data/Pack1.gzp", Pack({{"i28.png", Png(1)}, {"i5.png", Png(2)}}));
+    Schreibe("Items.txt", "[Load_Items] O_Munition NULL i28.png Munition Schuss 12 "
+                          "O_Unbekannt NULL i5.png Falsch Falsch 99 "
+                          "O_Eisenstangen NULL i5.png " + std::string(300, 'x') + " Stange 7");
+    LadeItems("Items.txt");
+    EXPECT_STREQ(ItemNamen[28], "Munition");
+    EXPECT_EQ(ItemWerte[28], 12);
+    EXPECT_EQ(std::strlen(ItemNamen[5]), 255u);  // cut to its field
+    EXPECT_STREQ(ItemTexte[5], "Stange");
+    EXPECT_EQ(ItemWerte[5], 7);
+    EXPECT_NE(ItemIconTextur(28), 0u);
+    EXPECT_NE(ItemIconTextur(5), 0u);
+    EXPECT_EQ(ItemIconTextur(6), 0u);
+
+    // A second run gives the same tables; icons of the first run are released.
+    const gfx::Texture alt = ItemIconTextur(28);
+    LadeItems("Items.txt");
+    int w, h;
+    EXPECT_FALSE(alt != ItemIconTextur(28) && dev->TextureSize(alt, w, h));
+    EXPECT_STREQ(ItemNamen[28], "Munition");
+    EXPECT_EQ(ItemWerte[28], 12);
+
+    // Words from a save never name a texture by themselves.
+    ItemIcons[28] = 0xDEADBEEF;
+    EXPECT_EQ(ItemIconTextur(28), 0u);
+}

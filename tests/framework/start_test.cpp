@@ -1,0 +1,171 @@
+#include "framework/shell.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cstring>
+
+#include "../arbeitsordner.h"
+#include "framework/myapp.h"
+#include "framework/setup.h"
+#include "platform/gfx_recording.h"
+#include "platform/image.h"
+#include "platform/os.h"
+#include "world/records.h"
+
+namespace {
+
+void Put16(std::string& s, uint32_t v)
+{
+    s += char(v & 0xff);
+    s += char(v >> 8 & 0xff);
+}
+void Put32(std::string& s, uint32_t v)
+{
+    Put16(s, v & 0xffff);
+    Put16(s, v >> 16);
+}
+
+std::string Pack(const std::vector<std::pair<std::string, std::string>>& mitglieder)
+{
+    std::string a;
+    for (const auto& [name, daten] : mitglieder) {
+        Put32(a, 0x04034b50);
+        Put16(a, 10);
+        Put16(a, 0);
+        Put16(a, 0);
+        Put32(a, 0);
+        Put32(a, 0);
+        Put32(a, uint32_t(daten.size()));
+        Put32(a, uint32_t(daten.size()));
+        Put16(a, uint16_t(name.size()));
+        Put16(a, 0);
+        a += name + daten;
+    }
+    return a;
+}
+
+std::string Png()
+{
+    image::Image img;
+    img.width = img.height = 4;
+    img.rgba.assign(64, 200);
+    std::string fehler;
+    EXPECT_TRUE(image::SavePng("tmp.png", img, fehler));
+    std::ifstream f("tmp.png", std::ios::binary);
+    std::string daten((std::istreambuf_iterator<char>(f)), {});
+    std::filesystem::remove("tmp.png");
+    return daten;
+}
+
+const char* const kListen[] = {"Boden.txt",      "Fig_Anims.txt",  "Items.txt",
+                               "Level001.txt",   "s_Mesh.txt",     "Schrift000.txt",
+                               "Schrift001.txt", "Schrift002.txt", "Schrift003.txt"};
+
+}  // namespace
+
+class Programm : public Arbeitsordner {
+protected:
+    std::vector<std::string> boxen;
+    gfx::RecordingDevice* dev = nullptr;
+    ShellOptions optionen;
+
+    void SetUp() override
+    {
+        Arbeitsordner::SetUp();
+        SpielGlobals = SpielGlobalsBlock{};
+        os::CaptureMessageBoxes(&boxen);
+        optionen.lockPath = (std::filesystem::current_path() / "velquor.lock").string();
+        optionen.playIntro = false;
+        optionen.showWindow = false;
+        optionen.makeDevice = [this](std::string&) -> std::unique_ptr<gfx::Device> {
+            auto d = std::make_unique<gfx::RecordingDevice>();
+            dev = d.get();
+            return d;
+        };
+    }
+    void TearDown() override
+    {
+        os::CaptureMessageBoxes(nullptr);
+        Arbeitsordner::TearDown();
+    }
+
+    void Daten()
+    {
+        std::vector<std::pair<std::string, std::string>> listen;
+        for (const char* l : kListen) listen.push_back({l, ""});
+        listen[3].second = "[Load_Texturen] schwarz.png 0 [Load_Energie]";
+        listen[7].second = "g0.png g1.png";
+        Schreibe("Data/Pack16.gzp", Pack(listen));
+        Schreibe("Data/Pack3.gzp", Pack({{"schwarz.png", Png()}}));
+        Schreibe("Data/Pack7.gzp", Pack({{"g0.png", Png()}, {"g1.png", Png()}}));
+        Schreibe("Data/Setup.txt", "LAN 0 COLOR 24 FILTER 1");
+    }
+};
+
+TEST_F(Programm, StartsRunsFramesAndDeletesWhatItUnpacked)
+{
+    Daten();
+    Schreibe("Gamestate/S_Town3.dat", "x");
+    Schreibe("Wind000.wav", "x");
+    Schreibe("Intro002.bmp", "x");
+    Schreibe("behalten.txt", "x");
+    ASSERT_TRUE(StarteProgramm(optionen));
+    EXPECT_TRUE(boxen.empty()) << boxen.front();
+    ASSERT_NE(dev, nullptr);
+    for (const char* l : kListen) EXPECT_TRUE(os::FileExists(l)) << l;
+    EXPECT_FALSE(os::FileExists("schwarz.png"));
+    EXPECT_NE(MyApp.Texturen[0], 0u);
+    EXPECT_NE(MyApp.SchriftTexturen[201], 0u);
+    EXPECT_EQ(MyApp.m_d3dpp.format, gfx::Format::X8R8G8B8);
+    EXPECT_EQ(dev->State().Get(gfx::SamplerState::MinFilter), gfx::filter::Linear);
+    EXPECT_EQ(dev->State().Get(gfx::SamplerState::AddressU), gfx::address::Clamp);
+    EXPECT_FLOAT_EQ(Cam.Auge[1], 250.0f);
+
+    for (int32_t modus : {0, 3000, 1000, 10000, 11000}) {
+        SpielModus = modus;
+        dev->ClearCalls();
+        FrameSchritt();
+        int praesentiert = 0;
+        for (const gfx::Call& c : dev->Calls()) praesentiert += c.type == gfx::CallType::Present;
+        EXPECT_GE(praesentiert, 1) << modus;  // the window was made active when it was shown
+    }
+    EXPECT_EQ(BeendenFlag, 0);
+
+    BeendeProgramm();
+    for (const char* l : kListen) EXPECT_FALSE(os::FileExists(l)) << l;
+    EXPECT_FALSE(os::FileExists("Gamestate/S_Town3.dat"));
+    EXPECT_FALSE(os::FileExists("Wind000.wav"));
+    EXPECT_FALSE(os::FileExists("Intro002.bmp"));
+    EXPECT_TRUE(os::FileExists("behalten.txt"));
+    EXPECT_TRUE(os::FileExists("Data/Setup.txt"));
+    EXPECT_EQ(MyApp.m_pd3dDevice, nullptr);
+}
+
+TEST_F(Programm, ASecondInstanceEndsAtOnce)
+{
+    const int fd = open(optionen.lockPath.c_str(), O_RDWR | O_CREAT, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(flock(fd, LOCK_EX | LOCK_NB), 0);
+    EXPECT_EQ(WinMain(optionen), 0);
+    EXPECT_EQ(dev, nullptr);
+    close(fd);
+}
+
+TEST_F(Programm, FailedStartUpIsReportedAndShutsDownCleanly)
+{
+    Daten();
+    optionen.makeDevice = [](std::string& fehler) -> std::unique_ptr<gfx::Device> {
+        fehler = "kein Geraet";
+        return nullptr;
+    };
+    EXPECT_EQ(WinMain(optionen), LetzterWParam);
+    EXPECT_EQ(boxen, (std::vector<std::string>{"|CreateDevice() - FAILED", "|Init() - FAILED"}));
+    EXPECT_EQ(BeendenFlag, 1);
+    EXPECT_FALSE(os::FileExists("Level001.txt"));
+    // The instance lock is free again.
+    EXPECT_TRUE(os::AcquireSingleInstance(optionen.lockPath));
+    os::ReleaseSingleInstance();
+}

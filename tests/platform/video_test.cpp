@@ -1,0 +1,154 @@
+#include "platform/video.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
+#include <utility>
+
+#include "platform/gfx_recording.h"
+#include "tests/audio_files.h"
+
+namespace {
+
+class VideoTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        dir = testfiles::Folder("video");
+        ASSERT_TRUE(testfiles::WriteAvi(dir + "/clip.avi", 0.5));
+        ASSERT_TRUE(testfiles::Run("ffmpeg -v error -y -f lavfi -i color=c=red:size=64x48:rate=10:duration=0.3 "
+                                   "-c:v mpeg4 '" + dir + "/red.avi'"));
+        testfiles::WriteWav(dir + "/tone.wav", 0.2);
+        std::vector<uint8_t> junk(4096, 0x5A);
+        FILE* f = std::fopen((dir + "/junk.avi").c_str(), "wb");
+        std::fwrite(junk.data(), 1, junk.size(), f);
+        std::fclose(f);
+    }
+    static void TearDownTestSuite() { std::filesystem::remove_all(dir); }
+    static std::string dir;
+};
+std::string VideoTest::dir;
+
+size_t Count(const gfx::RecordingDevice& dev, gfx::CallType type) {
+    size_t n = 0;
+    for (const gfx::Call& c : dev.Calls()) n += c.type == type;
+    return n;
+}
+
+TEST_F(VideoTest, PlaysEveryFrameAtItsOwnPaceFullScreen) {
+    video::Player player;
+    std::string error;
+    ASSERT_TRUE(player.Open(dir + "/clip.avi", error)) << error;
+    ASSERT_TRUE(player.HasVideo());
+    gfx::RecordingDevice dev;
+    auto start = std::chrono::steady_clock::now();
+    video::Player::Status status = video::Player::Status::Playing;
+    for (int i = 0; i < 2000 && status == video::Player::Status::Playing; ++i) {
+        status = player.Step(dev);
+        std::this_thread::sleep_for(std::chrono::milliseconds(std::min(player.MsUntilNextFrame(), 20u)));
+    }
+    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_EQ(status, video::Player::Status::Ended);
+    EXPECT_GE(seconds, 0.35);  // five frames at 10 a second are not rushed through
+    EXPECT_EQ(Count(dev, gfx::CallType::CreateTexture), 1u);
+    size_t presents = Count(dev, gfx::CallType::Present);
+    EXPECT_GE(presents, 3u);
+    EXPECT_LE(presents, 5u);
+    EXPECT_EQ(Count(dev, gfx::CallType::UpdateTexture), presents - 1);
+    auto draws = dev.Draws();
+    ASSERT_FALSE(draws.empty());
+    const gfx::Call& draw = *draws.back();
+    ASSERT_EQ(draw.vertices.size(), 4u);
+    // the quad's corners land on the screen's corners
+    for (const gfx::Vertex& v : draw.vertices) {
+        math3d::Vec3 p = math3d::TransformCoord({v.x, v.y, v.z}, draw.state.Get(gfx::TransformType::Projection));
+        EXPECT_NEAR(std::abs(p.x), 1.0f, 1.0f / 512);
+        EXPECT_NEAR(std::abs(p.y), 1.0f, 1.0f / 384);
+    }
+    player.Close();
+    EXPECT_EQ(Count(dev, gfx::CallType::ReleaseTexture), 1u);
+}
+
+TEST_F(VideoTest, UnreadableFilesAndFilesWithoutPictures) {
+    video::Player player;
+    std::string error;
+    EXPECT_FALSE(player.Open(dir + "/missing.avi", error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(player.Open(dir + "/junk.avi", error));
+    ASSERT_TRUE(player.Open(dir + "/tone.wav", error));
+    EXPECT_FALSE(player.HasVideo());
+    gfx::RecordingDevice dev;
+    EXPECT_EQ(player.Step(dev), video::Player::Status::Failed);
+    EXPECT_TRUE(dev.Calls().empty());
+}
+
+TEST_F(VideoTest, FillsTheScreenThroughOpenGL) {
+    std::string error;
+    std::unique_ptr<gfx::Device> dev = gfx::CreateGLDevice(nullptr, error);
+    ASSERT_TRUE(dev) << error;
+    video::Player player;
+    ASSERT_TRUE(player.Open(dir + "/red.avi", error)) << error;
+    while (player.Step(*dev) == video::Player::Status::Playing)
+        std::this_thread::sleep_for(std::chrono::milliseconds(std::min(player.MsUntilNextFrame(), 20u)));
+    std::vector<uint8_t> frame = dev->ReadBackBuffer();
+    ASSERT_EQ(frame.size(), size_t(gfx::kScreenWidth) * gfx::kScreenHeight * 4);
+    for (auto [x, y] : {std::pair{0, 0}, {1023, 0}, {0, 767}, {1023, 767}, {512, 384}}) {
+        const uint8_t* px = &frame[(size_t(y) * gfx::kScreenWidth + x) * 4];
+        EXPECT_GT(px[0], 200) << x << "," << y;
+        EXPECT_LT(px[1], 60) << x << "," << y;
+        EXPECT_LT(px[2], 60) << x << "," << y;
+    }
+    player.Close();
+}
+
+TEST(VideoInput, TakesKeysAndClicksAndLeavesTheRestQueued) {
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_EVENTS), 0);
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    auto key = [](SDL_EventType type, SDL_Keycode sym) {
+        SDL_Event e{};
+        e.type = type;
+        e.key.keysym.sym = sym;
+        SDL_PushEvent(&e);
+    };
+    auto button = [](SDL_EventType type, uint8_t which) {
+        SDL_Event e{};
+        e.type = type;
+        e.button.button = which;
+        SDL_PushEvent(&e);
+    };
+    key(SDL_KEYDOWN, SDLK_RETURN);
+    key(SDL_KEYDOWN, SDLK_a);
+    key(SDL_KEYUP, SDLK_a);
+    key(SDL_KEYDOWN, SDLK_ESCAPE);
+    key(SDL_KEYDOWN, SDLK_SPACE);
+    button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT);
+    button(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT);
+    SDL_Event motion{};
+    motion.type = SDL_MOUSEMOTION;
+    SDL_PushEvent(&motion);
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+
+    static std::vector<std::pair<uint32_t, uintptr_t>> got;
+    got.clear();
+    video::PumpInput([](uint32_t message, uintptr_t wParam, intptr_t) -> intptr_t {
+        got.emplace_back(message, wParam);
+        return 0;
+    });
+    std::vector<std::pair<uint32_t, uintptr_t>> expected = {
+        {video::kKeyDown, video::vk::Return}, {video::kKeyDown, 0},
+        {video::kKeyDown, video::vk::Escape}, {video::kKeyDown, video::vk::Space},
+        {win::msg::LButtonDown, win::mk::LButton}, {win::msg::Close, 0}};
+    EXPECT_EQ(got, expected);
+    // the motion and the quit request stay for the main loop; the releases are gone
+    EXPECT_EQ(SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_MOUSEMOTION, SDL_MOUSEMOTION), 1);
+    EXPECT_EQ(SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_QUIT, SDL_QUIT), 1);
+    EXPECT_EQ(SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_KEYDOWN, SDL_MOUSEBUTTONUP) -
+                  SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_MOUSEMOTION, SDL_MOUSEMOTION), 0);
+    SDL_QuitSubSystem(SDL_INIT_EVENTS);
+}
+
+}  // namespace
