@@ -169,8 +169,6 @@ bool SpielLaden(const std::string& slotOrdner) {
 
     // Then memory, from the files just checked. The reader keeps the running process's handles
     // and its quit and active flags.
-    const uint32_t icons[ITEM_PLAETZE] = {};
-    (void)icons;
     std::vector<uint32_t> laufendeIcons(std::begin(ItemIcons), std::end(ItemIcons));
     const int32_t wParam = LetzterWParam;
     if (!LeseGlobalDatei(slotOrdner + "global.dat", &fehler) ||
@@ -187,8 +185,10 @@ bool SpielLaden(const std::string& slotOrdner) {
     for (const FigurRecord& f : Figuren) {
         const bool person = (f.Typ >= 1 && f.Typ <= 5) || (f.Typ >= 10 && f.Typ <= 18);
         if (f.Aktiv != 1 || !person) continue;
-        const int x = int(f.Wegpunkt[0] / 10.0f), z = int(f.Wegpunkt[2] / 10.0f);
-        if (x >= 0 && x < GITTER_GROESSE && z >= 0 && z < GITTER_GROESSE) StadtGitter[x][z].Belegt = 1;
+        // A waypoint off the grid (or no number at all) flags nothing.
+        const float wx = f.Wegpunkt[0], wz = f.Wegpunkt[2];
+        if (!(wx > -10.0f && wx < 10.0f * GITTER_GROESSE && wz > -10.0f && wz < 10.0f * GITTER_GROESSE)) continue;
+        StadtGitter[int(wx / 10.0f)][int(wz / 10.0f)].Belegt = 1;
     }
     return true;
 }
