@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/font.h"
+#include "framework/frame.h"
 #include "framework/myapp.h"
 #include "framework/services_frontend.h"
 #include "framework/shell.h"
@@ -19,7 +20,6 @@
 #include "platform/random.h"
 #include "platform/window.h"
 #include "townview/hint_panel.h"
-#include "framework/frame.h"
 #include "world/enemy_army.h"
 #include "world/saturate.h"
 
