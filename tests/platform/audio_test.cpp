@@ -134,6 +134,21 @@ TEST_F(AudioTest, UndecodableMusicCountsAsLoadedAndPlaysNothing) {
     EXPECT_FALSE(audio::MusicLoaded(2));
 }
 
+TEST_F(AudioTest, TracksLoadedBeforeTheDeviceOpensPlayOnceItIs) {
+    // The loading sequence loads the music before it starts the sound system.
+    audio::Close();
+    audio::LoadMusic(4, testfiles::ReadAll(dir + "/long.mp3"));
+    audio::LoadMusic(2, {1, 2, 3, 4});
+    EXPECT_TRUE(audio::MusicLoaded(4));
+    std::string error;
+    ASSERT_TRUE(audio::Open(error)) << error;
+    audio::RunMusic(4);
+    EXPECT_TRUE(audio::MusicPlaying(4));
+    audio::RunMusic(2);
+    EXPECT_FALSE(audio::MusicPlaying(2));
+    EXPECT_TRUE(audio::MusicLoaded(2));
+}
+
 TEST_F(AudioTest, DamagedSoundsAndTracksNeverCrash) {
     const std::string path = dir + "/damaged.wav";
     for (const std::vector<uint8_t>& wav : Verformt(testfiles::ReadAll(dir + "/short.wav"), 200)) {
