@@ -51,8 +51,10 @@ Canvas PaintIcon(const ItemDef& d) {
     } else if (s == "can" || s == "jar") {
         const int w = s == "jar" ? 34 : 30;
         box(32 - w / 2, 16, w, 36);
-        c.Ring(32, 16, float(w) / 2 - 3, float(w) / 2, Shade(col, 1.6f));
-        c.FillRect(32 - w / 2, 28, w, 10, Shade(col, 1.25f));
+        c.FillRect(32 - w / 2, 16, w, 4, Shade(col, 1.7f));        // lid
+        c.FillRect(32 - w / 2, 48, w, 4, Shade(col, 0.45f));       // bottom rim
+        c.FillRect(32 - w / 2, 28, w, 10, Mix(col, {240, 235, 220, 255}, 0.6f));  // label
+        c.FillRect(32 - w / 2 + 3, 20, 3, 28, {255, 255, 255, 70});
     } else if (s == "bottle") {
         box(24, 26, 16, 28);
         box(29, 10, 6, 16);

@@ -8,6 +8,10 @@
 #include "world/records.h"
 #include "world/saturate.h"
 
+namespace {
+
+// Food a town produces: stack size, which is also the daily gain and the number of stationed
+// members it feeds; 0 for anything that is not one of the four foods.
 int NahrungsStapel(int nahrungsTier) {
     switch (nahrungsTier) {
     case 1013: return 3;  // O_Maden
@@ -17,8 +21,6 @@ int NahrungsStapel(int nahrungsTier) {
     default: return 0;
     }
 }
-
-namespace {
 
 constexpr int kNahrungsKappeStapel = 9;  // the stock is capped at nine stacks
 constexpr int kMaxGelagerteStapel = 8;

@@ -11,6 +11,7 @@
 
 #include "content/art.h"
 #include "framework/font.h"
+#include "framework/items.h"
 #include "framework/lists.h"
 #include "framework/myapp.h"
 #include "framework/packarchiv.h"
@@ -126,6 +127,23 @@ TEST_F(Bilder, AlleTexturenAufKontaktbogen) {
     Bild(MyApp.Texturen[164], 387, 600, 256, 19);
     Bild(MyApp.Texturen[9], 389, 602, 150, 10);
     Speichere("content_menu.png");
+}
+
+TEST_F(Bilder, AlleItemIcons) {
+    Lade(0);
+    ASSERT_TRUE(EntpackeDatei("Data/Pack16.gzp", "Items.txt"));
+    LadeItems("Items.txt");
+    ASSERT_TRUE(meldungen.empty()) << meldungen.front();
+    // 16 columns of 64 x 64 icons with the name below, 192 items on one page.
+    Beginne(0xFF3A4048);
+    for (int k = 0; k < kItemAnzahl; ++k) {
+        const float x = float(k % 16) * 64.0f, y = float(k / 16) * 64.0f;
+        Bild(MyApp.ItemIconTexturen[k], x, y - 4, 64, 64);
+        char nummer[8];
+        std::snprintf(nummer, sizeof nummer, "%d", k);
+        ZeichneSchrift(nummer, x + 2, y + 50, 2);
+    }
+    Speichere("content_items.png");
 }
 
 TEST_F(Bilder, SchriftenBeiderSprachen) {

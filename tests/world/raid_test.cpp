@@ -298,7 +298,8 @@ TEST_F(AngriffsDateiTest, KampfbildschirmZeichnetUndOeffnetDieSzeneWieder) {
     MyApp.Texturen[200] = 9200;  // the panel
     MyApp.Texturen[109] = 9109;  // a defender of type 1
     MyApp.Texturen[1] = 9001;    // the hit sign
-    FeindAngriff(5, 6, 300);
+    FeindStaerke = 100;
+    FeindAngriff(5, 6, 1);  // a short battle
     int panel = 0, icons = 0, treffer = 0, bilder = 0;
     for (const gfx::Call& c : geraet->Calls()) {
         if (c.type == gfx::CallType::SetTexture) {
@@ -319,6 +320,32 @@ TEST_F(AngriffsDateiTest, KampfbildschirmZeichnetUndOeffnetDieSzeneWieder) {
     ASSERT_NE(letzteSzene, nullptr);
     EXPECT_EQ(letzteSzene->type, gfx::CallType::BeginScene);
     EXPECT_EQ(geraet->Calls().back().type, gfx::CallType::SetTransform);
+}
+
+TEST_F(AngriffsDateiTest, GeschlagenerFeindNachDemSchwarzbildInOffenerSzene) {
+    AufzeichnungsGeraet geraet;
+    StadtTabelle[5].Besitzer = 1;
+    SchreibDatei(pfad, Arbeitskopie());
+    FeindStaerke = 20;
+    FeindArmeePosition[0] = 5;
+    FeindArmeePosition[1] = 6;
+    FeindAngriff(5, 6, 1);  // one weak attacker against three defenders
+    EXPECT_EQ(FeindArmeePosition[0], 0);
+    EXPECT_EQ(InfoPanelZaehler, 250);
+    gfx::CallType letzte = gfx::CallType::EndScene;
+    for (const gfx::Call& c : geraet->Calls())
+        if (c.type == gfx::CallType::BeginScene || c.type == gfx::CallType::EndScene) letzte = c.type;
+    EXPECT_EQ(letzte, gfx::CallType::BeginScene);
+}
+
+TEST_F(AngriffsDateiTest, DieStadtDerParteiWirdNieAngegriffen) {
+    StadtTabelle[5].Besitzer = 1;
+    AktuelleStadt = 5;
+    const std::vector<uint8_t> vorher = Arbeitskopie();
+    SchreibDatei(pfad, vorher);
+    FeindAngriff(5, 6, 300);
+    EXPECT_EQ(LiesDatei(pfad), vorher);
+    EXPECT_EQ(StadtTabelle[5].Besitzer, 1);
 }
 
 TEST_F(AngriffsDateiTest, UnlesbareArbeitskopieUeberspringtDenAngriff) {

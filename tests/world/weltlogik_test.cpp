@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "framework/services_world.h"
 #include "framework/setup.h"
 #include "framework/szene.h"
 #include "welt_fixture.h"
@@ -172,6 +173,49 @@ TEST_F(WeltKernTest, BlutfleckUndSchwankendeObjekte) {
     EXPECT_FLOAT_EQ(baum.Drehung[2], std::sin(baum.Phase) / 40.0f);
     EXPECT_FLOAT_EQ(baum.Drehung[0], std::sin(baum.Phase) / 60.0f);
     EXPECT_NEAR(rad.Drehung[1], 12.6f, 1e-3f);
+}
+
+}  // namespace
+
+namespace {
+
+// Records from a damaged file: values no rule would make must neither crash nor spread.
+TEST_F(WeltKernTest, BeschaedigteRecordsBringenNichtsDurcheinander) {
+    FigurRecord& nan = Person(0, 10, 10, 10);
+    nan.Position[0] = std::numeric_limits<float>::quiet_NaN();
+    nan.Zustand = nan.Befehl = 2;
+    nan.Ziel[0] = 500.0f;
+    FigurRecord& fern = Person(1, 1, 20, 20);
+    fern.Position[0] = fern.Wegpunkt[0] = 1.0e30f;  // far off the grid
+    fern.Befehl = 3;
+    FigurRecord& sterbend = Sterbender(2, 30, 30);
+    sterbend.Gesundheit = INT32_MIN;
+    sterbend.Phase = std::numeric_limits<float>::quiet_NaN();
+    FigurRecord& a = Person(3, 14, 31, 30);
+    a.Zustand = 8;
+    a.AnimBild = 9;
+    a.ZielId = sterbend.Id;
+    a.AnimTakt = 1;
+    sterbend.Inventar[0][0] = {4000, 1, 0};  // no such item: not dropped
+    sterbend.Inventar[0][1] = {1006, 2, 0};
+    for (int k = 0; k < 120; ++k) {
+        Welt();
+        for (int i = 0; i < 4; ++i) AktualisiereFigur(i);
+    }
+    EXPECT_TRUE(std::isnan(nan.Position[0]));
+    EXPECT_EQ(fern.Position[0], 1.0e30f);
+    int items = 0;
+    for (const FigurRecord& f : Figuren) items += f.Aktiv == 1 && IstBodenItem(f.Typ);
+    EXPECT_EQ(items, 1);
+
+    // A town id outside the table: the figures tick, the town table stays as it was.
+    LeereStadt();
+    const StadtRecord vorher = StadtTabelle[0];
+    AktuelleStadt = 77;
+    Person(0, 13, 10, 10).Befehl = 2;
+    Welt();
+    AktualisiereFigur(0);
+    EXPECT_EQ(std::memcmp(&StadtTabelle[0], &vorher, sizeof vorher), 0);
 }
 
 }  // namespace
