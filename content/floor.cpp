@@ -92,9 +92,9 @@ int Textured(XMesh& m, Generator& g, const std::string& texture, const Canvas& p
 }
 
 // A flat square facing up, 2h wide.
-XMesh FlatQuad(float h, int material_placeholder = -1) {
+XMesh FlatQuad(float h) {
     XMesh m;
-    const int mat = material_placeholder >= 0 ? material_placeholder : m.AddMaterial({1, 1, 1, 1, ""});
+    const int mat = m.AddMaterial({1, 1, 1, 1, ""});
     m.AddQuad({-h, 0, -h}, {-h, 0, h}, {h, 0, h}, {h, 0, -h}, mat);
     return m;
 }
@@ -112,15 +112,12 @@ void MakeFloor(Generator& g) {
     }
 
     // Fixed slots. The passes set their own textures on these where they name one.
-    AddMesh(g, 9003, "flach_quad.x", FlatQuad(5));     // editor cursor over a cell
+    AddMesh(g, 9003, "flach_quad.x", FlatQuad(15));    // one floor tile of 30 x 30, centred on its point
     AddMesh(g, 9005, "ring_quad.x", FlatQuad(7));      // health ring, move marker, rain splash
     AddMesh(g, 9006, "sprite_flach.x", FlatQuad(60));  // drifting fog and cloud layers
     {
-        // Detail floor piece and the surroundings beyond the town: a 640 x 640 square.
-        XMesh m;
-        const int mat = m.AddMaterial({1, 1, 1, 1, ""});
-        m.AddQuad({0, 0, 0}, {0, 0, 640}, {640, 0, 640}, {640, 0, 0}, mat);
-        AddMesh(g, 9007, "gelaende_stueck.x", m);
+        // Detail floor piece and the surroundings beyond the town: 640 x 640 around its point.
+        AddMesh(g, 9007, "gelaende_stueck.x", FlatQuad(320));
     }
     {
         // Effect sprite: three crossed quads so a puff looks round from every side.
@@ -143,6 +140,18 @@ void MakeFloor(Generator& g) {
         AddMesh(g, 9000, "schild_editor.x", m);
         AddMesh(g, 9001, "schild_haendler.x", m);
     }
+    {
+        // A rain drop: a thin streak, two crossed quads, with its own texture.
+        XMesh m;
+        Canvas streak(8, 64, {0, 0, 0, 0});
+        streak.VerticalGradient(3, 0, 2, 64, {200, 220, 255, 0}, {220, 235, 255, 200});
+        const int mat = Textured(m, g, "regentropfen.png", streak);
+        m.AddQuad({-0.2f, 0, 0}, {-0.2f, 8, 0}, {0.2f, 8, 0}, {0.2f, 0, 0}, mat);
+        m.AddQuad({0.2f, 0, 0}, {0.2f, 8, 0}, {-0.2f, 8, 0}, {-0.2f, 0, 0}, mat);
+        m.AddQuad({0, 0, 0.2f}, {0, 8, 0.2f}, {0, 8, -0.2f}, {0, 0, -0.2f}, mat);
+        m.AddQuad({0, 0, -0.2f}, {0, 8, -0.2f}, {0, 8, 0.2f}, {0, 0, 0.2f}, mat);
+        AddMesh(g, 9009, "regentropfen.x", m);
+    }
     // Placeholders the town data replaces: the close-up backdrops, credits and camera-sequence
     // objects, and one level model so that the level's model section is never empty.
     {
@@ -152,14 +161,13 @@ void MakeFloor(Generator& g) {
         const int mat = Textured(m, g, "platzhalter.png", wall);
         g.Pack("Pack11.gzp").Add("platzhalter.png", wall.ToPng());  // level-model skins; the town data adds its own
         m.AddBox({-20, 0, -20}, {20, 30, 20}, mat);
-        for (int slot : {9002, 9004, 9009, 9010, 9011, 9012, 9013, 9014, 9015, 9016}) {
+        for (int slot : {9002, 9004, 9010, 9011, 9012, 9014, 9015, 9016, 9017, 9018, 9019}) {
             char name[32];
             std::snprintf(name, sizeof name, "platzhalter_%d.x", slot);
             AddMesh(g, slot, name, m);
         }
         g.Pack("Pack9.gzp").Add("objekt_platzhalter.x", m.ToText());
-        g.catalogue.levelModels[9009] = {"objekt_platzhalter.x", "NULL"};
-        g.catalogue.meshes.erase(9009);
+        g.catalogue.levelModels[8999] = {"objekt_platzhalter.x", "NULL"};
     }
     {
         // Body parts: a small box per animation entry until the figure models come.

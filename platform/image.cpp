@@ -3,6 +3,7 @@
 #include <png.h>
 
 #include <csetjmp>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 // libjpeg's header needs FILE and size_t declared first.
@@ -114,9 +115,11 @@ bool DecodeBmp(const uint8_t* data, size_t size, Image& out, std::string& error)
     if (size < 54) return false;
     const uint32_t pixelOffset = Le32(data + 10);
     const uint32_t headerSize = Le32(data + 14);
-    if (headerSize < 40 || 14 + headerSize > size) return false;
+    // In size_t: a header size near 4 GiB must not wrap the check around.
+    if (headerSize < 40 || size_t(headerSize) > size - 14) return false;
     const int32_t width = static_cast<int32_t>(Le32(data + 18));
     int32_t height = static_cast<int32_t>(Le32(data + 22));
+    if (height == INT32_MIN) return false;  // has no positive twin
     const uint32_t bits = Le16(data + 28);
     const uint32_t compression = Le32(data + 30);
     uint32_t colours = Le32(data + 46);
@@ -129,7 +132,7 @@ bool DecodeBmp(const uint8_t* data, size_t size, Image& out, std::string& error)
     const uint8_t* palette = data + 14 + headerSize;
     if (bits == 8) {
         if (colours == 0 || colours > 256) colours = 256;
-        if (14 + headerSize + size_t(colours) * 4 > size) return false;
+        if (14 + size_t(headerSize) + size_t(colours) * 4 > size) return false;
     }
     const size_t stride = ((size_t(width) * bits + 31) / 32) * 4;
     if (pixelOffset > size || stride * height > size - pixelOffset) return false;

@@ -49,7 +49,7 @@ const int kTexturenIndizes[] = {
 };
 
 // The fixed mesh slots the passes draw.
-const int kFesteMeshSlots[] = {9000, 9001, 9003, 9005, 9006, 9007, 9008, 9010, 9011, 9012, 9014, 9015, 9016};
+const int kFesteMeshSlots[] = {9000, 9001, 9002, 9003, 9004, 9005, 9006, 9007, 9008, 9009, 9010, 9011, 9012, 9014, 9015, 9016, 9017, 9018, 9019};
 
 const char* const kListen[] = {"Boden.txt", "Fig_Anims.txt", "Items.txt", "Level001.txt", "s_Mesh.txt",
                                "Schrift000.txt", "Schrift001.txt", "Schrift002.txt", "Schrift003.txt"};

@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <jpeglib.h>
 
+#include "tests/verformt.h"
+
 namespace {
 
 // A 2 x 2 picture: red, green / blue, half-transparent white (top row first).
@@ -164,6 +166,38 @@ TEST(Image, TruncatedAndGarbageFilesAreErrorsNotCrashes)
     image::Image img;
     std::string error;
     EXPECT_FALSE(image::Decode(huge.data(), huge.size(), img, error));
+}
+
+TEST(Image, HostileBmpHeaderFieldsAreRefused)
+{
+    // A header size that wraps the bounds check around, and the one height that has no positive twin.
+    std::vector<uint8_t> wrapped = Bmp(8, false);
+    wrapped[14] = 0xf6, wrapped[15] = 0xff, wrapped[16] = 0xff, wrapped[17] = 0xff;
+    std::vector<uint8_t> lowest = Bmp(24, false);
+    lowest[22] = 0, lowest[23] = 0, lowest[24] = 0, lowest[25] = 0x80;
+    for (const auto* file : {&wrapped, &lowest}) {
+        image::Image img;
+        std::string error;
+        EXPECT_FALSE(image::Decode(file->data(), file->size(), img, error));
+        EXPECT_FALSE(error.empty());
+    }
+}
+
+TEST(Image, DamagedCopiesOfEveryFormatNeverCrash)
+{
+    std::vector<Format> formats = Formats();
+    formats.push_back({"jpeg", Jpeg(), false});
+    for (const Format& f : formats) {
+        SCOPED_TRACE(f.name);
+        for (const std::vector<uint8_t>& file : Verformt(f.file, 400)) {
+            image::Image img;
+            std::string error;
+            if (image::Decode(file.data(), file.size(), img, error))
+                EXPECT_EQ(img.rgba.size(), size_t(img.width) * img.height * 4);
+            else
+                EXPECT_FALSE(error.empty());
+        }
+    }
 }
 
 TEST(Image, LoadNamesTheFile)
