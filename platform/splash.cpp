@@ -27,7 +27,13 @@ void ShowSplash(const uint8_t* rgba, int width, int height)
 
 void HideSplash()
 {
-    if (splash) SDL_DestroyWindow(splash);
+    if (!splash) return;
+    // The splash's surface may be drawn through a GL context of SDL's own, which its destruction
+    // leaves current as none: the game's device context is made current again.
+    SDL_Window* fenster = SDL_GL_GetCurrentWindow();
+    SDL_GLContext kontext = SDL_GL_GetCurrentContext();
+    SDL_DestroyWindow(splash);
+    if (kontext && fenster && fenster != splash) SDL_GL_MakeCurrent(fenster, kontext);
     splash = nullptr;
 }
 
