@@ -172,6 +172,9 @@ bool DecodeTga(const uint8_t* data, size_t size, Image& out, std::string& error)
     const size_t bpp = bits / 8;
     size_t pos = 18 + idLength;
     const size_t count = size_t(width) * height;
+    // A run packet covers at most 128 pixels: a header that claims more than the data can hold is
+    // refused before the pixels are allocated.
+    if (pos > size || count > (size - pos) / bpp * (type == 2 ? 1 : 128)) return false;
     std::vector<uint8_t> pixels(count * 4);
     auto put = [&](size_t i, const uint8_t* c) {
         uint8_t* d = pixels.data() + i * 4;

@@ -1,6 +1,7 @@
 #include "platform/image.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -180,6 +181,23 @@ TEST(Image, HostileBmpHeaderFieldsAreRefused)
         std::string error;
         EXPECT_FALSE(image::Decode(file->data(), file->size(), img, error));
         EXPECT_FALSE(error.empty());
+    }
+}
+
+TEST(Image, ForgedTgaSizeAllocatesNothing)
+{
+    // An 18-byte header claiming 16384 x 16384 pixels, followed by one pixel of data.
+    for (uint8_t type : {2, 10}) {
+        std::vector<uint8_t> tga = Tga(type == 10);
+        tga[12] = 0x00, tga[13] = 0x40, tga[14] = 0x00, tga[15] = 0x40;
+        tga.resize(18 + 5);
+        rusage before{}, after{};
+        getrusage(RUSAGE_SELF, &before);
+        image::Image img;
+        std::string error;
+        EXPECT_FALSE(image::Decode(tga.data(), tga.size(), img, error));
+        getrusage(RUSAGE_SELF, &after);
+        EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 64 * 1024) << "kilobytes more at the peak";
     }
 }
 
