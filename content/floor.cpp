@@ -169,14 +169,6 @@ void MakeFloor(Generator& g) {
         g.Pack("Pack9.gzp").Add("objekt_platzhalter.x", m.ToText());
         g.catalogue.levelModels[8999] = {"objekt_platzhalter.x", "NULL"};
     }
-    {
-        // Body parts: a small box per animation entry until the figure models come.
-        XMesh m;
-        const int mat = m.AddMaterial({0.7f, 0.6f, 0.5f, 1, ""});
-        m.AddBox({-1.5f, 0, -1}, {1.5f, 3, 1}, mat);
-        g.Pack("Pack12.gzp").Add("figur_platzhalter.x", m.ToText());
-        for (int i = 0; i < 132; ++i) g.catalogue.figAnims.push_back("figur_platzhalter.x");
-    }
 }
 
 }  // namespace content

@@ -38,6 +38,9 @@ void MakeSounds(Generator& g);     // effects and music (Pack13)
 void MakeSpeech(Generator& g);     // Data/Speak/...
 void MakeIntro(Generator& g);      // Data/Intro.avi
 void MakeSettings(Generator& g);   // Data/Setup.txt and save/save.dat, when missing
+void MakeFigures(Generator& g);    // the body-part meshes of every animation frame (Pack12)
+void MakeObjects(Generator& g);    // town objects, plants, close-up sets, rain drop, blood (Pack9, Pack10)
+void MakeTowns(Generator& g);      // town maps and state templates (Data/Towns, Data/Player_Data), pictures
 void MakeListFiles(Generator& g);  // the nine list files per language (Pack16-18), last
 
 }  // namespace content

@@ -28,6 +28,9 @@ int main(int argc, char** argv) {
         step("fonts", content::MakeFonts);
         step("items", content::MakeItems);
         step("floor", content::MakeFloor);
+        step("figures", content::MakeFigures);
+        step("objects", content::MakeObjects);
+        step("towns", content::MakeTowns);
         step("texts", content::MakeTexts);
         step("cursors", content::MakeCursors);
         step("sounds", content::MakeSounds);

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "content/generator.h"
 #include "content/town_maps.h"
 #include "content/town_models.h"
 #include "world/bewegung.h"
@@ -239,6 +240,12 @@ std::vector<std::string> SchreibeKarten(const std::string& spielOrdner, const st
         geschrieben.push_back(plan.zustand);
     }
     return geschrieben;
+}
+
+// The pictures go into the build folder beside the game's working directory.
+void MakeTowns(Generator& g) {
+    const std::filesystem::path spiel(g.outDir);
+    SchreibeKarten(spiel.string(), (spiel.parent_path() / "town_maps").string());
 }
 
 }  // namespace content

@@ -55,20 +55,48 @@ public:
         geschrieben_.push_back(pfad);
         return true;
     }
+    // Each old file is kept aside until every new one is in place, so a rename that fails
+    // halfway puts the old files back instead of leaving a mix of two games.
     bool Uebernehmen(std::string& fehler) {
+        struct Ersetzt {
+            std::string ziel;
+            bool hatteAlte;
+        };
+        std::vector<Ersetzt> ersetzt;
+        bool ok = true;
         for (const std::string& p : geschrieben_) {
             const std::string ziel = os::ResolvePath(p);
-            if (std::rename(os::ResolvePath(p + kNeu).c_str(), ziel.c_str()) != 0) {
+            const std::string alt = ziel + kAlt;
+            const bool hatteAlte = os::FileExists(ziel);
+            if (hatteAlte && std::rename(ziel.c_str(), alt.c_str()) != 0) {
+                ok = false;
+            } else if (std::rename(os::ResolvePath(p + kNeu).c_str(), ziel.c_str()) != 0) {
+                if (hatteAlte) std::rename(alt.c_str(), ziel.c_str());
+                ok = false;
+            }
+            if (!ok) {
                 fehler = "Datei nicht schreibbar: " + p;
-                return false;
+                break;
+            }
+            ersetzt.push_back({ziel, hatteAlte});
+        }
+        for (auto e = ersetzt.rbegin(); e != ersetzt.rend(); ++e) {
+            const std::string alt = e->ziel + kAlt;
+            if (ok) {
+                if (e->hatteAlte) std::remove(alt.c_str());
+            } else if (e->hatteAlte) {
+                std::rename(alt.c_str(), e->ziel.c_str());
+            } else {
+                std::remove(e->ziel.c_str());
             }
         }
-        geschrieben_.clear();
-        return true;
+        if (ok) geschrieben_.clear();
+        return ok;
     }
 
 private:
     static constexpr const char* kNeu = ".neu";
+    static constexpr const char* kAlt = ".alt";
     std::vector<std::string> geschrieben_;
 };
 

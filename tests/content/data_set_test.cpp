@@ -183,6 +183,16 @@ TEST_P(DatenSatz, TexteSindGefuelltUndZeichenbar) {
 
     // Entries 0 to 265 are named by the screens, panels, tooltips, hints and the tutorial.
     for (int n = 0; n <= 265; ++n) EXPECT_GT(std::strlen(TextStandard[n]), 0u) << "TextStandard " << n;
+    // The longer texts fit the places the screens give them (widest line, in the font they use).
+    Sprache = sprache;
+    struct Platz {
+        int von, bis, font, breite;
+    };
+    for (const Platz& p : {Platz{127, 172, 2, 355}, Platz{185, 185, 2, 355}, Platz{191, 260, 2, 500},
+                           Platz{18, 26, 2, 215}, Platz{52, 53, 2, 215}, Platz{61, 64, 2, 215},
+                           Platz{78, 78, 1, 480}, Platz{182, 183, 1, 480}, Platz{262, 265, 1, 480}})
+        for (int n = p.von; n <= p.bis; ++n)
+            EXPECT_LE(SchriftBreite(TextStandard[n], p.font), p.breite) << "TextStandard " << n << " is too wide";
     auto zeilen = [](int abschnitt) {
         int n = 0;
         while (n < SPRECH_ZEILEN && SprechTexte[abschnitt][n][0]) ++n;

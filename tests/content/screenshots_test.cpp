@@ -1,5 +1,6 @@
 // Pictures of the generated art and fonts drawn with the OpenGL device, for people to look at:
-// build-test/screenshots/content_art_*.png, content_menu.png, content_fonts_latin.png,
+// build-test/screenshots/content_art_*.png, content_menu.png, content_hud.png, content_container.png,
+// content_items.png, content_fonts_latin.png,
 // content_fonts_cyrillic.png.
 #include <gtest/gtest.h>
 
@@ -127,6 +128,65 @@ TEST_F(Bilder, AlleTexturenAufKontaktbogen) {
     Bild(MyApp.Texturen[164], 387, 600, 256, 19);
     Bild(MyApp.Texturen[9], 389, 602, 150, 10);
     Speichere("content_menu.png");
+}
+
+TEST_F(Bilder, HudUndBehaelterAnIhrenPlaetzen) {
+    Lade(0);
+    const auto T = [&](int i, float x, float y, float w, float h) { Bild(MyApp.Texturen[i], x, y, w, h); };
+    // The town HUD with the game menu slid in, over the floor tiles and the detail layer.
+    Beginne(0xFF405030);
+    for (int y = 0; y < 768; y += 256)
+        for (int x = 0; x < 1024; x += 256) T(208, float(x), float(y), 256, 256);
+    T(270, 0, -8, 1024, 128);
+    T(236, 730, 5, 256, 32);
+    ZeichneSchrift("Tag_3", 785, 12, 2);
+    T(234, 900, 5, 32, 32);
+    T(188, 940, 5, 32, 32);
+    T(33, 970, -2, 50, 50);
+    T(9, 17, 42, 600, 4);
+    for (int n = 0; n < 3; ++n) T(n == 0 ? 109 : n == 1 ? 113 : 114, 8.0f + 28.0f * float(n), 5, 32, 32);
+    T(166, 124, 254, 256, 128);
+    T(165, 124, 382, 256, 256);
+    ZeichneSchrift("Optionen", 220, 340, 2);
+    T(2, 0, 640, 128, 128);
+    T(6, 0, 512, 128, 128);
+    T(7, 0, 384, 128, 128);
+    T(8, 0, 256, 128, 128);
+    T(35, 9, 647, 32, 32);
+    T(45, 83, 687, 32, 32);
+    for (int k = 6; k >= 0; --k) {
+        const float x = 4.0f + 83.0f * float(k);
+        T(10, x + 373, 693, 83, 86);
+        T(10, x + 438, 696, 8, 62);
+        T(9, x + 438, 696 + 20, 8, 42);
+        T(202, x + 380, 696, 16, 16);
+    }
+    for (int k = 0; k < 7; ++k) T(5, 377.0f + 83.0f * float(k), 641, 128, 128);
+    T(134, 377, 641, 128, 128);
+    T(3, 126, 512, 256, 256);
+    T(43, 248, 647, 32, 32);
+    ZeichneSchrift("Quelvarn", 145, 655, 2);
+    T(115, 240, 700, 28, 28);
+    T(175, 240, 727, 26, 26);
+    for (int k = 1; k <= 5; ++k) T(k % 2 ? 16 : 15, 296.0f + 14.0f * float((k - 1) / 2), 654, 16, 16);
+    T(201, 0, 75, 32, 32);
+    ZeichneSchrift("Ein_neuer_Tag_beginnt.", 35, 76, 1);
+    Speichere("content_hud.png");
+
+    // The container window with its right column, and the hint panel's frame.
+    Beginne(0xFF202020);
+    for (int i = 0; i < 2; ++i) {
+        T(116, 201, 8, 256, 256), T(117, 457, 8, 256, 256), T(119, 201, 264, 256, 256), T(120, 457, 264, 256, 256);
+        T(118, 713, 8, 256, 256), T(121, 713, 264, 256, 256);
+    }
+    T(126, 743, 427, 128, 128);
+    for (int k = 0; k < 16; ++k) T(60, 256.0f + 32.0f * float(k), 20, 32, 32), T(64, 256.0f + 32.0f * float(k), 140, 32, 32);
+    for (int j = 0; j < 3; ++j) T(54, 224, 52.0f + 32.0f * float(j), 32, 32), T(54, 768, 52.0f + 32.0f * float(j), 32, 32);
+    T(51, 224, 20, 32, 32), T(51, 768, 20, 32, 32), T(57, 224, 140, 32, 32), T(57, 768, 140, 32, 32);
+    T(0, 256, 52, 512, 88), T(0, 256, 52, 512, 88);
+    ZeichneSchrift("Hinweis", 260, 54, 3);
+    ZeichneSchrift("Willkommen_in_deiner_ersten_Stadt!", 260, 90, 2);
+    Speichere("content_container.png");
 }
 
 TEST_F(Bilder, AlleItemIcons) {

@@ -255,3 +255,52 @@ TEST_F(WeltKernTest, NurAktivePersonenTicken) {
 }
 
 }  // namespace
+
+namespace {
+
+// The update at a cell centre as one table: the order flags of a squad member standing on its cell
+// next to a hostile (id 2) and a floor item at its own position, and the state they lead to.
+struct ZustandsFall {
+    const char* name;
+    int befehl, zustand;
+    int imKampf, heil, sprech;
+    int ziel;         // 0 none, 1 the hostile, 2 the floor item
+    bool amAuftrag;   // AuftragsZiel is the figure's own position
+    int erwartet;
+};
+
+class Zustandsautomat : public WeltKernTest, public ::testing::WithParamInterface<ZustandsFall> {};
+
+TEST_P(Zustandsautomat, ZustandNachBefehlUndFlags) {
+    const ZustandsFall& c = GetParam();
+    ZufallSaat(7);
+    FigurRecord& f = Person(0, 1, 10, 10);
+    Person(1, 13, 11, 10);
+    const int item = LegeBodenItem(100.0f, 100.0f, 1006, 1);
+    f.Befehl = static_cast<uint8_t>(c.befehl);
+    f.Zustand = static_cast<uint8_t>(c.zustand);
+    f.ImKampf = static_cast<uint8_t>(c.imKampf);
+    f.HeilAuftrag = static_cast<uint8_t>(c.heil);
+    f.SprechAuftrag = static_cast<uint8_t>(c.sprech);
+    f.ZielId = static_cast<int16_t>(c.ziel == 1 ? Figuren[1].Id : c.ziel == 2 ? Figuren[item].Id : KEINE_FIGUR);
+    if (c.amAuftrag) f.AuftragsZiel[0] = f.AuftragsZiel[2] = 100.0f;
+    AktualisiereFigur(0);
+    EXPECT_EQ(f.Zustand, c.erwartet);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabelle, Zustandsautomat,
+    ::testing::Values(ZustandsFall{"AngekommenGehen", 2, 2, 0, 0, 0, 0, false, 1},
+                      ZustandsFall{"AngekommenRennen", 3, 3, 0, 0, 0, 0, false, 1},
+                      ZustandsFall{"KampfInReichweite", 2, 1, 1, 0, 0, 1, false, 8},
+                      ZustandsFall{"KampfMitHeilFlagNicht", 1, 1, 1, 1, 0, 1, false, 1},
+                      ZustandsFall{"HeilenNurTruppZiel", 1, 1, 0, 1, 0, 1, false, 1},
+                      ZustandsFall{"Gespraech", 1, 1, 0, 0, 1, 1, false, 6},
+                      ZustandsFall{"Ablegen", 4, 1, 0, 0, 0, 0, false, 4},
+                      ZustandsFall{"Sterben", 16, 2, 0, 0, 0, 0, false, 16},
+                      ZustandsFall{"Aufheben", 2, 2, 0, 0, 0, 2, true, 5},
+                      ZustandsFall{"AufhebenNichtImKampf", 1, 1, 1, 0, 0, 2, true, 1},
+                      ZustandsFall{"AufhebenNurAmAuftragsziel", 1, 1, 0, 0, 0, 2, false, 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace

@@ -181,6 +181,43 @@ TEST_F(SpeichernTest, FehlendeOderKurzeArbeitskopieAendertNichts) {
         EXPECT_EQ(e.path().extension(), ".dat") << e.path();
 }
 
+TEST_F(SpeichernTest, UmbenennenScheitertMittendrinSlotBleibtWieEr) {
+    ASSERT_TRUE(SpielSpeichern("save/slot1/"));
+    std::vector<std::vector<uint8_t>> slotVorher;
+    for (int i = 0; i < 20; ++i) slotVorher.push_back(LiesDatei("save/slot1/S_Town" + std::to_string(i) + ".dat"));
+    const std::vector<uint8_t> globalVorher = LiesDatei("save/slot1/global.dat");
+    Verwirre();
+    for (int i = 0; i < 20; ++i)
+        if (i != 3) SchreibDatei(Arbeitskopie(i), ZufallsBytes(STADTZUSTANDDATEI_GROESSE, 500 + i));
+    // Town 5's file cannot be replaced: the files renamed before it must go back.
+    std::filesystem::remove("save/slot1/S_Town5.dat");
+    std::filesystem::create_directories("save/slot1/S_Town5.dat/x");
+    EXPECT_FALSE(SpielSpeichern("save/slot1/"));
+    EXPECT_EQ(meldungen.size(), 1u);
+    EXPECT_EQ(LiesDatei("save/slot1/global.dat"), globalVorher);
+    for (int i = 0; i < 20; ++i)
+        if (i != 5) EXPECT_EQ(LiesDatei("save/slot1/S_Town" + std::to_string(i) + ".dat"), slotVorher[i]) << i;
+    for (const auto& e : std::filesystem::directory_iterator("save/slot1"))
+        EXPECT_EQ(e.path().extension(), ".dat") << e.path();
+
+    // The same for the working copies of a load: none of them is replaced.
+    std::filesystem::remove_all("save/slot1/S_Town5.dat");
+    SchreibDatei("save/slot1/S_Town5.dat", slotVorher[5]);
+    std::vector<std::vector<uint8_t>> kopienVorher;
+    for (int i = 0; i < 20; ++i) kopienVorher.push_back(LiesDatei(Arbeitskopie(i)));
+    std::filesystem::remove(Arbeitskopie(7));
+    std::filesystem::create_directories(Arbeitskopie(7) + "/x");
+    const Abbild vorher = Speicher();
+    meldungen.clear();
+    EXPECT_FALSE(SpielLaden("save/slot1/"));
+    EXPECT_EQ(meldungen.size(), 1u);
+    EXPECT_EQ(Speicher(), vorher);
+    for (int i = 0; i < 20; ++i)
+        if (i != 7) EXPECT_EQ(LiesDatei(Arbeitskopie(i)), kopienVorher[i]) << i;
+    for (const auto& e : std::filesystem::directory_iterator("Gamestate"))
+        EXPECT_EQ(e.path().extension(), ".dat") << e.path();
+}
+
 TEST_F(SpeichernTest, SchadhafterSlotLaedtNicht) {
     ASSERT_TRUE(SpielSpeichern("save/slot4/"));
     Verwirre();

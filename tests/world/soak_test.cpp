@@ -208,8 +208,15 @@ TEST_F(WeltKernTest, DauerlaufMit200FigurenUeber50000Ticks) {
         // What the interface does: scenes and conversations end after a while.
         InteraktionsModus = 0;
         if (GespraechsPartner != 0 && ++gespraechSeit > 40) {
-            const int p = AktiveFigurMitId(GespraechsPartner);
-            if (p >= 0) Figuren[p].Wartet = 0;
+            // Both leave the talking state idle, as the conversation releases them.
+            for (int id : {GespraechsPartner, GespraechsFigur}) {
+                const int p = AktiveFigurMitId(id);
+                if (p < 0) continue;
+                FigurRecord& f = Figuren[p];
+                f.Wartet = 0;
+                f.ZielId = KEINE_FIGUR;
+                f.Zustand = f.Befehl = 1;
+            }
             GespraechsPartner = 0;
             gespraechSeit = 0;
         }
