@@ -311,7 +311,7 @@ void HausReihe(Bau& b, const Block& k, int stil, int maxTiefe, Wunschliste& w) {
         if (x + breite - 1 > k.x1) break;
         int tiefe = std::min(maxTiefe, 5 + b.r(4));
         if (tiefe < 5) break;
-        if (b.r.Chance(85)) {
+        if (b.r.Chance(92)) {
             int art = w.Naechste();
             if (art == 0 && b.r.Chance(30)) art = 1;  // a storeroom
             Haus(b, stil, x, k.z0, breite, tiefe, Sued, art);
@@ -426,7 +426,7 @@ void BaueStadt(int n) {
     auto spalten = Teile(b.r, ix0, 56, 14, 24, 3);
     const auto rechts = Teile(b.r, 64, ix1, 14, 24, 3);
     spalten.insert(spalten.end(), rechts.begin(), rechts.end());
-    const auto reihen = Teile(b.r, iz0, iz1, 12, 17, 3);
+    const auto reihen = Teile(b.r, iz0, iz1, 11, 15, 3);
 
     // The market square straddles the main street in the second row of blocks.
     const auto& platzReihe = reihen[std::min<size_t>(1, reihen.size() - 1)];
@@ -447,8 +447,8 @@ void BaueStadt(int n) {
             }
             if (k.x1 - k.x0 < 6 || k.z1 - k.z0 < 6) continue;
             const int wahl = (blockNummer++ * 7 + n) % 10;
-            if (wahl < 6 || !wuensche.arten.empty()) Hausblock(b, k, t.hausStil, wuensche);
-            else if (wahl < 8) Gartenblock(b, k, windrad);
+            if (wahl < 7 || !wuensche.arten.empty()) Hausblock(b, k, t.hausStil, wuensche);
+            else if (wahl < 9) Gartenblock(b, k, windrad);
             else Hofblock(b, k);
         }
 
@@ -581,45 +581,66 @@ void Lichtung(Bau& b, int x0, int z0, int x1, int z1) {
         for (int z = 0; z <= z0 + 2; ++z) b.nutz[x][z] = Frei;
 }
 
+// Figures are placed in the middle of a clearing; the travel scatters its models over the rest.
+void Begegnung(Bau& b, int themaNr) {
+    Bewalden(b);
+    Abschliessen(b, false, 30, 24, 90, 90);
+    Vegetation(b, 45, Frei);
+    Vegetation(b, 30, Wald);
+    Boden(b, kThemen[size_t(themaNr) % std::size(kThemen)]);
+}
+
+// The remains of a fight: broken walls, sandbag lines, wrecks and tank traps in clusters.
 void BaueAngriff(int n) {
     Bau b(uint64_t(9100 + 17 * n));
     Lichtung(b, 8 + b.r(6), 6, 110 - b.r(6), 108 - b.r(8));
-    // Ruins and cover for the fight.
-    const int deckung[] = {modell::Mauerrest, modell::Sandsaecke, modell::Betonblock, modell::Schutt,
-                           modell::Panzersperre, modell::Autowrack, modell::Lkwwrack, modell::Rostfass,
-                           modell::Reifenstapel};
-    for (int i = 0; i < 40 + 10 * n; ++i) {
-        const int x = 14 + b.r(90), z = 12 + b.r(90);
-        if (b.nutz[x][z] == Frei && (x % 2 == 0) && (z % 2 == 0)) Requisit(b, b.r.Eins(deckung), x, z);
+    for (int c = 0; c < 9 + n; ++c) {
+        const int cx = 18 + b.r(80), cz = 16 + b.r(80);
+        if (b.nutz[cx][cz] != Frei) continue;
+        switch (b.r(4)) {
+        case 0:
+            MauerZug(b, modell::Mauerrest, cx, cz, cx + 2 + b.r(4), cz);
+            MauerZug(b, modell::Mauerrest, cx, cz + 1, cx, cz + 1 + b.r(3));
+            Requisit(b, modell::Schutt, cx + 2, cz + 2);
+            break;
+        case 1:
+            MauerZug(b, modell::Sandsaecke, cx, cz, cx + 2 + b.r(3), cz);
+            Requisit(b, modell::Rostfass, cx - 2, cz + 1);
+            break;
+        case 2:
+            Requisit(b, b.r(2) ? modell::Autowrack : modell::Lkwwrack, cx, cz);
+            Requisit(b, modell::Reifenstapel, cx + 2, cz - 1);
+            Requisit(b, modell::Rostfass, cx - 1, cz + 2);
+            break;
+        default:
+            for (int i = 0; i < 4; ++i) Requisit(b, i % 2 ? modell::Betonblock : modell::Panzersperre, cx + 2 * i, cz);
+            break;
+        }
     }
     if (n % 2 == 0) Requisit(b, modell::FeuerTonne, 60, 40 + n);
-    Bewalden(b);
-    Abschliessen(b, false, 10, 10, 104, 104);
-    Vegetation(b, 40, Frei);
-    Vegetation(b, 30, Wald);
-    Boden(b, kThemen[size_t(n + 1) % std::size(kThemen)]);
+    Begegnung(b, n + 1);
 }
 
+// A hermit's hut in a clearing, with his fire, his well and his garden.
 void BaueEinsiedler(int n) {
     Bau b(uint64_t(9300 + 23 * n));
     Lichtung(b, 20 + b.r(8), 8, 100 - b.r(8), 100 - b.r(10));
-    const int hx = 40 + b.r(30), hz = 40 + b.r(30);
-    if (RechteckIst(b, hx, hz, hx + 4, hz + 4, Frei)) {
-        Stellen(b, modell::Huette, hx, hz, 5, 5, Sued);
-        Requisit(b, modell::Lagerfeuer, hx + 2, hz - 4);
-        Requisit(b, modell::Bank, hx + 5, hz - 3);
-        Requisit(b, modell::Fass, hx + 6, hz);
-        MauerZug(b, modell::Zaun, hx - 3, hz + 7, hx + 7, hz + 7);
-    }
-    for (int i = 0; i < 40; ++i) {
+    const int hx = 45 + b.r(20), hz = 45 + b.r(20);
+    Stellen(b, modell::Huette, hx, hz, 5, 5, Sued);
+    Requisit(b, modell::Lagerfeuer, hx + 2, hz - 4);
+    Requisit(b, modell::Bank, hx + 5, hz - 3);
+    Requisit(b, modell::Fass, hx + 6, hz);
+    Requisit(b, modell::Kistenstapel, hx - 2, hz + 1);
+    Stellen(b, modell::Brunnen, hx - 7, hz - 6, 3, 3, Sued, Frei);
+    MauerZug(b, modell::Zaun, hx - 3, hz + 13, hx + 7, hz + 13);
+    MauerZug(b, modell::Zaun, hx + 8, hz + 9, hx + 8, hz + 13);
+    for (int x = hx - 2; x <= hx + 7; x += 3) Requisit(b, b.r.Eins(kBuesche), x, hz + 10);
+    for (int i = 0; i < 60; ++i) {
         const int x = 12 + b.r(94), z = 12 + b.r(94);
-        if (b.nutz[x][z] == Frei && x % 3 == 0 && z % 3 == 0) Requisit(b, b.r.Eins(kBuesche), x, z);
+        if (b.nutz[x][z] == Frei && x % 3 == 0 && z % 3 == 0 && std::abs(x - hx) + std::abs(z - hz) > 14)
+            Requisit(b, b.r(3) ? b.r.Eins(kBuesche) : b.r.Eins(kBaeume), x, z);
     }
-    Bewalden(b);
-    Abschliessen(b, false, 10, 10, 104, 104);
-    Vegetation(b, 60, Frei);
-    Vegetation(b, 30, Wald);
-    Boden(b, kThemen[size_t(n + 3) % std::size(kThemen)]);
+    Begegnung(b, n + 3);
 }
 
 void BaueKarawane() {
@@ -632,11 +653,7 @@ void BaueKarawane() {
     Requisit(b, modell::Zelt, 52, 62);
     Requisit(b, modell::Zelt, 68, 72);
     for (int i = 0; i < 14; ++i) Requisit(b, i % 3 ? modell::Kiste : modell::Fass, 50 + 2 * i, 46 - (i % 2));
-    Bewalden(b);
-    Abschliessen(b, false, 10, 10, 104, 104);
-    Vegetation(b, 50, Frei);
-    Vegetation(b, 30, Wald);
-    Boden(b, kThemen[4]);
+    Begegnung(b, 4);
 }
 
 }  // namespace

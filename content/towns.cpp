@@ -99,7 +99,8 @@ void ZeichneObjekt(Bild& b, const ObjektRecord& o) {
     case m::Sperre: b.Rechteck(x - 5, z - 5, x + 5, z + 5, {230, 40, 40}); return;
     case m::Brunnen: b.Scheibe(x, z, 13, {60, 60, 70}); b.Scheibe(x, z, 8, {40, 110, 255}); return;
     case m::Marktstand: b.Rechteck(x - 10, z - 10, x + 10, z + 10, {240, 140, 40}); return;
-    case m::Huette: case m::Zelt: b.Rechteck(x - 14, z - 14, x + 14, z + 14, {170, 150, 100}); return;
+    case m::Huette: b.Rechteck(x - 24, z - 24, x + 24, z + 24, {110, 80, 50}); return;
+    case m::Zelt: b.Rechteck(x - 14, z - 14, x + 14, z + 14, {170, 150, 100}); return;
     case m::Planwagen: b.Rechteck(x - 8, z - 18, x + 8, z + 18, {200, 190, 150}); return;
     case m::WindradTurm: b.Scheibe(x, z, 12, {200, 200, 190}); return;
     case m::Wassertank: b.Scheibe(x, z, 9, {90, 120, 140}); return;

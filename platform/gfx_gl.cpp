@@ -19,6 +19,7 @@
 
 #include "platform/gfx.h"
 #include "platform/gfx_state.h"
+#include "platform/window.h"
 
 namespace gfx {
 namespace {
@@ -666,18 +667,14 @@ bool GLDevice::Present()
     int w = 0, h = 0;
     SDL_GL_GetDrawableSize(window_, &w, &h);
     if (w <= 0 || h <= 0) return true;
-    int dw = w, dh = w * kScreenHeight / kScreenWidth;
-    if (dh > h) {
-        dh = h;
-        dw = h * kScreenWidth / kScreenHeight;
-    }
-    int dx = (w - dw) / 2, dy = (h - dh) / 2;
+    // The same placement the mouse is scaled by.
+    const win::Rect r = win::FitFrame(w, h);
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT);
     // The window's row 0 is its bottom row; the frame's is its top row.
-    glBlitNamedFramebuffer(backBuffer_.framebuffer, 0, 0, 0, kScreenWidth, kScreenHeight, dx, dy + dh, dx + dw, dy,
-                           GL_COLOR_BUFFER_BIT, dw == kScreenWidth ? GL_NEAREST : GL_LINEAR);
+    glBlitNamedFramebuffer(backBuffer_.framebuffer, 0, 0, 0, kScreenWidth, kScreenHeight, r.x, h - r.y, r.x + r.w,
+                           h - r.y - r.h, GL_COLOR_BUFFER_BIT, r.w == kScreenWidth ? GL_NEAREST : GL_LINEAR);
     SDL_GL_SwapWindow(window_);
     BindTarget();
     return true;  // nothing here can fail the way a lost Direct3D device does

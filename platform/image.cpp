@@ -38,6 +38,13 @@ bool DecodePng(const uint8_t* data, size_t size, Image& out, std::string& error)
         error = "PNG: unreasonable size";
         return false;
     }
+    // Deflate packs at most 1032 bytes into one, and a row takes at least its filter byte and one
+    // bit a pixel: a header claiming more than the file could hold is refused before allocating.
+    if (uint64_t(img.height) * (1 + (uint64_t(img.width) + 7) / 8) > uint64_t(size) * 1032) {
+        png_image_free(&img);
+        error = "PNG: damaged file";
+        return false;
+    }
     img.format = PNG_FORMAT_RGBA;
     std::vector<uint8_t> pixels(PNG_IMAGE_SIZE(img));
     if (!png_image_finish_read(&img, nullptr, pixels.data(), 0, nullptr)) {
@@ -96,8 +103,10 @@ bool DecodeJpeg(const uint8_t* data, size_t size, Image& out, std::string& error
         return false;
     }
     const size_t stride = size_t(cinfo.output_width) * 4;
-    pixels.resize(stride * cinfo.output_height);
     while (cinfo.output_scanline < cinfo.output_height) {
+        // Grown row by row: a forged size in front of too little data fails before the whole
+        // picture is allocated.
+        pixels.resize(stride * (cinfo.output_scanline + 1));
         JSAMPROW row = pixels.data() + stride * cinfo.output_scanline;
         jpeg_read_scanlines(&cinfo, &row, 1);
     }
@@ -172,6 +181,9 @@ bool DecodeTga(const uint8_t* data, size_t size, Image& out, std::string& error)
     const size_t bpp = bits / 8;
     size_t pos = 18 + idLength;
     const size_t count = size_t(width) * height;
+    // A run packet covers at most 128 pixels: a header that claims more than the data can hold is
+    // refused before the pixels are allocated.
+    if (pos > size || count > (size - pos) / bpp * (type == 2 ? 1 : 128)) return false;
     std::vector<uint8_t> pixels(count * 4);
     auto put = [&](size_t i, const uint8_t* c) {
         uint8_t* d = pixels.data() + i * 4;

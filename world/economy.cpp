@@ -109,8 +109,9 @@ void TaeglicheStadtWerte() {
         t.Wasser = std::clamp<int16_t>(wasser, 0, 25);
         const int stapel = NahrungsStapel(t.NahrungsTier);
         if (t.Besitzer == 1 && stapel > 0) {
-            const int16_t nahrung = int16_t(t.Nahrung + stapel - t.Stationiert);
-            t.Nahrung = std::min<int16_t>(nahrung, int16_t(kNahrungsKappeStapel * stapel));
+            // No lower bound but the record's own: a debt that wrapped would turn into a full store.
+            const int nahrung = t.Nahrung + stapel - t.Stationiert;
+            t.Nahrung = int16_t(std::clamp(nahrung, int(INT16_MIN), kNahrungsKappeStapel * stapel));
         }
     }
 }

@@ -1,6 +1,7 @@
 // Pictures of the generated art and fonts drawn with the OpenGL device, for people to look at:
 // build-test/screenshots/content_art_*.png, content_menu.png, content_hud.png, content_container.png,
-// content_items.png, content_fonts_latin.png,
+// content_items.png, content_game_main_menu.png, content_game_options.png (the game's own screens),
+// content_fonts_latin.png,
 // content_fonts_cyrillic.png.
 #include <gtest/gtest.h>
 
@@ -16,7 +17,9 @@
 #include "framework/lists.h"
 #include "framework/myapp.h"
 #include "framework/packarchiv.h"
+#include "framework/services_frontend.h"
 #include "framework/setup.h"
+#include "world/spielglobals.h"
 #include "framework/texte.h"
 #include "platform/gfx.h"
 #include "platform/os.h"
@@ -187,6 +190,25 @@ TEST_F(Bilder, HudUndBehaelterAnIhrenPlaetzen) {
     ZeichneSchrift("Hinweis", 260, 54, 3);
     ZeichneSchrift("Willkommen_in_deiner_ersten_Stadt!", 260, 90, 2);
     Speichere("content_container.png");
+}
+
+TEST_F(Bilder, MenueUndOptionenDesSpiels) {
+    Lade(0);
+    ASSERT_TRUE(EntpackeDatei("Data/Pack14.gzp", "Text_Standard.txt"));
+    LadeTextStandard("Text_Standard.txt");
+    // The game's own screens on this data, the mouse over the second button.
+    MyApp.MausX = 500;
+    MyApp.MausY = 360;
+    for (int modus : {3000, 5001}) {
+        SpielModus = modus;
+        for (int frame = 0; frame < 12; ++frame) {
+            Beginne(0xFF000000);
+            if (modus == 3000) HauptmenueBildschirm();
+            else OptionenBildschirm();
+            if (frame < 11) MyApp.m_pd3dDevice->EndScene();
+        }
+        Speichere(modus == 3000 ? "content_game_main_menu.png" : "content_game_options.png");
+    }
 }
 
 TEST_F(Bilder, AlleItemIcons) {

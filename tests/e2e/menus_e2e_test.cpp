@@ -1,7 +1,7 @@
 // The real game, headless, on the generated demo data, driven frame by frame with synthetic mouse
 // input: start-up, the intro skipped by a click, loading, the main menu, the options (a slider
-// changed and saved), the credits, the quit confirmation and a clean shut-down. Every screen it
-// visits is written as a PNG into the build folder.
+// changed and saved), the credits, the camera sequence, the quit confirmation and a clean
+// shut-down. Every screen it visits is written as a PNG into the build folder.
 #include <SDL.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -162,13 +162,20 @@ TEST_F(MenusE2E, StartLoadMenusOptionsCreditsQuit)
     Klick(500, 384);
     EXPECT_EQ(SpielModus, 3000);
 
+    // The camera sequence, which nothing in the game enters: run to its stamp, then left by a click.
+    SpielModus = 12000;
+    Frames(115);
+    Bild("07_camera_sequence");
+    Klick(500, 384);
+    EXPECT_EQ(SpielModus, 3000);  // through 15000
+
     // Quit, confirmed.
     Frames(12);
     Klick(500, 510);
     EXPECT_EQ(SpielModus, 4000);
     Zeiger(500, 320);
     Frames(12);
-    Bild("07_quit");
+    Bild("08_quit");
     Klick(500, 320);
     EXPECT_EQ(BeendenFlag, 1);
 

@@ -157,7 +157,7 @@ TEST_F(NeuesSpielTest, SpielzustandLichterUndEigeneFigur) {
         EXPECT_EQ(Figuren[i].Id, i + 1);
         EXPECT_EQ(Figuren[i].ZielId, KEINE_FIGUR);
         EXPECT_GE(Figuren[i].Stufe, 1);
-        if (i != kFrei) EXPECT_LE(Figuren[i].Aussehen[1], 2);
+        if (i != kFrei) { EXPECT_LE(Figuren[i].Aussehen[1], 2); }
     }
     const FigurRecord& ich = Figuren[kFrei];
     EXPECT_EQ(ich.Aktiv, 1);

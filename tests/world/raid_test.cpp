@@ -127,7 +127,7 @@ TEST_F(AngriffTest, KampfSchrittSlotsUndTreffer) {
         int verluste = 0;
         for (int i = 0; i < 500; ++i) verluste += vorher[i].Gesundheit - AngriffsFiguren[i].Gesundheit;
         EXPECT_EQ(verluste, erwartetV >= 0 ? 1 : 0);
-        if (erwartetV >= 0) EXPECT_EQ(AngriffsFiguren[r.VerteidigerIndex[erwartetV]].Gesundheit, 99);
+        if (erwartetV >= 0) { EXPECT_EQ(AngriffsFiguren[r.VerteidigerIndex[erwartetV]].Gesundheit, 99); }
         EXPECT_FALSE(entschieden);
         std::memcpy(AngriffsFiguren, vorher, sizeof(vorher));
     }

@@ -110,7 +110,7 @@ TEST_F(SpeichernTest, SpeichernUndLadenGibtDieselbenDateienUndArrays) {
     EXPECT_EQ(LiesDatei("save/slot2/global.dat"), global);
     EXPECT_EQ(LiesDatei("save/slot2/S_Town3.dat"), aktuelleStadt);
     for (int i = 0; i < 20; ++i)
-        if (i != 3) EXPECT_EQ(LiesDatei("save/slot2/S_Town" + std::to_string(i) + ".dat"), kopien[i]) << i;
+        if (i != 3) { EXPECT_EQ(LiesDatei("save/slot2/S_Town" + std::to_string(i) + ".dat"), kopien[i]) << i; }
     for (const auto& e : std::filesystem::directory_iterator("save/slot2"))
         EXPECT_EQ(e.path().extension(), ".dat") << e.path();
 
@@ -123,7 +123,7 @@ TEST_F(SpeichernTest, SpeichernUndLadenGibtDieselbenDateienUndArrays) {
     Abbild danach = Speicher();
     EXPECT_EQ(danach, vorher);
     for (int i = 0; i < 20; ++i)
-        if (i != 3) EXPECT_EQ(LiesDatei(Arbeitskopie(i)), kopien[i]) << i;
+        if (i != 3) { EXPECT_EQ(LiesDatei(Arbeitskopie(i)), kopien[i]) << i; }
     EXPECT_EQ(LiesDatei(Arbeitskopie(3)), kopieDerAktuellen);  // written when the party leaves
     // The occupied flag stands at each person's waypoint.
     EXPECT_EQ(StadtGitter[20][30].Belegt, 1);
@@ -196,7 +196,7 @@ TEST_F(SpeichernTest, UmbenennenScheitertMittendrinSlotBleibtWieEr) {
     EXPECT_EQ(meldungen.size(), 1u);
     EXPECT_EQ(LiesDatei("save/slot1/global.dat"), globalVorher);
     for (int i = 0; i < 20; ++i)
-        if (i != 5) EXPECT_EQ(LiesDatei("save/slot1/S_Town" + std::to_string(i) + ".dat"), slotVorher[i]) << i;
+        if (i != 5) { EXPECT_EQ(LiesDatei("save/slot1/S_Town" + std::to_string(i) + ".dat"), slotVorher[i]) << i; }
     for (const auto& e : std::filesystem::directory_iterator("save/slot1"))
         EXPECT_EQ(e.path().extension(), ".dat") << e.path();
 
@@ -213,7 +213,7 @@ TEST_F(SpeichernTest, UmbenennenScheitertMittendrinSlotBleibtWieEr) {
     EXPECT_EQ(meldungen.size(), 1u);
     EXPECT_EQ(Speicher(), vorher);
     for (int i = 0; i < 20; ++i)
-        if (i != 7) EXPECT_EQ(LiesDatei(Arbeitskopie(i)), kopienVorher[i]) << i;
+        if (i != 7) { EXPECT_EQ(LiesDatei(Arbeitskopie(i)), kopienVorher[i]) << i; }
     for (const auto& e : std::filesystem::directory_iterator("Gamestate"))
         EXPECT_EQ(e.path().extension(), ".dat") << e.path();
 }
