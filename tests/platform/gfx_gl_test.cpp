@@ -177,7 +177,7 @@ TEST_F(GLDeviceTest, RenderTargetComesOutUpright)
 {
     const uint8_t px[16] = {255, 0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255, 255, 255, 255, 255};
     Texture tex = dev->CreateTexture(2, 2, px);
-    Texture target = dev->CreateRenderTarget(128, 128, Format::X8R8G8B8);
+    Texture target = dev->CreateRenderTarget(128, 128, Format::R5G6B5);  // the game's targets
     ASSERT_NE(target, 0u);
     int w = 0, h = 0;
     ASSERT_TRUE(dev->TextureSize(target, w, h));
@@ -196,6 +196,47 @@ TEST_F(GLDeviceTest, RenderTargetComesOutUpright)
     Draw2D(64, 64, 128, 128);
     Read();
     EXPECT_TRUE(Covers(frame, 64, 64, 128, 128));
+}
+
+TEST_F(GLDeviceTest, StageOperationsAndDrawsWithoutTexture)
+{
+    // The vertex colour comes from lighting with no light: the material's emissive, alpha its diffuse alpha.
+    dev->SetRenderState(RenderState::Lighting, 1);
+    Material m{};
+    m.diffuse = {0, 0, 0, 1};
+    m.emissive = {0.5f, 1, 0.25f, 0};
+    dev->SetMaterial(m);
+    Texture tex = Solid(0xff808080);
+    struct Case {
+        uint32_t op, arg1, arg2;
+        bool textured;
+        Rgba want;
+    } cases[] = {
+        {top::Modulate, targ::Texture, targ::Diffuse, true, {64, 128, 32, 255}},
+        {top::Modulate, targ::Texture, targ::Current, true, {64, 128, 32, 255}},  // stage 0's current is the diffuse
+        {top::SelectArg1, targ::Texture, targ::Diffuse, true, {128, 128, 128, 255}},
+        {top::SelectArg2, targ::Texture, targ::Diffuse, true, {128, 255, 64, 255}},
+        {top::Disable, targ::Texture, targ::Diffuse, true, {128, 255, 64, 255}},
+        {top::Modulate, targ::Texture, targ::Diffuse, false, {128, 255, 64, 255}},  // no texture reads white
+        {top::SelectArg1, targ::Texture, targ::Diffuse, false, {255, 255, 255, 255}},
+    };
+    dev->SetTransform(TransformType::View, math3d::Identity());
+    dev->SetTransform(TransformType::Projection, math3d::OrthoLH(1024, 768, 0, 1));
+    dev->SetRenderState(RenderState::ZEnable, 0);
+    int x = 0;
+    for (const Case& c : cases) {
+        dev->SetStageState(StageState::ColorOp, c.op);
+        dev->SetStageState(StageState::ColorArg1, c.arg1);
+        dev->SetStageState(StageState::ColorArg2, c.arg2);
+        dev->SetTexture(c.textured ? tex : 0);
+        Draw2D(float(x), 0, 10, 10);
+        x += 10;
+    }
+    Read();
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        Rgba p = Pixel(int(i) * 10 + 5, 5);
+        EXPECT_TRUE(Near(p, cases[i].want)) << "case " << i << ": " << p.r << "," << p.g << "," << p.b;
+    }
 }
 
 TEST_F(GLDeviceTest, CullingDropsWhatDirect3DDrops)
