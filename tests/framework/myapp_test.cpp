@@ -150,6 +150,7 @@ TEST_F(Schwarzbild, FifteenFramesOfTheBlackPicture)
     // Closing while the window is inactive ends the pause instead of waiting for ever.
     dev->ClearCalls();
     FensterAktiv = 0;
+    win::SetWindowProc(WndProc);
     win::PostMessage(win::msg::Destroy, 0, 0);
     ZeigeSchwarzbild();
     EXPECT_EQ(BeendenFlag, 1);
