@@ -91,8 +91,7 @@ void DatenLaden()
 {
     gfx::Device* g = MyApp.m_pd3dDevice.get();
     Szene.Setze2DModus();
-    g->SetTexture(MyApp.Texturen[41]);
-    MyApp.Draw2D(0, 0, 1024, 768);
+    ZeichneBild(41, 0, 0, 1024, 768);
     g->EndScene();
     if (!g->Present()) os::MessageBox("EndScene() Nr: 001", "Error");
 

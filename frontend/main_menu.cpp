@@ -27,8 +27,6 @@ constexpr int kHauptTexte[5] = {18, 19, 21, 22, 23};
 constexpr MenueKnopf kJaKnopf = {0, 399, 310, 400, 620, 311, 340, false};
 constexpr MenueKnopf kNeinKnopf = {1, 399, 360, 400, 620, 361, 390, true};
 
-constexpr int kRegenSound = 13, kWindSound = 15;
-
 void NachModus(int32_t modus)
 {
     SpielModus = modus;
@@ -45,18 +43,6 @@ void NeuesSpiel()
     if (name) std::snprintf(SpielerName, sizeof SpielerName, "%s", name);
 }
 
-void StoppeSchleifen()
-{
-    if (RegenSoundLaeuft == 1) {
-        RegenSoundLaeuft = 0;
-        StoppeSound(kRegenSound);
-    }
-    if (WindSoundLaeuft == 1) {
-        WindSoundLaeuft = 0;
-        StoppeSound(kWindSound);
-    }
-}
-
 void Label(int eintrag, int mitte, float y, int font)
 {
     ZeichneZentriert(TextStandard[eintrag], mitte, y, font);
@@ -67,8 +53,7 @@ void Label(int eintrag, int mitte, float y, int font)
 void HauptmenueBildschirm()
 {
     ZeigeLadebildschirm();
-    MyApp.m_pd3dDevice->SetTexture(MyApp.Texturen[150]);
-    MyApp.Draw2D(113, 35, 797, 184);
+    ZeichneBild(150, 113, 35, 797, 184);
     ZeichneBanner();
 
     MenueKnoepfeZeichnen(kHauptKnoepfe, 5);
@@ -136,8 +121,7 @@ void MitwirkendeBildschirm()
     ZeichneMeshSlot(9012, Multiply(RotationY(t), Translation(0, 30, 0)), ErsteMeshTextur(9012));
 
     Szene.Setze2DModus();
-    g->SetTexture(MyApp.Texturen[212]);
-    MyApp.Draw2D(448, 345, 128, 128);
+    ZeichneBild(212, 448, 345, 128, 128);
 
     for (int k = 0; k < 100; ++k) {
         ZeichneZentriert(Mitwirkende[k], 512, static_cast<float>(770 + 20 * k - 2 * scroll), 1);
@@ -158,7 +142,7 @@ void BeendenBildschirm()
         // From the town, "yes" leaves the running game for the main menu; else the program ends.
         if (MenueAusStadt == 0) BeendenFlag = 1;
         else SpielModus = 3000;
-        StoppeSchleifen();
+        StoppeStadtSchleifen();
         MenueAusStadt = 0;
         MenueZaehlerNullen(false);
     });

@@ -26,22 +26,11 @@ constexpr MenueKnopf kKnoepfe[4] = {
 constexpr int kKnopfTexte[4] = {61, 62, 63, 64};
 
 constexpr int kTexTitel = 252, kTexBalken = 160, kTexKnauf = 161, kTexBox = 162, kTexHaken = 163;
-constexpr int kRegenSound = 13, kWindSound = 15, kMenueMusik = 4;
+constexpr int kMenueMusik = 4;
 constexpr const char* kSetupDatei = "Data/Setup.txt";
 
 // Room for the longest composition of two text entries, so no label is ever cut short.
 using LabelPuffer = char[2 * 255 + 32];
-
-void Bild(int textur, float x, float y, float w, float h)
-{
-    MyApp.m_pd3dDevice->SetTexture(MyApp.Texturen[textur]);
-    MyApp.Draw2D(x, y, w, h);
-}
-
-bool MausIn(int x0, int x1, int y0, int y1)
-{
-    return MyApp.MausX >= x0 && MyApp.MausX <= x1 && MyApp.MausY >= y0 && MyApp.MausY <= y1;
-}
 
 // Sliders follow the held button: the press is not consumed.
 bool SchieberGezogen(int y0, int y1)
@@ -60,14 +49,14 @@ void BoxTesten(int32_t& wert, int x0, int x1, int y0, int y1)
 
 void Schieber(float balkenY, int knaufX)
 {
-    Bild(kTexBalken, 181, balkenY, 512, 32);
-    Bild(kTexKnauf, static_cast<float>(knaufX), balkenY, 32, 32);
+    ZeichneBild(kTexBalken, 181, balkenY, 512, 32);
+    ZeichneBild(kTexKnauf, static_cast<float>(knaufX), balkenY, 32, 32);
 }
 
 void Box(float x, float y, bool an)
 {
-    Bild(kTexBox, x, y, 32, 32);
-    if (an) Bild(kTexHaken, x, y, 32, 32);
+    ZeichneBild(kTexBox, x, y, 32, 32);
+    if (an) ZeichneBild(kTexHaken, x, y, 32, 32);
 }
 
 int SchieberWert() { return std::min(10 * MyApp.MausX - 1900, 3050); }
@@ -191,14 +180,7 @@ void Speichern()
     SpielModus = 5000;
     MenueZaehlerNullen(true);
     SchreibeSetup(kSetupDatei);
-    if (RegenSoundLaeuft == 1 && SetupWerte.SOUND == 0) {
-        RegenSoundLaeuft = 0;
-        StoppeSound(kRegenSound);
-    }
-    if (WindSoundLaeuft == 1 && SetupWerte.SOUND == 0) {
-        WindSoundLaeuft = 0;
-        StoppeSound(kWindSound);
-    }
+    if (SetupWerte.SOUND == 0) StoppeStadtSchleifen();
     if (SetupWerte.MUSIC == 0) MusikZurueckspulen(kMenueMusik);
     else SpieleMusik(kMenueMusik);
 }
@@ -228,7 +210,7 @@ void OptionenBildschirm()
 
     if (SpielModus != 5001 && SpielModus != 5002) return;
     MenueSeitenVersatz = 576;
-    Bild(kTexTitel, 368, 100, 288, 52);
+    ZeichneBild(kTexTitel, 368, 100, 288, 52);
     ZeichneZentriert(Text(SpielModus == 5001 ? 61 : 62), 512, 114, 1);
     if (SpielModus == 5001) GrafikSeite();
     else TonSeite();

@@ -15,27 +15,44 @@ namespace {
 constexpr int kKnopfBreite = 225, kKnopfHoehe = 34;
 constexpr int kTexBackdrop = 258, kTexBanner = 148, kTexKnopf = 147, kTexKnopfHell = 173;
 constexpr int kTexBalkenRahmen = 164, kTexBalkenFuellung = 9;
-constexpr int kKlickSound = 6;
+constexpr int kKlickSound = 6, kRegenSound = 13, kWindSound = 15;
 
-void Bild(int textur, float x, float y, float w, float h)
+}  // namespace
+
+void ZeichneBild(int k, float x, float y, float w, float h)
 {
-    MyApp.m_pd3dDevice->SetTexture(MyApp.Texturen[textur]);
+    MyApp.m_pd3dDevice->SetTexture(MyApp.Texturen[k]);
     MyApp.Draw2D(x, y, w, h);
 }
 
-}  // namespace
+bool MausIn(int x0, int x1, int y0, int y1)
+{
+    return MyApp.MausX >= x0 && MyApp.MausX <= x1 && MyApp.MausY >= y0 && MyApp.MausY <= y1;
+}
+
+void StoppeStadtSchleifen()
+{
+    if (RegenSoundLaeuft == 1) {
+        RegenSoundLaeuft = 0;
+        StoppeSound(kRegenSound);
+    }
+    if (WindSoundLaeuft == 1) {
+        WindSoundLaeuft = 0;
+        StoppeSound(kWindSound);
+    }
+}
 
 void ZeigeLadebildschirm()
 {
     CursorIndex = 2;
     os::SetCursor(CursorTabelle[2]);
     Szene.Setze2DModus();
-    Bild(kTexBackdrop, 0, 0, 1024, 768);
+    ZeichneBild(kTexBackdrop, 0, 0, 1024, 768);
 }
 
 void ZeichneBanner()
 {
-    Bild(kTexBanner, 273, 715, 478, 54);
+    ZeichneBild(kTexBanner, 273, 715, 478, 54);
 }
 
 void ZeichneLadebalken(int32_t breite)
@@ -43,8 +60,8 @@ void ZeichneLadebalken(int32_t breite)
     gfx::Device* geraet = MyApp.m_pd3dDevice.get();
     geraet->BeginScene();
     Szene.Setze2DModus();
-    Bild(kTexBalkenRahmen, 387, 310, 256, 19);
-    Bild(kTexBalkenFuellung, 389, 312, static_cast<float>(breite), 10);
+    ZeichneBild(kTexBalkenRahmen, 387, 310, 256, 19);
+    ZeichneBild(kTexBalkenFuellung, 389, 312, static_cast<float>(breite), 10);
     geraet->EndScene();
     geraet->Present();
 }
@@ -64,7 +81,7 @@ void MenueKnoepfeZeichnen(const MenueKnopf* knoepfe, int anzahl)
     for (int i = 0; i < anzahl; ++i) {
         int32_t& c = MenueZaehler[knoepfe[i].slot];
         if (c < 500) c += 50;
-        Bild(kTexKnopf, knoepfe[i].bx, knoepfe[i].by, kKnopfBreite, kKnopfHoehe);
+        ZeichneBild(kTexKnopf, knoepfe[i].bx, knoepfe[i].by, kKnopfBreite, kKnopfHoehe);
     }
 }
 
@@ -73,13 +90,12 @@ void MenueKnopfTesten(const MenueKnopf& k, void (*aktion)())
     // The counter is read again after the action: most actions set it to 0, which is why a click
     // in the first hovered frame of such a button plays no sound.
     int32_t& c = MenueZaehler[k.slot];
-    const bool ueber = MyApp.MausX >= k.x0 && MyApp.MausX <= k.x1 && MyApp.MausY >= k.y0 &&
-                       MyApp.MausY <= k.y1 && c >= 500;
+    const bool ueber = MausIn(k.x0, k.x1, k.y0, k.y1) && c >= 500;
     if (!ueber) {
         if (c > 500) c -= 20;
         return;
     }
-    Bild(kTexKnopfHell, k.bx, k.by, kKnopfBreite, kKnopfHoehe);
+    ZeichneBild(kTexKnopfHell, k.bx, k.by, kKnopfBreite, kKnopfHoehe);
     if (MausLinksGedrueckt == 1) {
         MausLinksGedrueckt = 0;
         aktion();

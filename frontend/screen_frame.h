@@ -35,6 +35,15 @@ void MenueZaehlerNullen(bool alle);
 // the main menu; MenueAusStadt is cleared.
 void ZurueckAusMenue();
 
+// Level texture k as a w x h quad at pixel (x, y).
+void ZeichneBild(int k, float x, float y, float w, float h);
+
+// Whether the pointer lies in [x0, x1] x [y0, y1], bounds included.
+bool MausIn(int x0, int x1, int y0, int y1);
+
+// Stops the town's looped rain and wind sounds where they run, so the town frame starts them anew.
+void StoppeStadtSchleifen();
+
 // Draws text centred on x = mitte (half the width, fraction dropped).
 void ZeichneZentriert(const char* text, int mitte, float y, int font);
 

@@ -153,10 +153,16 @@ bool LoadMusic(int slot, std::vector<uint8_t> bytes) {
     FreeMusic(slot);
     Track& t = tracks[slot];
     t.loaded = true;
-    Mix_Music* probe = open ? Decode(bytes) : nullptr;
-    t.playable = probe != nullptr;
-    if (probe) Mix_FreeMusic(probe);
-    if (t.playable) t.bytes = std::move(bytes);
+    t.bytes = std::move(bytes);
+    // The game loads its tracks before it opens the device: then the bytes are kept and tried at
+    // the first run.
+    t.playable = !t.bytes.empty();
+    if (open) {
+        Mix_Music* probe = Decode(t.bytes);
+        t.playable = probe != nullptr;
+        if (probe) Mix_FreeMusic(probe);
+    }
+    if (!t.playable) t.bytes.clear();
     return t.playable;
 }
 
@@ -176,7 +182,11 @@ void RunMusic(int slot) {
     if (current != slot) {
         Unbind();
         music = Decode(t->bytes);
-        if (!music) return;
+        if (!music) {
+            t->playable = false;
+            t->bytes.clear();
+            return;
+        }
         current = slot;
     }
     t->running = true;

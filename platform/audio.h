@@ -33,7 +33,8 @@ void StopEffect(int slot);  // every instance of the slot
 bool EffectPlaying(int slot);
 
 // Music. A slot counts as loaded even when its bytes do not decode (it then plays nothing); the
-// result says whether they decode. Only one slot sounds at a time: running one stops another.
+// result says whether they decode (before the device is open: whether there are any; they are
+// then tried at the first run). Only one slot sounds at a time: running one stops another.
 bool LoadMusic(int slot, std::vector<uint8_t> bytes);
 bool MusicLoaded(int slot);
 void FreeMusic(int slot);

@@ -15,9 +15,11 @@
 #include <cstddef>
 #include <cstring>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/gfx.h"
 #include "platform/gfx_state.h"
+#include "platform/window.h"
 
 namespace gfx {
 namespace {
@@ -222,6 +224,12 @@ bool CompileShader(GLuint shader, const char* source, std::string& error)
     return false;
 }
 
+class GLDevice;
+
+// The devices alive, newest last. The newest one's context is current; when it goes, the one before
+// it becomes current again (tests make devices of their own beside the game's).
+std::vector<GLDevice*> liveDevices;
+
 class GLDevice : public Device {
 public:
     ~GLDevice() override;
@@ -272,6 +280,7 @@ private:
     void BindTarget();
     void Prepare();
     GLint U(const char* name) const { return glGetUniformLocation(program_, name); }
+    void MakeCurrent() { SDL_GL_MakeCurrent(window_, context_); }
 
     SDL_Window* window_ = nullptr;
     bool ownWindow_ = false;
@@ -281,7 +290,6 @@ private:
     TextureObject backBuffer_;
     DeviceState state_;
     uint32_t dirty_ = kAll;
-    bool inScene_ = false;
     uint32_t nextHandle_ = 1;
     std::unordered_map<Texture, TextureObject> textures_;
     std::unordered_map<VertexBuffer, BufferObject> buffers_;
@@ -320,6 +328,7 @@ bool GLDevice::Init(SDL_Window* window, std::string& error)
         return false;
     }
     SDL_GL_MakeCurrent(window_, context_);
+    liveDevices.push_back(this);
     SDL_GL_SetSwapInterval(1);  // Direct3D's PRESENT_INTERVAL_ONE; where it is refused, frames are not paced by it
 
     GLuint vs = glCreateShader(GL_VERTEX_SHADER), fs = glCreateShader(GL_FRAGMENT_SHADER);
@@ -398,6 +407,8 @@ GLDevice::~GLDevice()
         glDeleteProgram(program_);
         SDL_GL_MakeCurrent(window_, nullptr);
         SDL_GL_DeleteContext(context_);
+        std::erase(liveDevices, this);
+        if (!liveDevices.empty()) liveDevices.back()->MakeCurrent();
     }
     if (ownWindow_) SDL_DestroyWindow(window_);
     if (ownVideo_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
@@ -458,7 +469,6 @@ Texture GLDevice::CreateRenderTarget(int width, int height, Format format)
     std::string error;
     GLenum internal = format == Format::R5G6B5 ? GL_RGB565 : GL_RGBA8;
     if (!MakeTarget(t, internal, format != Format::A8R8G8B8, error)) return 0;
-    BindTarget();  // making it left the current target bound
     Texture h = nextHandle_++;
     textures_[h] = t;
     return h;
@@ -647,15 +657,9 @@ void GLDevice::Clear(uint32_t flags, uint32_t argb, float z)
     if (mask) glClear(mask);
 }
 
-void GLDevice::BeginScene()
-{
-    inScene_ = true;
-}
-
-void GLDevice::EndScene()
-{
-    inScene_ = false;  // without a scene begun: nothing to end
-}
+// A scene marks nothing OpenGL needs: an EndScene without a BeginScene is as harmless as any other.
+void GLDevice::BeginScene() {}
+void GLDevice::EndScene() {}
 
 bool GLDevice::Present()
 {
@@ -663,21 +667,17 @@ bool GLDevice::Present()
     int w = 0, h = 0;
     SDL_GL_GetDrawableSize(window_, &w, &h);
     if (w <= 0 || h <= 0) return true;
-    int dw = w, dh = w * kScreenHeight / kScreenWidth;
-    if (dh > h) {
-        dh = h;
-        dw = h * kScreenWidth / kScreenHeight;
-    }
-    int dx = (w - dw) / 2, dy = (h - dh) / 2;
+    // The same placement the mouse is scaled by.
+    const win::Rect r = win::FitFrame(w, h);
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT);
     // The window's row 0 is its bottom row; the frame's is its top row.
-    glBlitNamedFramebuffer(backBuffer_.framebuffer, 0, 0, 0, kScreenWidth, kScreenHeight, dx, dy + dh, dx + dw, dy,
-                           GL_COLOR_BUFFER_BIT, dw == kScreenWidth ? GL_NEAREST : GL_LINEAR);
+    glBlitNamedFramebuffer(backBuffer_.framebuffer, 0, 0, 0, kScreenWidth, kScreenHeight, r.x, h - r.y, r.x + r.w,
+                           h - r.y - r.h, GL_COLOR_BUFFER_BIT, r.w == kScreenWidth ? GL_NEAREST : GL_LINEAR);
     SDL_GL_SwapWindow(window_);
     BindTarget();
-    return glGetError() == GL_NO_ERROR;
+    return true;  // nothing here can fail the way a lost Direct3D device does
 }
 
 void GLDevice::Prepare()

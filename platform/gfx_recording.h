@@ -51,7 +51,8 @@ struct Call {
 class RecordingDevice : public Device {
 public:
     const std::vector<Call>& Calls() const { return calls_; }
-    std::vector<const Call*> Draws() const;  // the DrawPrimitive and DrawSubset calls, in order
+    // The DrawPrimitive and DrawSubset calls, in order; the pointers hold until the next call on the device.
+    std::vector<const Call*> Draws() const;
     void ClearCalls() { calls_.clear(); }    // the device's state and resources stay
     const DeviceState& State() const { return state_; }
     const MeshData* MeshOf(Mesh mesh) const;  // what CreateMesh was given; null when unknown

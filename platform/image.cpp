@@ -3,6 +3,7 @@
 #include <png.h>
 
 #include <csetjmp>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 // libjpeg's header needs FILE and size_t declared first.
@@ -35,6 +36,13 @@ bool DecodePng(const uint8_t* data, size_t size, Image& out, std::string& error)
     if (!SizeOk(img.width, img.height)) {
         png_image_free(&img);
         error = "PNG: unreasonable size";
+        return false;
+    }
+    // Deflate packs at most 1032 bytes into one, and a row takes at least its filter byte and one
+    // bit a pixel: a header claiming more than the file could hold is refused before allocating.
+    if (uint64_t(img.height) * (1 + (uint64_t(img.width) + 7) / 8) > uint64_t(size) * 1032) {
+        png_image_free(&img);
+        error = "PNG: damaged file";
         return false;
     }
     img.format = PNG_FORMAT_RGBA;
@@ -95,8 +103,10 @@ bool DecodeJpeg(const uint8_t* data, size_t size, Image& out, std::string& error
         return false;
     }
     const size_t stride = size_t(cinfo.output_width) * 4;
-    pixels.resize(stride * cinfo.output_height);
     while (cinfo.output_scanline < cinfo.output_height) {
+        // Grown row by row: a forged size in front of too little data fails before the whole
+        // picture is allocated.
+        pixels.resize(stride * (cinfo.output_scanline + 1));
         JSAMPROW row = pixels.data() + stride * cinfo.output_scanline;
         jpeg_read_scanlines(&cinfo, &row, 1);
     }
@@ -114,9 +124,11 @@ bool DecodeBmp(const uint8_t* data, size_t size, Image& out, std::string& error)
     if (size < 54) return false;
     const uint32_t pixelOffset = Le32(data + 10);
     const uint32_t headerSize = Le32(data + 14);
-    if (headerSize < 40 || 14 + headerSize > size) return false;
+    // In size_t: a header size near 4 GiB must not wrap the check around.
+    if (headerSize < 40 || size_t(headerSize) > size - 14) return false;
     const int32_t width = static_cast<int32_t>(Le32(data + 18));
     int32_t height = static_cast<int32_t>(Le32(data + 22));
+    if (height == INT32_MIN) return false;  // has no positive twin
     const uint32_t bits = Le16(data + 28);
     const uint32_t compression = Le32(data + 30);
     uint32_t colours = Le32(data + 46);
@@ -129,7 +141,7 @@ bool DecodeBmp(const uint8_t* data, size_t size, Image& out, std::string& error)
     const uint8_t* palette = data + 14 + headerSize;
     if (bits == 8) {
         if (colours == 0 || colours > 256) colours = 256;
-        if (14 + headerSize + size_t(colours) * 4 > size) return false;
+        if (14 + size_t(headerSize) + size_t(colours) * 4 > size) return false;
     }
     const size_t stride = ((size_t(width) * bits + 31) / 32) * 4;
     if (pixelOffset > size || stride * height > size - pixelOffset) return false;
@@ -169,6 +181,9 @@ bool DecodeTga(const uint8_t* data, size_t size, Image& out, std::string& error)
     const size_t bpp = bits / 8;
     size_t pos = 18 + idLength;
     const size_t count = size_t(width) * height;
+    // A run packet covers at most 128 pixels: a header that claims more than the data can hold is
+    // refused before the pixels are allocated.
+    if (pos > size || count > (size - pos) / bpp * (type == 2 ? 1 : 128)) return false;
     std::vector<uint8_t> pixels(count * 4);
     auto put = [&](size_t i, const uint8_t* c) {
         uint8_t* d = pixels.data() + i * 4;

@@ -6,10 +6,21 @@ namespace win {
 
 namespace {
 SDL_Window* splash = nullptr;
+
+// The splash window's surface can take the current OpenGL context away from the game's window
+// (the offscreen driver draws window surfaces through GL); the drawing device needs it back.
+struct KontextBleibt {
+    SDL_Window* fenster = SDL_GL_GetCurrentWindow();
+    SDL_GLContext kontext = SDL_GL_GetCurrentContext();
+    ~KontextBleibt() {
+        if (kontext) SDL_GL_MakeCurrent(fenster, kontext);
+    }
+};
 }
 
 void ShowSplash(const uint8_t* rgba, int width, int height)
 {
+    KontextBleibt kontext;
     HideSplash();
     if (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return;
     splash = SDL_CreateWindow("", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
@@ -27,6 +38,7 @@ void ShowSplash(const uint8_t* rgba, int width, int height)
 
 void HideSplash()
 {
+    KontextBleibt kontext;
     if (splash) SDL_DestroyWindow(splash);
     splash = nullptr;
 }

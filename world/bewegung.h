@@ -10,5 +10,6 @@ int FeldBegehbar(int x, int z);
 // Plans the next waypoint of figure i when it is not yet at its destination.
 void FigurWegFolgen(int32_t i);
 void FigurWegSuchen(int32_t i);
-// One movement step of figure i toward its waypoint (walking and running states only).
+// One movement step of figure i toward its waypoint: walking 1 unit, running 2. A figure caught
+// between two cells in another state (not dying, not held) finishes its step at walking speed.
 void FigurSchritt(int32_t i);

@@ -8,6 +8,10 @@
 #include "world/records.h"
 #include "world/saturate.h"
 
+namespace {
+
+// Food a town produces: stack size, which is also the daily gain and the number of stationed
+// members it feeds; 0 for anything that is not one of the four foods.
 int NahrungsStapel(int nahrungsTier) {
     switch (nahrungsTier) {
     case 1013: return 3;  // O_Maden
@@ -17,8 +21,6 @@ int NahrungsStapel(int nahrungsTier) {
     default: return 0;
     }
 }
-
-namespace {
 
 constexpr int kNahrungsKappeStapel = 9;  // the stock is capped at nine stacks
 constexpr int kMaxGelagerteStapel = 8;
@@ -107,8 +109,9 @@ void TaeglicheStadtWerte() {
         t.Wasser = std::clamp<int16_t>(wasser, 0, 25);
         const int stapel = NahrungsStapel(t.NahrungsTier);
         if (t.Besitzer == 1 && stapel > 0) {
-            const int16_t nahrung = int16_t(t.Nahrung + stapel - t.Stationiert);
-            t.Nahrung = std::min<int16_t>(nahrung, int16_t(kNahrungsKappeStapel * stapel));
+            // No lower bound but the record's own: a debt that wrapped would turn into a full store.
+            const int nahrung = t.Nahrung + stapel - t.Stationiert;
+            t.Nahrung = int16_t(std::clamp(nahrung, int(INT16_MIN), kNahrungsKappeStapel * stapel));
         }
     }
 }

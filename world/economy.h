@@ -6,7 +6,3 @@ void TaeglicheStadtWerte();
 // New-day production in the current town: wells filled, food stacks delivered, the garrison fed
 // and a stationed collector's trade-up.
 void TaeglicheProduktion();
-
-// Food a town produces: stack size, which is also the daily gain and the number of stationed
-// members it feeds; 0 for anything that is not one of the four foods.
-int NahrungsStapel(int nahrungsTier);

@@ -13,11 +13,6 @@ StadtRecord& AktuelleStadtRecord() {
     return ersatz;
 }
 
-int GitterBreiteGeklemmt() { return std::min<int>(AktuelleStadtRecord().GitterBreite, GITTER_GROESSE); }
-int GitterHoeheGeklemmt() { return std::min<int>(AktuelleStadtRecord().GitterHoehe, GITTER_GROESSE); }
-
-bool ImGitter(int x, int z) { return x >= 0 && z >= 0 && x < GitterBreiteGeklemmt() && z < GitterHoeheGeklemmt(); }
-
 StadtFeld* FeldBei(int x, int z) {
     if (x < 0 || z < 0 || x >= GITTER_GROESSE || z >= GITTER_GROESSE) return nullptr;
     return &StadtGitter[x][z];

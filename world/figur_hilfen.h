@@ -26,11 +26,13 @@ constexpr bool IstBodenItem(int typ) { return typ >= 1000 && typ <= 1999; }
 // rules see a town of size 0 and change nothing that is stored.
 StadtRecord& AktuelleStadtRecord();
 
-// Grid size of the current town as a file gave it, clamped to the 118 x 118 of the grid.
-int GitterBreiteGeklemmt();
-int GitterHoeheGeklemmt();
-// True for a cell inside the current town's grid.
-bool ImGitter(int x, int z);
+// True for a cell inside the current town's grid: its size as the town's file gave it, clamped to
+// the 118 x 118 of the grid. (The path finder asks this for every neighbour: kept inline.)
+inline bool ImGitter(int x, int z) {
+    if (AktuelleStadt < 0 || AktuelleStadt >= STAEDTE_BENUTZT) return false;
+    const StadtRecord& s = StadtTabelle[AktuelleStadt];
+    return x >= 0 && z >= 0 && x < s.GitterBreite && z < s.GitterHoehe && x < GITTER_GROESSE && z < GITTER_GROESSE;
+}
 // The cell, or nullptr outside the 118 x 118 grid.
 StadtFeld* FeldBei(int x, int z);
 

@@ -1,6 +1,7 @@
 #include "world/kampf.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "framework/camera.h"
 #include "framework/sound.h"
@@ -201,7 +202,8 @@ void Zuschlagen(int i, int t, const Angriff& w) {
     }
     const bool treffer = wurf < 9;
     const int schaden = treffer ? w.schaden[std::max(wurf, 0)] : 0;
-    z.Gesundheit -= schaden;
+    // Health from a file can be anything: never let the subtraction overflow.
+    z.Gesundheit = static_cast<int32_t>(std::max<int64_t>(int64_t{z.Gesundheit} - schaden, INT32_MIN));
     if (SichtPyramide.FrustumKugelSichtbar(a.Position[0], a.Position[1], a.Position[2], 30.0f))
         SpieleSound(treffer ? w.soundTreffer : w.soundFehl);
     if (treffer && Zufall() % 3 == 1) Blutfleck(z);

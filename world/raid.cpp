@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/font.h"
+#include "framework/frame.h"
 #include "framework/myapp.h"
 #include "framework/services_frontend.h"
 #include "framework/shell.h"
@@ -19,7 +20,6 @@
 #include "platform/random.h"
 #include "platform/window.h"
 #include "townview/hint_panel.h"
-#include "framework/frame.h"
 #include "world/enemy_army.h"
 #include "world/saturate.h"
 
@@ -300,7 +300,8 @@ std::string ArbeitsKopie(int stadt) {
 
 void FeindAngriff(int32_t spalte, int32_t reihe, int32_t staerke) {
     const int stadt = StadtAnWeltZelle(spalte, reihe);
-    if (stadt < 0) return;
+    // The town the party is in lives in memory, not in its working copy: it is never raided.
+    if (stadt < 0 || stadt == AktuelleStadt) return;
     // The raided town lives only in its working copy; a copy that cannot be read whole is never
     // fought over or written back.
     const std::string pfad = ArbeitsKopie(stadt);
@@ -316,13 +317,13 @@ void FeindAngriff(int32_t spalte, int32_t reihe, int32_t staerke) {
     std::memcpy(AngriffsFiguren, datei.data() + kBehaelterBytes, kFigurenBytes);
     k.abwehrkraft = BerechneAbwehrkraft(AngriffsFiguren, FIGUREN_ANZAHL);
 
-    const bool entschieden = AngriffsSchleife(k);
+    if (AngriffsSchleife(k)) {
+        WendeAngriffsErgebnisAn(stadt, k.verteidiger, k.angreiferZahl);
+        // The container block goes back exactly as it was read.
+        std::memcpy(datei.data() + kBehaelterBytes, AngriffsFiguren, kFigurenBytes);
+        if (!os::WriteFileAtomic(pfad, datei.data(), datei.size()))
+            os::MessageBox("Datei nicht geschrieben: " + pfad, "Fehler!");
+    }
+    // After the blank pause of a beaten enemy too.
     SzeneFuerAufruferOeffnen();
-    if (!entschieden) return;
-
-    WendeAngriffsErgebnisAn(stadt, k.verteidiger, k.angreiferZahl);
-    // The container block goes back exactly as it was read.
-    std::memcpy(datei.data() + kBehaelterBytes, AngriffsFiguren, kFigurenBytes);
-    if (!os::WriteFileAtomic(pfad, datei.data(), datei.size()))
-        os::MessageBox("Datei nicht geschrieben: " + pfad, "Fehler!");
 }

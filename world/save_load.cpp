@@ -55,20 +55,48 @@ public:
         geschrieben_.push_back(pfad);
         return true;
     }
+    // Each old file is kept aside until every new one is in place, so a rename that fails
+    // halfway puts the old files back instead of leaving a mix of two games.
     bool Uebernehmen(std::string& fehler) {
+        struct Ersetzt {
+            std::string ziel;
+            bool hatteAlte;
+        };
+        std::vector<Ersetzt> ersetzt;
+        bool ok = true;
         for (const std::string& p : geschrieben_) {
             const std::string ziel = os::ResolvePath(p);
-            if (std::rename(os::ResolvePath(p + kNeu).c_str(), ziel.c_str()) != 0) {
+            const std::string alt = ziel + kAlt;
+            const bool hatteAlte = os::FileExists(ziel);
+            if (hatteAlte && std::rename(ziel.c_str(), alt.c_str()) != 0) {
+                ok = false;
+            } else if (std::rename(os::ResolvePath(p + kNeu).c_str(), ziel.c_str()) != 0) {
+                if (hatteAlte) std::rename(alt.c_str(), ziel.c_str());
+                ok = false;
+            }
+            if (!ok) {
                 fehler = "Datei nicht schreibbar: " + p;
-                return false;
+                break;
+            }
+            ersetzt.push_back({ziel, hatteAlte});
+        }
+        for (auto e = ersetzt.rbegin(); e != ersetzt.rend(); ++e) {
+            const std::string alt = e->ziel + kAlt;
+            if (ok) {
+                if (e->hatteAlte) std::remove(alt.c_str());
+            } else if (e->hatteAlte) {
+                std::rename(alt.c_str(), e->ziel.c_str());
+            } else {
+                std::remove(e->ziel.c_str());
             }
         }
-        geschrieben_.clear();
-        return true;
+        if (ok) geschrieben_.clear();
+        return ok;
     }
 
 private:
     static constexpr const char* kNeu = ".neu";
+    static constexpr const char* kAlt = ".alt";
     std::vector<std::string> geschrieben_;
 };
 
@@ -169,8 +197,6 @@ bool SpielLaden(const std::string& slotOrdner) {
 
     // Then memory, from the files just checked. The reader keeps the running process's handles
     // and its quit and active flags.
-    const uint32_t icons[ITEM_PLAETZE] = {};
-    (void)icons;
     std::vector<uint32_t> laufendeIcons(std::begin(ItemIcons), std::end(ItemIcons));
     const int32_t wParam = LetzterWParam;
     if (!LeseGlobalDatei(slotOrdner + "global.dat", &fehler) ||
@@ -187,8 +213,10 @@ bool SpielLaden(const std::string& slotOrdner) {
     for (const FigurRecord& f : Figuren) {
         const bool person = (f.Typ >= 1 && f.Typ <= 5) || (f.Typ >= 10 && f.Typ <= 18);
         if (f.Aktiv != 1 || !person) continue;
-        const int x = int(f.Wegpunkt[0] / 10.0f), z = int(f.Wegpunkt[2] / 10.0f);
-        if (x >= 0 && x < GITTER_GROESSE && z >= 0 && z < GITTER_GROESSE) StadtGitter[x][z].Belegt = 1;
+        // A waypoint off the grid (or no number at all) flags nothing.
+        const float wx = f.Wegpunkt[0], wz = f.Wegpunkt[2];
+        if (!(wx > -10.0f && wx < 10.0f * GITTER_GROESSE && wz > -10.0f && wz < 10.0f * GITTER_GROESSE)) continue;
+        StadtGitter[int(wx / 10.0f)][int(wz / 10.0f)].Belegt = 1;
     }
     return true;
 }

@@ -23,14 +23,13 @@ constexpr auto HeapGroesser = [](const auto& a, const auto& b) {
 }  // namespace
 
 Wegsuche::Wegsuche()
-    : Offen(ListenGroesse), Geschlossen(ListenGroesse), Index(IndexGroesse), Generation(ListenGroesse, 0) {
+    : Offen(ListenGroesse), Geschlossen(ListenGroesse), Index(IndexGroesse, IndexEintrag{0, 0, 0, 0}),
+      Generation(ListenGroesse, 0) {
     Heap.reserve(8 * ListenGroesse + 16);
     Zuruecksetzen();
 }
 
 void Wegsuche::Zuruecksetzen() {
-    for (auto& k : Offen) k.Leeren();
-    for (auto& k : Geschlossen) k.Leeren();
     StartX = StartY = ZielX = ZielY = 0;
     Gefunden = 0;
     ZielKnoten = 0;
@@ -38,7 +37,10 @@ void Wegsuche::Zuruecksetzen() {
     GeschlossenZahl = 0;
     PfadLaenge = 0;
     std::fill(std::begin(Pfad), std::end(Pfad), nullptr);
-    for (auto& e : Index) e.Slot = kLeer;
+    if (++Stempel == 0) {  // after 2^32 searches the old stamps would come back
+        for (auto& e : Index) e.Stempel = 0;
+        Stempel = 1;
+    }
     Heap.clear();
     std::fill(std::begin(FreiOffen), std::end(FreiOffen), 0);
 }
@@ -60,7 +62,7 @@ Wegsuche::IndexEintrag* Wegsuche::FindeEintrag(int x, int y) {
     h ^= h >> 13;
     for (uint32_t i = h & (IndexGroesse - 1);; i = (i + 1) & (IndexGroesse - 1)) {
         IndexEintrag& e = Index[i];
-        if (e.Slot == kLeer || (e.X == x && e.Y == y)) return &e;
+        if (e.Stempel != Stempel || (e.X == x && e.Y == y)) return &e;
     }
 }
 
@@ -70,12 +72,12 @@ const Wegsuche::IndexEintrag* Wegsuche::FindeEintrag(int x, int y) const {
 
 bool Wegsuche::IstOffen(int x, int y) const {
     const IndexEintrag* e = FindeEintrag(x, y);
-    return e->Slot != kLeer && e->Slot >= 0;
+    return e->Stempel == Stempel && e->Slot >= 0;
 }
 
 bool Wegsuche::IstGeschlossen(int x, int y) const {
     const IndexEintrag* e = FindeEintrag(x, y);
-    return e->Slot != kLeer && e->Slot < 0;
+    return e->Stempel == Stempel && e->Slot < 0;
 }
 
 int Wegsuche::ErsterFreierOffenerSlot() const {
@@ -90,8 +92,9 @@ int Wegsuche::ErsterFreierOffenerSlot() const {
 
 int Wegsuche::Erweitere(int x, int y, const WegKnoten& eltern, int kosten) {
     IndexEintrag* e = FindeEintrag(x, y);
-    if (e->Slot != kLeer && e->Slot < 0) return 0;  // closed: nothing
-    if (e->Slot != kLeer) {
+    const bool bekannt = e->Stempel == Stempel;
+    if (bekannt && e->Slot < 0) return 0;  // closed: nothing
+    if (bekannt) {
         WegKnoten& k = Offen[e->Slot];
         int kandidat = eltern.G + kosten;
         if (k.G > kandidat) {
@@ -115,9 +118,7 @@ int Wegsuche::Erweitere(int x, int y, const WegKnoten& eltern, int kosten) {
     k.Vorgaenger = &eltern;
     FreiOffen[slot / 64] |= uint64_t{1} << (slot % 64);
     ++OffenZahl;
-    e->X = x;
-    e->Y = y;
-    e->Slot = slot;
+    *e = {x, y, slot, Stempel};
     Heap.push_back({k.F, slot, ++Generation[slot]});
     std::push_heap(Heap.begin(), Heap.end(), HeapGroesser);
     if (x == ZielX && y == ZielY) {
@@ -187,10 +188,7 @@ bool Wegsuche::Suche(int maxSchritte) {
     start.F = 0;
     start.G = 0;
     start.Vorgaenger = nullptr;
-    IndexEintrag* e = FindeEintrag(StartX, StartY);
-    e->X = StartX;
-    e->Y = StartY;
-    e->Slot = -2;
+    *FindeEintrag(StartX, StartY) = {StartX, StartY, -2, Stempel};
 
     int n = 0;
     for (;;) {

@@ -32,6 +32,8 @@ public:
     Wegsuche(const Wegsuche&) = delete;
     Wegsuche& operator=(const Wegsuche&) = delete;
 
+    // Forgets the last search. The node slots keep their old contents until a search reuses
+    // them; every slot is written whole when it is taken.
     void Zuruecksetzen();
     void Starte(int startX, int startY, int zielX, int zielY);
     void SetzeBegehbar(BegehbarFunktion begehbar) { Begehbar = begehbar; }
@@ -63,12 +65,14 @@ private:
     void BauePfad();
 
     // Cell index: open-addressed hash from a cell to its slot (open >= 0, closed encoded as
-    // -2 - slot). Entries are never removed during a search, only re-pointed.
+    // -2 - slot). Entries are never removed during a search, only re-pointed; an entry of an
+    // earlier search (another stamp) counts as unused, so a new search clears nothing.
     struct IndexEintrag {
         int32_t X, Y;
-        int32_t Slot;  // kLeer = unused entry
+        int32_t Slot;
+        uint32_t Stempel;
     };
-    static constexpr int32_t kLeer = INT32_MIN;
+    uint32_t Stempel = 0;
     static constexpr int IndexGroesse = 4096;  // > 2 x 1000 nodes, a power of two
     IndexEintrag* FindeEintrag(int x, int y);
     const IndexEintrag* FindeEintrag(int x, int y) const;

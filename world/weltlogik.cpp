@@ -14,7 +14,7 @@ namespace {
 
 void PhaseWeiter(float& phase) {
     phase += 0.04f;
-    if (phase > 1.6e7f) phase = 0.0f;
+    if (!(phase <= 1.6e7f)) phase = 0.0f;  // also a phase that is not a number (a damaged file)
 }
 
 bool Schwankt(int modell) {

@@ -6,6 +6,7 @@
 #include "platform/os.h"
 
 #include "../arbeitsordner.h"
+#include "../verformt.h"
 
 namespace {
 
@@ -155,6 +156,19 @@ TEST_F(PackArchiv, ReadsArchivesOfTheZipTool) {
     EXPECT_EQ(Entpacke("Pack13.gzp", "text.txt"), "<null>");  // compressed
     EXPECT_EQ(Entpacke("Strom.gzp", "Miss.wav"), "stored sound bytes");
     EXPECT_EQ(Entpacke("Strom.gzp", "TEXT.txt"), std::string(4000, 'a'));
+}
+
+TEST_F(PackArchiv, DamagedPacksNeverCrashOrWriteWhatTheyDoNotReturn) {
+    const std::string gut = Archiv({{"a.x", "first"}, {"b.x", "second", 0, 8}, {"c.x", std::string(300, 'c')}});
+    for (const std::vector<uint8_t>& pack : Verformt(std::vector<uint8_t>(gut.begin(), gut.end()), 300)) {
+        Schreibe("p.gzp", std::string(pack.begin(), pack.end()));
+        for (const char* name : {"a.x", "b.x", "c.x"}) {
+            const std::string datei = Entpacke("p.gzp", name);
+            if (datei == "<null>") EXPECT_FALSE(std::filesystem::exists(name)) << name;
+            else EXPECT_LE(datei.size(), pack.size());
+            std::filesystem::remove(name);
+        }
+    }
 }
 
 }  // namespace

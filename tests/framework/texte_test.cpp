@@ -132,4 +132,29 @@ TEST_F(Texte, SlotNamesRoundTripThroughTheWriter) {
     EXPECT_FALSE(SchreibeSpeicherSlotNamen("fehlt/save.dat"));
 }
 
+TEST_F(Texte, RandomFilesKeepEveryEntryTerminatedAndInItsTable) {
+    uint32_t saat = 5;
+    auto zufall = [&saat]() { return (saat = saat * 1103515245u + 12345u) >> 8; };
+    const char* marken[] = {"[ZUFALL]", "[ORT]", "[HALLO]", "[JOB_SAMMLER]", "[CHAR_HALLO]"};
+    for (int runde = 0; runde < 20; ++runde) {
+        std::string text;
+        for (int w = int(zufall() % 3000); w > 0; --w) {
+            if (zufall() % 50 == 0) text += marken[zufall() % 5];
+            else text += std::string(1 + zufall() % (zufall() % 10 == 0 ? 400 : 12), char(1 + zufall() % 255));
+            text += " \n\r\t"[zufall() % 4];
+        }
+        for (const char* datei : {"Sprechen.txt", "namen_m.txt", "Text_Standard.txt", "save.dat"}) Schreibe(datei, text);
+        LadeSprechen("Sprechen.txt");
+        LadeNamen("namen_m.txt");
+        LadeTextStandard("Text_Standard.txt");
+        LadeSpeicherSlotNamen("save.dat");
+        EXPECT_LE(ZufallZeilenZahl, SPRECH_ZEILEN);
+        for (auto& tabelle : SprechTexte)
+            for (auto& eintrag : tabelle) ASSERT_EQ(eintrag[TEXT_LAENGE - 1], 0);
+        for (auto& name : MaennerNamen) ASSERT_EQ(name[sizeof name - 1], 0);
+        for (auto& eintrag : TextStandard) ASSERT_EQ(eintrag[TEXT_LAENGE - 1], 0);
+        for (auto& name : SpeicherSlotNamen) ASSERT_EQ(name[TEXT_LAENGE - 1], 0);
+    }
+}
+
 }  // namespace

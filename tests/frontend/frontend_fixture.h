@@ -32,6 +32,9 @@ protected:
     void SetUp() override
     {
         std::memset(&SpielGlobals, 0, sizeof SpielGlobals);
+        std::memset(TextStandard, 0, sizeof TextStandard);
+        std::memset(Mitwirkende, 0, sizeof Mitwirkende);
+        Sprache = 0;
         auto device = std::make_unique<gfx::RecordingDevice>();
         dev = device.get();
         MyApp.m_pd3dDevice = std::move(device);

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "tests/audio_files.h"
+#include "tests/verformt.h"
 
 namespace {
 
@@ -131,6 +132,39 @@ TEST_F(AudioTest, UndecodableMusicCountsAsLoadedAndPlaysNothing) {
     EXPECT_FALSE(audio::MusicEnded(2));
     audio::FreeMusic(2);
     EXPECT_FALSE(audio::MusicLoaded(2));
+}
+
+TEST_F(AudioTest, TracksLoadedBeforeTheDeviceOpensPlayOnceItIs) {
+    // The loading sequence loads the music before it starts the sound system.
+    audio::Close();
+    audio::LoadMusic(4, testfiles::ReadAll(dir + "/long.mp3"));
+    audio::LoadMusic(2, {1, 2, 3, 4});
+    EXPECT_TRUE(audio::MusicLoaded(4));
+    std::string error;
+    ASSERT_TRUE(audio::Open(error)) << error;
+    audio::RunMusic(4);
+    EXPECT_TRUE(audio::MusicPlaying(4));
+    audio::RunMusic(2);
+    EXPECT_FALSE(audio::MusicPlaying(2));
+    EXPECT_TRUE(audio::MusicLoaded(2));
+}
+
+TEST_F(AudioTest, DamagedSoundsAndTracksNeverCrash) {
+    const std::string path = dir + "/damaged.wav";
+    for (const std::vector<uint8_t>& wav : Verformt(testfiles::ReadAll(dir + "/short.wav"), 200)) {
+        FILE* out = std::fopen(path.c_str(), "wb");
+        ASSERT_NE(out, nullptr);
+        std::fwrite(wav.data(), 1, wav.size(), out);
+        std::fclose(out);
+        if (audio::LoadEffect(7, path)) audio::PlayEffect(7, false);
+    }
+    audio::FreeEffect(7);
+    for (const std::vector<uint8_t>& mp3 : Verformt(testfiles::ReadAll(dir + "/short.mp3"), 60)) {
+        audio::LoadMusic(2, mp3);
+        audio::RunMusic(2);
+        std::this_thread::sleep_for(std::chrono::milliseconds(15));  // lets the mixer decode some of it
+        audio::FreeMusic(2);
+    }
 }
 
 }  // namespace

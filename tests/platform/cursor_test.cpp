@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/os.h"
+#include "tests/verformt.h"
 
 namespace {
 
@@ -82,6 +83,21 @@ TEST(Cursor, DamagedFilesAreRefused)
     std::vector<uint8_t> garbage(200, 0xAB);
     EXPECT_FALSE(os::DecodeCursor(garbage, img, error));
     EXPECT_EQ(os::LoadCursorFile("no/such.cur"), 0u);
+}
+
+TEST(Cursor, DamagedCopiesNeverCrash)
+{
+    for (int bits : {1, 8, 32}) {
+        SCOPED_TRACE(bits);
+        for (const std::vector<uint8_t>& file : Verformt(Cur(bits, 1, 2), 400, uint32_t(bits))) {
+            os::CursorImage img;
+            std::string error;
+            if (os::DecodeCursor(file, img, error)) {
+                EXPECT_EQ(img.rgba.size(), size_t(img.width) * img.height * 4);
+                EXPECT_TRUE(img.hotX >= 0 && img.hotX < img.width && img.hotY >= 0 && img.hotY < img.height);
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -360,10 +360,29 @@ TEST_F(GLDeviceTest, TextureFileIsDrawnUprightAtItsOwnSize)
     EXPECT_TRUE(Near(Pixel(42, 31), {128, 128, 128, 128}));
     std::remove(path.c_str());
 
+    // A new picture for the same texture (the video player's frames).
+    std::vector<uint8_t> green(3 * 2 * 4, 0);
+    for (size_t i = 1; i < green.size(); i += 4) green[i] = green[i + 2] = 255;
+    dev->UpdateTexture(tex, green.data());
+    Draw2D(40, 30, 3, 2);
+    Read();
+    EXPECT_TRUE(Near(Pixel(40, 30), kGreen));
+
     RecordingDevice rec;
     EXPECT_EQ(LoadTextureFile(rec, path, error), 0u);  // gone now
     EXPECT_NE(error.find("gfx_texture_file_test.png"), std::string::npos);
     EXPECT_TRUE(rec.Calls().empty());
+}
+
+TEST_F(GLDeviceTest, ASecondDeviceGoingLeavesTheFirstDrawing)
+{
+    std::string error;
+    auto other = CreateGLDevice(nullptr, error);
+    ASSERT_NE(other, nullptr) << error;
+    other.reset();
+    dev->Clear(clear::Target, 0xff00ff00, 1.0f);
+    Read();
+    EXPECT_TRUE(Near(Pixel(1, 1), kGreen));
 }
 
 TEST_F(GLDeviceTest, PresentKeepsTheFrameAndUnbalancedCallsAreHarmless)

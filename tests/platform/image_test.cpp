@@ -1,12 +1,16 @@
 #include "platform/image.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <jpeglib.h>
+#include <zlib.h>
+
+#include "tests/verformt.h"
 
 namespace {
 
@@ -164,6 +168,89 @@ TEST(Image, TruncatedAndGarbageFilesAreErrorsNotCrashes)
     image::Image img;
     std::string error;
     EXPECT_FALSE(image::Decode(huge.data(), huge.size(), img, error));
+}
+
+TEST(Image, HostileBmpHeaderFieldsAreRefused)
+{
+    // A header size that wraps the bounds check around, and the one height that has no positive twin.
+    std::vector<uint8_t> wrapped = Bmp(8, false);
+    wrapped[14] = 0xf6, wrapped[15] = 0xff, wrapped[16] = 0xff, wrapped[17] = 0xff;
+    std::vector<uint8_t> lowest = Bmp(24, false);
+    lowest[22] = 0, lowest[23] = 0, lowest[24] = 0, lowest[25] = 0x80;
+    for (const auto* file : {&wrapped, &lowest}) {
+        image::Image img;
+        std::string error;
+        EXPECT_FALSE(image::Decode(file->data(), file->size(), img, error));
+        EXPECT_FALSE(error.empty());
+    }
+}
+
+// Peak memory in kilobytes that decoding a file adds.
+long PeakGrowth(const std::vector<uint8_t>& file)
+{
+    rusage before{}, after{};
+    getrusage(RUSAGE_SELF, &before);
+    image::Image img;
+    std::string error;
+    EXPECT_FALSE(image::Decode(file.data(), file.size(), img, error));
+    getrusage(RUSAGE_SELF, &after);
+    return after.ru_maxrss - before.ru_maxrss;
+}
+
+// Headers claiming 16384 x 16384 pixels in front of a few bytes of data. One test each, as the
+// peak is the process's.
+TEST(Image, ForgedTgaSizeAllocatesNothing)
+{
+    for (bool rle : {false, true}) {
+        std::vector<uint8_t> tga = Tga(rle);
+        tga[12] = 0x00, tga[13] = 0x40, tga[14] = 0x00, tga[15] = 0x40;
+        tga.resize(18 + 5);
+        EXPECT_LT(PeakGrowth(tga), 64 * 1024) << "kilobytes more at the peak";
+    }
+}
+
+TEST(Image, ForgedPngSizeAllocatesNothing)
+{
+    std::vector<uint8_t> png = Png();  // IHDR: width at 16, height at 20, its CRC at 29
+    png[16] = png[20] = 0, png[17] = png[21] = 0, png[18] = png[22] = 0x40, png[19] = png[23] = 0;
+    const uint32_t crc = uint32_t(crc32(0, png.data() + 12, 17));
+    for (int i = 0; i < 4; ++i) png[29 + i] = uint8_t(crc >> (24 - 8 * i));
+    EXPECT_LT(PeakGrowth(png), 64 * 1024);
+}
+
+TEST(Image, ForgedJpegSizeAllocatesNothing)
+{
+    std::vector<uint8_t> jpeg = Jpeg();
+    for (size_t i = 0; i + 8 < jpeg.size(); ++i) {
+        if (jpeg[i] == 0xFF && jpeg[i + 1] == 0xC0) {  // the frame header: height at +5, width at +7
+            jpeg[i + 5] = jpeg[i + 7] = 0x40, jpeg[i + 6] = jpeg[i + 8] = 0;
+            break;
+        }
+    }
+    for (size_t i = 0; i + 3 < jpeg.size(); ++i) {
+        if (jpeg[i] == 0xFF && jpeg[i + 1] == 0xDA) {  // cut a few bytes into the scan data
+            jpeg.resize(i + 2 + size_t(jpeg[i + 2] << 8 | jpeg[i + 3]) + 4);
+            break;
+        }
+    }
+    EXPECT_LT(PeakGrowth(jpeg), 64 * 1024);
+}
+
+TEST(Image, DamagedCopiesOfEveryFormatNeverCrash)
+{
+    std::vector<Format> formats = Formats();
+    formats.push_back({"jpeg", Jpeg(), false});
+    for (const Format& f : formats) {
+        SCOPED_TRACE(f.name);
+        for (const std::vector<uint8_t>& file : Verformt(f.file, 400)) {
+            image::Image img;
+            std::string error;
+            if (image::Decode(file.data(), file.size(), img, error))
+                EXPECT_EQ(img.rgba.size(), size_t(img.width) * img.height * 4);
+            else
+                EXPECT_FALSE(error.empty());
+        }
+    }
 }
 
 TEST(Image, LoadNamesTheFile)

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/gfx_state.h"
 #include "platform/os.h"
 
 namespace {
@@ -218,6 +219,21 @@ TEST(XFile, LoadsByPathWithoutRegardToCase)
     EXPECT_FALSE(LoadXFile((dir / "fehlt.x").string(), m, error));
     EXPECT_NE(error.find("fehlt.x"), std::string::npos);
     std::filesystem::remove_all(dir);
+}
+
+TEST(XFile, FilesCutAnywhereNeverCrash)
+{
+    const std::string text = kText;
+    for (const auto& good : {Bytes(text), ToBinary(kText)}) {
+        for (size_t len = 0; len < good.size(); ++len) {
+            MeshData m;
+            std::string error;
+            if (DecodeXFile(good.data(), len, m, error)) {
+                EXPECT_TRUE(ValidMeshData(m)) << len;
+                EXPECT_EQ(m.subsets.size(), m.materials.size()) << len;
+            }
+        }
+    }
 }
 
 }  // namespace

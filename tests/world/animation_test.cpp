@@ -25,9 +25,8 @@ TEST_P(AnimSlots, TeilModelleJeZustandUndBild) {
     EXPECT_EQ(f.AnimBild, c.bild);
     const int bild = std::min(c.bild, c.schritt - 1);
     for (int k = 0; k < c.teile && k < 8; ++k) EXPECT_EQ(f.TeilModelle[k], c.basis + k * c.schritt + bild) << k;
-    if (c.arm == 0) EXPECT_EQ(f.TeilModelle[8], 7777);
-    else if (c.arm < 0) EXPECT_EQ(f.TeilModelle[8], c.basis + 8 * c.schritt + bild);
-    else EXPECT_EQ(f.TeilModelle[8], c.arm);
+    const int arm = c.arm == 0 ? 7777 : c.arm < 0 ? c.basis + 8 * c.schritt + bild : c.arm;
+    EXPECT_EQ(f.TeilModelle[8], arm);
 }
 
 INSTANTIATE_TEST_SUITE_P(

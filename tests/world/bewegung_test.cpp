@@ -49,15 +49,47 @@ TEST_F(WeltKernTest, SchrittSchiesstNieUeberDenWegpunktHinaus) {
     EXPECT_EQ(f.Position[2], 50.0f);
 }
 
-TEST_F(WeltKernTest, KeinSchrittWennWartendOderNichtGehend) {
-    FigurRecord& f = Person(0, 1, 5, 5);
-    f.Wegpunkt[0] = 60.0f;
-    f.Zustand = 1;
-    FigurSchritt(0);
-    f.Zustand = 2;
-    f.Wartet = 1;
-    FigurSchritt(0);
-    EXPECT_EQ(f.Position[0], 50.0f);
+TEST_F(WeltKernTest, WerZwischenZweiFeldernStehtGehtZuEnde) {
+    // Held figures and dying ones stay; any other state finishes the step it was caught in at
+    // walking speed (a conversation partner held mid-step and released idle, for one).
+    struct Fall { int zustand, wartet; float x; };
+    for (Fall c : {Fall{1, 0, 55.0f}, Fall{6, 0, 55.0f}, Fall{2, 1, 54.0f}, Fall{16, 0, 54.0f}, Fall{3, 0, 56.0f}}) {
+        FigurRecord& f = Person(0, 1, 5, 5);
+        f.Position[0] = 54.0f;
+        f.Wegpunkt[0] = 60.0f;
+        f.Zustand = static_cast<uint8_t>(c.zustand);
+        f.Wartet = static_cast<uint8_t>(c.wartet);
+        FigurSchritt(0);
+        EXPECT_EQ(f.Position[0], c.x) << c.zustand;
+    }
+    // On its waypoint an idle figure does not move.
+    FigurRecord& g = Person(1, 1, 8, 8);
+    FigurSchritt(1);
+    EXPECT_EQ(g.Position[0], 80.0f);
+}
+
+TEST_F(WeltKernTest, GespraechspartnerAufDemWegWirdNachDemGespraechFertig) {
+    FigurRecord& p = Person(0, 12, 11, 10);
+    p.Position[0] = 114.0f;  // walking from cell 11 to 12
+    p.Wegpunkt[0] = 120.0f;
+    StadtGitter[11][10].Belegt = 0;
+    StadtGitter[12][10].Belegt = 1;
+    p.Zustand = p.Befehl = 2;
+    p.Ziel[0] = 150.0f;
+    FigurRecord& t = Person(1, 1, 10, 10);
+    t.SprechAuftrag = 1;
+    t.ZielId = p.Id;
+    ZufallSaat(7);
+    AktualisiereFigur(1);
+    ASSERT_EQ(GespraechsPartner, p.Id);
+    for (int k = 0; k < 5; ++k) AktualisiereFigur(0);
+    EXPECT_EQ(p.Position[0], 114.0f);  // held
+    // The conversation ends: the partner is released idle.
+    p.Wartet = 0;
+    p.Zustand = p.Befehl = 1;
+    GespraechsPartner = 0;
+    for (int k = 0; k < 6; ++k) AktualisiereFigur(0);
+    EXPECT_EQ(p.Position[0], 120.0f);
 }
 
 // A goal occupied by another figure: the walker heads for the first free neighbour whose search

@@ -39,6 +39,7 @@ TEST_F(WirtschaftTest, TaeglicheStadtWerteTabelle) {
         {0, 0, 0, 32767, 0, 10, 0, 0, 0, 0},  // 16-bit sum wraps negative: floored at 0
         // food only in a player town with a food animal, capped at nine stacks, not floored
         {1, 1013, 0, 0, 5, 0, 2, -2, 0, 3},
+        {1, 1013, -32760, 0, 20, 0, 0, -32768, 0, 1},  // a starving garrison's stock never wraps to full
         {1, 1008, 80, 0, 0, 0, 0, 81, 0, 1},
         {1, 1036, 40, 0, 0, 0, 0, 45, 0, 1},
         {1, 1037, 10, 0, 1, 1, 0, 16, 0, 1},

@@ -63,7 +63,7 @@ TEST_F(FeindArmeeTest, StrassenTabelle) {
             const bool bleibt = s.nach[k][0] == 0 && s.nach[k][1] == 0;
             EXPECT_EQ(FeindArmeePosition[0], bleibt ? s.von[0] : s.nach[k][0]);
             EXPECT_EQ(FeindArmeePosition[1], bleibt ? s.von[1] : s.nach[k][1]);
-            if (!bleibt) EXPECT_EQ(StadtTabelle[WeltRaster[s.nach[k][0]][s.nach[k][1]].StadtId].Besitzer, 2);
+            if (!bleibt) { EXPECT_EQ(StadtTabelle[WeltRaster[s.nach[k][0]][s.nach[k][1]].StadtId].Besitzer, 2); }
         }
     }
 }

@@ -12,9 +12,8 @@ protected:
     void SetUp() override {
         WeltTest::SetUp();
         for (int i = 0; i < 20; ++i) WeltRaster[kStadtZellen[i].spalte][kStadtZellen[i].reihe].StadtId = i;
-        FensterAktiv = 1;
+        AktivesFensterOhneTakt();
         LetzterWParam = 1;  // the left button: the decided battle closes at once
-        SetupWerte.FRAMERATE = 0.0f;
     }
 };
 
@@ -128,7 +127,7 @@ TEST_F(AngriffTest, KampfSchrittSlotsUndTreffer) {
         int verluste = 0;
         for (int i = 0; i < 500; ++i) verluste += vorher[i].Gesundheit - AngriffsFiguren[i].Gesundheit;
         EXPECT_EQ(verluste, erwartetV >= 0 ? 1 : 0);
-        if (erwartetV >= 0) EXPECT_EQ(AngriffsFiguren[r.VerteidigerIndex[erwartetV]].Gesundheit, 99);
+        if (erwartetV >= 0) { EXPECT_EQ(AngriffsFiguren[r.VerteidigerIndex[erwartetV]].Gesundheit, 99); }
         EXPECT_FALSE(entschieden);
         std::memcpy(AngriffsFiguren, vorher, sizeof(vorher));
     }
@@ -290,6 +289,63 @@ TEST_F(AngriffsDateiTest, KampfWirdZurueckgeschriebenBehaelterBytegenau) {
     EXPECT_EQ(WeltRaster[1][2].StadtZeichen, 1);  // the party's town stays the selected cell
     EXPECT_EQ(WeltRaster[5][6].StadtZeichen, 0);
     EXPECT_FALSE(std::filesystem::exists(pfad + ".tmp"));
+}
+
+TEST_F(AngriffsDateiTest, KampfbildschirmZeichnetUndOeffnetDieSzeneWieder) {
+    AufzeichnungsGeraet geraet;
+    StadtTabelle[5].Besitzer = 1;
+    SchreibDatei(pfad, Arbeitskopie());
+    MyApp.Texturen[200] = 9200;  // the panel
+    MyApp.Texturen[109] = 9109;  // a defender of type 1
+    MyApp.Texturen[1] = 9001;    // the hit sign
+    FeindStaerke = 100;
+    FeindAngriff(5, 6, 1);  // a short battle
+    int panel = 0, icons = 0, treffer = 0, bilder = 0;
+    for (const gfx::Call& c : geraet->Calls()) {
+        if (c.type == gfx::CallType::SetTexture) {
+            panel += c.handle == 9200;
+            icons += c.handle == 9109;
+            treffer += c.handle == 9001;
+        }
+        bilder += c.type == gfx::CallType::Present;
+    }
+    EXPECT_GT(bilder, 1);
+    EXPECT_EQ(panel, bilder - 1);  // one battle frame per present, after the caller's frame
+    EXPECT_GE(icons, 3 * panel - 2);  // three defenders while they live
+    EXPECT_GT(treffer, 0);
+    // The caller's frame goes on in a scene of its own with the view of the camera.
+    const gfx::Call* letzteSzene = nullptr;
+    for (const gfx::Call& c : geraet->Calls())
+        if (c.type == gfx::CallType::BeginScene || c.type == gfx::CallType::EndScene) letzteSzene = &c;
+    ASSERT_NE(letzteSzene, nullptr);
+    EXPECT_EQ(letzteSzene->type, gfx::CallType::BeginScene);
+    EXPECT_EQ(geraet->Calls().back().type, gfx::CallType::SetTransform);
+}
+
+TEST_F(AngriffsDateiTest, GeschlagenerFeindNachDemSchwarzbildInOffenerSzene) {
+    AufzeichnungsGeraet geraet;
+    StadtTabelle[5].Besitzer = 1;
+    SchreibDatei(pfad, Arbeitskopie());
+    FeindStaerke = 20;
+    FeindArmeePosition[0] = 5;
+    FeindArmeePosition[1] = 6;
+    FeindAngriff(5, 6, 1);  // one weak attacker against three defenders
+    EXPECT_EQ(FeindArmeePosition[0], 0);
+    EXPECT_EQ(InfoPanelZaehler, 250);
+    gfx::CallType letzte = gfx::CallType::EndScene;
+    for (const gfx::Call& c : geraet->Calls())
+        if (c.type == gfx::CallType::BeginScene || c.type == gfx::CallType::EndScene) letzte = c.type;
+    EXPECT_EQ(letzte, gfx::CallType::BeginScene);
+}
+
+TEST_F(AngriffsDateiTest, DieStadtDerParteiWirdNieAngegriffen) {
+    StadtTabelle[5].Besitzer = 1;
+    AktuelleStadt = 5;
+    const std::vector<uint8_t> vorher = Arbeitskopie();
+    SchreibDatei(pfad, vorher);
+    FeindAngriff(5, 6, 300);
+    EXPECT_EQ(LiesDatei(pfad), vorher);
+    EXPECT_EQ(StadtTabelle[5].Besitzer, 1);
 }
 
 TEST_F(AngriffsDateiTest, UnlesbareArbeitskopieUeberspringtDenAngriff) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -11,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/myapp.h"
+#include "platform/gfx_recording.h"
 #include "platform/random.h"
 #include "townview/hint_panel.h"
 #include "townview/hud.h"
@@ -104,8 +107,13 @@ private:
 };
 
 inline std::vector<uint8_t> LiesDatei(const std::string& pfad) {
-    std::ifstream in(pfad, std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+    std::vector<uint8_t> daten;
+    std::ifstream in(pfad, std::ios::binary | std::ios::ate);
+    if (!in) return daten;
+    daten.resize(size_t(in.tellg()));
+    in.seekg(0);
+    in.read(reinterpret_cast<char*>(daten.data()), std::streamsize(daten.size()));
+    return daten;
 }
 
 inline void SchreibDatei(const std::string& pfad, const std::vector<uint8_t>& daten) {
@@ -118,11 +126,35 @@ inline void SchreibDatei(const std::string& pfad, const std::vector<uint8_t>& da
 inline std::vector<uint8_t> ZufallsBytes(size_t n, uint32_t saat) {
     std::vector<uint8_t> v(n);
     uint32_t x = saat * 2654435761u + 1;
-    for (uint8_t& b : v) {
+    for (size_t i = 0; i < n; i += 4) {
         x ^= x << 13;
         x ^= x >> 17;
         x ^= x << 5;
-        b = uint8_t(x);
+        std::memcpy(v.data() + i, &x, std::min<size_t>(4, n - i));
     }
     return v;
+}
+
+// The recording device as the application's device while a test runs: the loading bar, the blank
+// pause and the battle screen draw into it. No pacing, an active window.
+class AufzeichnungsGeraet {
+public:
+    AufzeichnungsGeraet() {
+        auto geraet = std::make_unique<gfx::RecordingDevice>();
+        geraet_ = geraet.get();
+        MyApp.m_pd3dDevice = std::move(geraet);
+    }
+    ~AufzeichnungsGeraet() { MyApp.m_pd3dDevice.reset(); }
+    gfx::RecordingDevice& operator*() const { return *geraet_; }
+    gfx::RecordingDevice* operator->() const { return geraet_; }
+
+private:
+    gfx::RecordingDevice* geraet_;
+};
+
+// Window and pacing values for code that runs frames of its own.
+inline void AktivesFensterOhneTakt() {
+    FensterAktiv = 1;
+    BeendenFlag = 0;
+    SetupWerte.FRAMERATE = 0.0f;
 }

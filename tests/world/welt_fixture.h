@@ -88,7 +88,15 @@ inline void Befehle(FigurRecord& f, int befehl, int zx, int zz) {
 
 class WeltKernTest : public ::testing::Test {
 protected:
-    void SetUp() override { LeereStadt(); }
+    // The game globals go back as they were: other tests in this program read them.
+    void SetUp() override {
+        gesichert_ = SpielGlobals;
+        LeereStadt();
+    }
+    void TearDown() override { SpielGlobals = gesichert_; }
+
+private:
+    SpielGlobalsBlock gesichert_;
 };
 
 }  // namespace weltkern
