@@ -112,9 +112,9 @@ TEST_F(WeltBilder, FiguresInTheirActions) {
     float x = -45;
     for (const auto& f : figuren) {
         for (int teil = 0; teil < 5; ++teil)
-            Zeichne(f.basis + teil * f.schritt + f.bild, MyApp.Texturen[texturen[teil]], x, 0, 2.0f);
-        if (f.waffe) Zeichne(f.basis + 8 * f.schritt + f.bild, MyApp.Texturen[f.waffe == 1 ? 268 : 213], x, 0, 2.0f);
-        Zeichne(f.basis + 5 * f.schritt + f.bild, MyApp.Texturen[130], x, 0, 2.0f);  // helmet
+            Zeichne(f.basis + teil * f.schritt + f.bild, MyApp.Texturen[texturen[teil]], x, 0, 2.5f);
+        if (f.waffe) Zeichne(f.basis + 8 * f.schritt + f.bild, MyApp.Texturen[f.waffe == 1 ? 268 : 213], x, 0, 2.5f);
+        Zeichne(f.basis + 5 * f.schritt + f.bild, MyApp.Texturen[130], x, 0, 2.5f);  // helmet
         x += 10;
     }
     EXPECT_GT(Speichere("content_figures.png"), 0.05);
