@@ -88,7 +88,7 @@ struct Pose {
     float kopf = 0;    // head bent forward
     float huefte[2] = {}, knie[2] = {};
     float schulter[2] = {}, seitlich[2] = {}, ellbogen[2] = {};
-    float waffe = 0;   // item in the right hand tipped up from along the forearm
+    float waffe = 1.2f;  // item in the right hand: 0 points along the forearm, pi/2 square to it
 };
 
 enum class Teil { Rumpf, Kopf, Beine, Haende, Fuesse, Helm, Brille, Maske, Messer, Pistole, Gewehr };
@@ -127,8 +127,8 @@ XMesh Baue(const Pose& p, Teil teil) {
         default: break;
         }
         if (s == 1) {
-            // The item in the right hand points along the forearm, turned forward by `waffe`.
-            const Trafo griff = hand.Kind({0, -0.8f, 0.2f}, Nicken(-(kPi / 2) + p.waffe));
+            // The item in the right hand, turned from along the forearm towards the front by `waffe`.
+            const Trafo griff = hand.Kind({0, -0.8f, 0.2f}, Nicken(kPi / 2 - p.waffe));
             switch (teil) {
             case Teil::Messer:
                 Quader(m, griff, {-0.2f, -0.3f, -0.4f}, {0.2f, 0.3f, 0.5f});
@@ -225,7 +225,7 @@ Pose Haltung(Block b, int bild, int bilder) {
         p.schulter[1] = kPi / 2 + (bild == 1 ? 0.25f : 0);
         p.ellbogen[1] = 0;
         p.schulter[0] = 0.2f;
-        p.waffe = kPi / 2;
+        p.waffe = 0;
         p.huefte[0] = 0.2f;
         break;
     case Block::Gewehr:
@@ -234,7 +234,7 @@ Pose Haltung(Block b, int bild, int bilder) {
         p.schulter[0] = 1.35f;
         p.ellbogen[0] = 0.9f;
         p.seitlich[0] = -0.35f;
-        p.waffe = kPi / 2 - 0.05f;
+        p.waffe = 0.1f;
         p.drehen = 0.15f;
         p.huefte[0] = 0.3f;
         p.knie[1] = 0.2f;
@@ -243,7 +243,7 @@ Pose Haltung(Block b, int bild, int bilder) {
         const float stich = std::sin(t * kPi);
         p.schulter[1] = 0.6f + 1.0f * stich;
         p.ellbogen[1] = 1.4f * (1 - stich);
-        p.waffe = kPi / 2;
+        p.waffe = 0.3f;
         p.rumpf = 0.2f * stich;
         p.huefte[0] = 0.3f;
         break;
