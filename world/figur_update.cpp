@@ -106,7 +106,13 @@ void HeilAnnaeherung(FigurRecord& f) {
 void KampfAnnaeherung(int i) {
     FigurRecord& f = Figuren[i];
     const int t = AktivePersonMitId(f.ZielId);
-    if (t < 0) return;
+    if (t < 0) {
+        // The target has left the town: the fight is over (the flag would otherwise keep the fight
+        // music on and block every conversation for good).
+        f.ImKampf = 0;
+        f.ZielId = KEINE_FIGUR;
+        return;
+    }
     FigurRecord& z = Figuren[t];
     if (f.Gesundheit < 1 || z.Gesundheit < 1) return;
     f.Ziel[0] = z.Wegpunkt[0];
@@ -202,7 +208,10 @@ void AktualisiereFigur(int32_t i) {
     FigurHandeln(i);
 
     const bool amWegpunkt = f.Wegpunkt[0] == f.Position[0] && f.Wegpunkt[2] == f.Position[2];
-    if (amWegpunkt && f.Wartet != 1) {
+    // A dying figure takes no orders: one it stands on (heal, pick up) would turn it back every tick,
+    // the world logic would restart its death each time, and the body would never go.
+    const bool stirbt = f.Zustand == 16 && f.Gesundheit < 1;
+    if (amWegpunkt && f.Wartet != 1 && !stirbt) {
         if (f.Ziel[0] == f.Position[0] && f.Ziel[2] == f.Position[2] && (f.Befehl == 2 || f.Befehl == 3))
             f.Zustand = 1;
 

@@ -1,5 +1,6 @@
 #include "framework/services_world.h"
 #include "framework/setup.h"
+#include "framework/szene.h"
 #include "welt_fixture.h"
 
 namespace {
@@ -229,6 +230,46 @@ TEST_F(WeltKernTest, AblegenSterbenAufheben) {
     EXPECT_EQ(g.Zustand, 5);
     EXPECT_EQ(HinweisNummer, 3);
     EXPECT_EQ(HinweisGezeigt[3], 1);
+}
+
+TEST_F(WeltKernTest, KampfEndetWennDasZielFortIst) {
+    KeinWandern();
+    FigurRecord& a = Person(0, 10, 10, 10);
+    FigurRecord& z = Person(1, 1, 12, 10);
+    a.ImKampf = 1;
+    a.ZielId = z.Id;
+    EntferneFigur(z);  // killed by someone else and removed
+    StadtGitter[12][10].Belegt = 0;
+    for (int k = 0; k < 5; ++k) AktualisiereFigur(0);
+    EXPECT_EQ(a.ImKampf, 0);
+    EXPECT_EQ(a.ZielId, KEINE_FIGUR);
+}
+
+// A dying figure standing on the goal of an order (heal, pick up) must still be removed.
+TEST_F(WeltKernTest, SterbendeNehmenKeineAuftraegeMehr) {
+    for (const bool heilen : {true, false}) {
+        SCOPED_TRACE(heilen ? "heilen" : "aufheben");
+        LeereStadt();
+        KeinWandern();
+        FigurRecord& f = Person(0, 3, 10, 10);
+        FigurRecord& z = Person(1, 1, 11, 10);
+        z.Gesundheit = 50;
+        if (heilen) {
+            f.HeilAuftrag = 1;
+            f.ZielId = z.Id;
+        } else {
+            f.ZielId = Figuren[LegeBodenItem(300.0f, 300.0f, 1006, 1)].Id;
+            f.AuftragsZiel[0] = f.AuftragsZiel[2] = 100.0f;
+        }
+        f.Gesundheit = 0;
+        for (int bild = 0; bild < 300; ++bild) {
+            ::Szene.AktualisiereWelt();
+            for (int i = 0; i < FIGUREN_ANZAHL; ++i)
+                if (Figuren[i].Aktiv == 1) AktualisiereFigur(i);
+        }
+        EXPECT_EQ(f.Aktiv, 0);
+        EXPECT_EQ(z.Aktiv, 1);
+    }
 }
 
 TEST_F(WeltKernTest, VerseuchungKostetGesundheitNachTakt) {

@@ -192,7 +192,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(WeltKernTest, HeilenTabelle) {
     struct Fall { int typ, gesundheit, abstandZellen; bool mittel; int gesundheitDanach, mittelDanach, zustand; };
     for (Fall c : {Fall{3, 50, 1, true, 53, 1, 9}, Fall{3, 99, 1, true, 100, 1, 9}, Fall{3, 100, 1, true, 100, 1, 1},
-                   Fall{3, 50, 2, true, 50, 1, 1}, Fall{3, 50, 1, false, 50, 0, 1}, Fall{1, 50, 1, true, 50, 2, 1}}) {
+                   Fall{3, 50, 2, true, 50, 1, 1}, Fall{3, 50, 1, false, 50, 0, 1}, Fall{1, 50, 1, true, 50, 2, 1},
+                   // a dying member is not brought back (it would stay in its dying state for good)
+                   Fall{3, 0, 1, true, 0, 1, 1}}) {
         LeereStadt();
         FigurRecord& arzt = Person(0, c.typ, 10, 10);
         FigurRecord& z = Person(1, 2, 10 + c.abstandZellen, 10);
