@@ -137,6 +137,10 @@ TEST_F(Karten, TownsHoldEveryKindOfPlaceAndRoomForTheirPeople) {
             for (int art : {1, 2, 3, 4, 5, 6}) EXPECT_GT(zahl.count(art), 0u) << "kind " << art;
             EXPECT_EQ(zahl.count(7), 0u);  // the recruiter would start the tutorial's steps
             EXPECT_GE(zahl.at(1), 4);
+            // The towns whose traders carry every group of goods have a stall for each of three traders.
+            if (p.nummer == 9 || p.nummer == 10 || p.nummer == 16) {
+                EXPECT_EQ(zahl.at(2), 3);
+            }
             // Town 9 spawns 25 townsfolk; every town has room for them and their wandering.
             EXPECT_GT(FreiePlaetze(), 1500);
         } else if (p.art != KartenArt::Tutorial) {
