@@ -79,7 +79,7 @@ TEST_F(Karten, MapsKeepTheLimitsOfTheirRecords) {
     for (const KartenPlan& p : content::AlleKarten()) {
         SCOPED_TRACE(p.name);
         LiesKarte(p);
-        int eingaenge = 0, vegetation = 0, k = 0;
+        int eingaenge = 0, vegetation = 0, k = 0, klaenge = 0;
         for (int x = 0; x < GITTER_GROESSE; ++x)
             for (int z = 0; z < GITTER_GROESSE; ++z) {
                 const StadtFeld& f = StadtGitter[x][z];
@@ -88,14 +88,20 @@ TEST_F(Karten, MapsKeepTheLimitsOfTheirRecords) {
                 if (f.Eingang > 0) {
                     EXPECT_EQ(f.BehaelterIndex, k++);  // as the game numbers them after a load
                     EXPECT_EQ(f.Blockiert, 1);         // the entrance is the object's own cell
+                } else {
+                    EXPECT_EQ(f.BehaelterIndex, 255);  // no container
                 }
                 EXPECT_EQ(f.Belegt, 0);
                 EXPECT_LE(f.VegetationErlaubt, 1);
+                EXPECT_GE(f.Sound, 0);
+                EXPECT_LT(f.Sound, 100);  // a sound slot
+                klaenge += f.Sound != 0;
                 eingaenge += f.Eingang > 0;
                 vegetation += f.VegetationErlaubt;
                 EXPECT_LE(BodenGitter[x][z], 1);
             }
         EXPECT_LE(eingaenge, BEHAELTER_ANZAHL);
+        EXPECT_GT(klaenge, 0);
         EXPECT_LE(vegetation, 100);
         EXPECT_GT(vegetation, 10);
         int objekte = 0;
