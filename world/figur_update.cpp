@@ -108,7 +108,7 @@ void KampfAnnaeherung(int i) {
     FigurRecord& f = Figuren[i];
     const int t = AktivePersonMitId(f.ZielId);
     if (t < 0) {
-        // The target has left the town: the fight is over (the flag would otherwise keep the fight
+        // No target, or it has left the town: the fight is over (the flag would otherwise keep the fight
         // music on and block every conversation for good).
         f.ImKampf = 0;
         f.ZielId = KEINE_FIGUR;
@@ -226,7 +226,8 @@ void AktualisiereFigur(int32_t i) {
 
         const bool mitZiel = f.ZielId < KEINE_FIGUR;
         if (mitZiel && f.ImKampf == 0 && f.HeilAuftrag == 1 && f.SprechAuftrag == 0) HeilAnnaeherung(f);
-        if (mitZiel && f.ImKampf == 1 && f.HeilAuftrag == 0 && f.SprechAuftrag == 0) KampfAnnaeherung(i);
+        // Also without a target (the talk clears the ids aimed at its partner): the fight then ends.
+        if (f.ImKampf == 1 && f.HeilAuftrag == 0 && f.SprechAuftrag == 0) KampfAnnaeherung(i);
         if (f.ZielId < KEINE_FIGUR && GespraechsPartner == 0 && f.ImKampf == 0 && f.HeilAuftrag == 0 &&
             f.SprechAuftrag == 1)
             SprechAnnaeherung(i);

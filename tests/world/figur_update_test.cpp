@@ -248,6 +248,24 @@ TEST_F(WeltKernTest, KampfEndetWennDasZielFortIst) {
     EXPECT_EQ(a.ZielId, KEINE_FIGUR);
 }
 
+// The talk takes the partner out of every fight aimed at it; the attackers' fights end with that
+// (a fight flag without a target would keep the fight music on and block every later talk).
+TEST_F(WeltKernTest, GespraechBeendetDieKaempfeGegenDenPartner) {
+    KeinWandern();
+    FigurRecord& p = Person(3, 12, 11, 10);
+    FigurRecord& t = Person(4, 1, 10, 10);
+    FigurRecord& a = Person(8, 10, 30, 30);
+    a.ImKampf = 1;
+    a.ZielId = p.Id;
+    t.SprechAuftrag = 1;
+    t.ZielId = p.Id;
+    AktualisiereFigur(4);
+    ASSERT_EQ(GespraechsPartner, p.Id);
+    for (int k = 0; k < 5; ++k) AktualisiereFigur(8);
+    EXPECT_EQ(a.ZielId, KEINE_FIGUR);
+    EXPECT_EQ(a.ImKampf, 0);
+}
+
 // A dying figure standing on the goal of an order (heal, pick up) must still be removed.
 TEST_F(WeltKernTest, SterbendeNehmenKeineAuftraegeMehr) {
     for (const bool heilen : {true, false}) {
