@@ -2,9 +2,12 @@
 // frame and cut into the body parts the figure drawing textures one by one. Entry n of
 // "Fig_Anims.txt" is mesh slot 2000 + n; every part of every frame is an entry, and entries whose
 // pose comes out the same share one file.
+#include <algorithm>
 #include <cmath>
 #include <map>
 
+#include "content/art.h"
+#include "content/canvas.h"
 #include "content/generator.h"
 #include "content/xfile_writer.h"
 
@@ -68,15 +71,42 @@ Trafo Rollen(float a) {
 }
 Trafo Mal(const Trafo& a, const Trafo& b) { return a.Kind({0, 0, 0}, b); }
 
-void Quader(XMesh& m, const Trafo& t, XVec3 lo, XVec3 hi) {
+// Where a face takes its picture from in a body texture (see MaleKoerper): the face, bare skin,
+// the shirt, the trousers and the boots. Worn items bind plain textures, which fit any of them.
+struct Bereich {
+    float u0, v0, u1, v1;
+};
+constexpr Bereich kGanz = {0, 0, 1, 1};
+constexpr Bereich kGesicht = {0.02f, 0.02f, 0.48f, 0.48f};
+constexpr Bereich kHaut = {0.52f, 0.02f, 0.98f, 0.48f};
+constexpr Bereich kHemd = {0.02f, 0.52f, 0.48f, 0.98f};
+constexpr Bereich kHose = {0.52f, 0.52f, 0.98f, 0.84f};
+constexpr Bereich kStiefel = {0.52f, 0.88f, 0.98f, 0.98f};
+
+void Flaeche(XMesh& m, XVec3 a, XVec3 b, XVec3 c, XVec3 d, Bereich r) {
+    const XVec3 e1{b.x - a.x, b.y - a.y, b.z - a.z}, e2{c.x - a.x, c.y - a.y, c.z - a.z};
+    XVec3 n{e1.y * e2.z - e1.z * e2.y, e1.z * e2.x - e1.x * e2.z, e1.x * e2.y - e1.y * e2.x};
+    const float l = std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z);
+    if (l > 0) n = {n.x / l, n.y / l, n.z / l};
+    const uint32_t ia = m.AddVertex(a, n, r.u0, r.v1), ib = m.AddVertex(b, n, r.u0, r.v0),
+                   ic = m.AddVertex(c, n, r.u1, r.v0), id = m.AddVertex(d, n, r.u1, r.v1);
+    m.AddTriangle(ia, ib, ic, 0);
+    m.AddTriangle(ia, ic, id, 0);
+}
+
+// A box in bone space; its front (+z) face may show another picture than the rest.
+void Quader(XMesh& m, const Trafo& t, XVec3 lo, XVec3 hi, Bereich r = kGanz, Bereich vorn = {-1, 0, 0, 0}) {
+    if (vorn.u0 < 0) vorn = r;
     const float x0 = lo.x, y0 = lo.y, z0 = lo.z, x1 = hi.x, y1 = hi.y, z1 = hi.z;
-    auto q = [&](XVec3 a, XVec3 b, XVec3 c, XVec3 d) { m.AddQuad(t.Punkt(a), t.Punkt(b), t.Punkt(c), t.Punkt(d), 0); };
-    q({x0, y1, z0}, {x0, y1, z1}, {x1, y1, z1}, {x1, y1, z0});
-    q({x0, y0, z1}, {x0, y0, z0}, {x1, y0, z0}, {x1, y0, z1});
-    q({x0, y0, z0}, {x0, y1, z0}, {x1, y1, z0}, {x1, y0, z0});
-    q({x1, y0, z1}, {x1, y1, z1}, {x0, y1, z1}, {x0, y0, z1});
-    q({x0, y0, z1}, {x0, y1, z1}, {x0, y1, z0}, {x0, y0, z0});
-    q({x1, y0, z0}, {x1, y1, z0}, {x1, y1, z1}, {x1, y0, z1});
+    auto q = [&](XVec3 a, XVec3 b, XVec3 c, XVec3 d, Bereich b2) {
+        Flaeche(m, t.Punkt(a), t.Punkt(b), t.Punkt(c), t.Punkt(d), b2);
+    };
+    q({x0, y1, z0}, {x0, y1, z1}, {x1, y1, z1}, {x1, y1, z0}, r);
+    q({x0, y0, z1}, {x0, y0, z0}, {x1, y0, z0}, {x1, y0, z1}, r);
+    q({x0, y0, z0}, {x0, y1, z0}, {x1, y1, z0}, {x1, y0, z0}, r);
+    q({x1, y0, z1}, {x1, y1, z1}, {x0, y1, z1}, {x0, y0, z1}, vorn);  // seen from the front
+    q({x0, y0, z1}, {x0, y1, z1}, {x0, y1, z0}, {x0, y0, z0}, r);
+    q({x1, y0, z0}, {x1, y1, z0}, {x1, y1, z1}, {x1, y0, z1}, r);
 }
 
 // Joint angles of one pose (radians). Side 0 is the left (-x), side 1 the right (+x).
@@ -88,7 +118,7 @@ struct Pose {
     float kopf = 0;    // head bent forward
     float huefte[2] = {}, knie[2] = {};
     float schulter[2] = {}, seitlich[2] = {}, ellbogen[2] = {};
-    float waffe = 0;   // item in the right hand tipped up from along the forearm
+    float waffe = 1.2f;  // item in the right hand: 0 points along the forearm, pi/2 square to it
 };
 
 enum class Teil { Rumpf, Kopf, Beine, Haende, Fuesse, Helm, Brille, Maske, Messer, Pistole, Gewehr };
@@ -114,21 +144,21 @@ XMesh Baue(const Pose& p, Teil teil) {
         const Trafo unterarm = oberarm.Kind({0, -3.2f, 0}, Nicken(-p.ellbogen[s]));
         const Trafo hand = unterarm.Kind({0, -3.0f, 0}, Trafo{});
         switch (teil) {
-        case Teil::Rumpf: Quader(m, oberarm, {-0.75f, -3.3f, -0.75f}, {0.75f, 0.4f, 0.75f}); break;
+        case Teil::Rumpf: Quader(m, oberarm, {-0.75f, -3.3f, -0.75f}, {0.75f, 0.4f, 0.75f}, kHemd); break;
         case Teil::Beine:
-            Quader(m, oberschenkel, {-0.95f, -4.4f, -0.95f}, {0.95f, 0.3f, 0.95f});
-            Quader(m, unterschenkel, {-0.8f, -4.0f, -0.8f}, {0.8f, 0.1f, 0.8f});
+            Quader(m, oberschenkel, {-0.95f, -4.4f, -0.95f}, {0.95f, 0.3f, 0.95f}, kHose);
+            Quader(m, unterschenkel, {-0.8f, -4.0f, -0.8f}, {0.8f, 0.1f, 0.8f}, kHose);
             break;
-        case Teil::Fuesse: Quader(m, fuss, {-0.8f, -0.3f, -1.0f}, {0.8f, 0.9f, 2.1f}); break;
+        case Teil::Fuesse: Quader(m, fuss, {-0.8f, -0.3f, -1.0f}, {0.8f, 0.9f, 2.1f}, kStiefel); break;
         case Teil::Haende:
-            Quader(m, unterarm, {-0.65f, -3.1f, -0.65f}, {0.65f, 0.1f, 0.65f});
-            Quader(m, hand, {-0.55f, -1.3f, -0.45f}, {0.55f, 0.1f, 0.55f});
+            Quader(m, unterarm, {-0.65f, -3.1f, -0.65f}, {0.65f, 0.1f, 0.65f}, kHaut);
+            Quader(m, hand, {-0.55f, -1.3f, -0.45f}, {0.55f, 0.1f, 0.55f}, kHaut);
             break;
         default: break;
         }
         if (s == 1) {
-            // The item in the right hand points along the forearm, turned forward by `waffe`.
-            const Trafo griff = hand.Kind({0, -0.8f, 0.2f}, Nicken(-(kPi / 2) + p.waffe));
+            // The item in the right hand, turned from along the forearm towards the front by `waffe`.
+            const Trafo griff = hand.Kind({0, -0.8f, 0.2f}, Nicken(kPi / 2 - p.waffe));
             switch (teil) {
             case Teil::Messer:
                 Quader(m, griff, {-0.2f, -0.3f, -0.4f}, {0.2f, 0.3f, 0.5f});
@@ -150,11 +180,11 @@ XMesh Baue(const Pose& p, Teil teil) {
     }
     switch (teil) {
     case Teil::Rumpf:
-        Quader(m, becken, {-2.3f, -1.0f, -1.2f}, {2.3f, 0.8f, 1.2f});
-        Quader(m, rumpf, {-2.6f, 0.6f, -1.3f}, {2.6f, 6.0f, 1.4f});
-        Quader(m, rumpf, {-0.7f, 5.9f, -0.6f}, {0.7f, 6.6f, 0.6f});  // neck
+        Quader(m, becken, {-2.3f, -1.0f, -1.2f}, {2.3f, 0.8f, 1.2f}, kHemd);
+        Quader(m, rumpf, {-2.6f, 0.6f, -1.3f}, {2.6f, 6.0f, 1.4f}, kHemd);
+        Quader(m, rumpf, {-0.7f, 5.9f, -0.6f}, {0.7f, 6.6f, 0.6f}, kHemd);  // collar
         break;
-    case Teil::Kopf: Quader(m, kopf, {-1.25f, 0.6f, -1.2f}, {1.25f, 3.4f, 1.35f}); break;
+    case Teil::Kopf: Quader(m, kopf, {-1.25f, 0.6f, -1.2f}, {1.25f, 3.4f, 1.35f}, kHaut, kGesicht); break;
     case Teil::Helm:
         Quader(m, kopf, {-1.55f, 2.7f, -1.5f}, {1.55f, 3.9f, 1.6f});
         Quader(m, kopf, {-1.7f, 2.5f, -1.7f}, {1.7f, 2.8f, 1.8f});
@@ -225,7 +255,7 @@ Pose Haltung(Block b, int bild, int bilder) {
         p.schulter[1] = kPi / 2 + (bild == 1 ? 0.25f : 0);
         p.ellbogen[1] = 0;
         p.schulter[0] = 0.2f;
-        p.waffe = kPi / 2;
+        p.waffe = 0;
         p.huefte[0] = 0.2f;
         break;
     case Block::Gewehr:
@@ -234,7 +264,7 @@ Pose Haltung(Block b, int bild, int bilder) {
         p.schulter[0] = 1.35f;
         p.ellbogen[0] = 0.9f;
         p.seitlich[0] = -0.35f;
-        p.waffe = kPi / 2 - 0.05f;
+        p.waffe = 0.1f;
         p.drehen = 0.15f;
         p.huefte[0] = 0.3f;
         p.knie[1] = 0.2f;
@@ -243,7 +273,7 @@ Pose Haltung(Block b, int bild, int bilder) {
         const float stich = std::sin(t * kPi);
         p.schulter[1] = 0.6f + 1.0f * stich;
         p.ellbogen[1] = 1.4f * (1 - stich);
-        p.waffe = kPi / 2;
+        p.waffe = 0.3f;
         p.rumpf = 0.2f * stich;
         p.huefte[0] = 0.3f;
         break;
@@ -267,9 +297,45 @@ Pose Haltung(Block b, int bild, int bilder) {
     return p;
 }
 
+// A body texture: face and skin above, shirt, trousers and boots below. The ten variants differ in
+// skin, hair and clothes; variant 10 (the hostiles of the encounter maps) is black clothing.
+Canvas MaleKoerper(int variante) {
+    const uint32_t haut[10] = {0xE0B090, 0xC89070, 0xF0C8A8, 0x8A5A3A, 0xD8A880, 0xB07850, 0xE8B898, 0x6A4028, 0xD0A078, 0xC08860};
+    const uint32_t haar[10] = {0x3A2A1A, 0x1A1A1A, 0xC8A060, 0x101010, 0x6A4020, 0x808080, 0x8A3A1A, 0x202020, 0xB09070, 0x4A3020};
+    const uint32_t hemd[11] = {0x7A6A50, 0x4A5A70, 0x6A4030, 0x505A40, 0x803030, 0x30506A, 0x707070, 0x8A7A40, 0x405A50, 0x5A3A5A, 0x202020};
+    const uint32_t hose[11] = {0x4A4030, 0x303A50, 0x5A4A30, 0x3A4030, 0x2A2A3A, 0x504838, 0x3A3A3A, 0x4A5A6A, 0x2A3A2A, 0x504030, 0x181818};
+    const int v = std::min(variante, 10), h = std::min(variante, 9);
+    const Rgba rhaut = FromArgb(0xFF000000 | haut[h]), rhaar = FromArgb(0xFF000000 | haar[h]);
+    Canvas c(128, 128, rhaut);
+    // The face: hair on top, eyes, brows and a mouth.
+    c.FillRect(0, 0, 64, 14, rhaar);
+    c.FillRect(18, 26, 8, 5, {245, 245, 240, 255});
+    c.FillRect(38, 26, 8, 5, {245, 245, 240, 255});
+    c.FillRect(21, 27, 3, 3, {40, 50, 70, 255});
+    c.FillRect(41, 27, 3, 3, {40, 50, 70, 255});
+    c.FillRect(16, 21, 12, 2, rhaar);
+    c.FillRect(36, 21, 12, 2, rhaar);
+    c.FillRect(30, 31, 4, 9, Shade(rhaut, 0.85f));
+    c.FillRect(24, 46, 16, 3, Shade(rhaut, 0.6f));
+    // Skin elsewhere, with the hair's colour at the top of the head's other faces.
+    c.FillRect(64, 0, 64, 10, rhaar);
+    const Rgba rhemd = FromArgb(0xFF000000 | hemd[v]), rhose = FromArgb(0xFF000000 | hose[v]);
+    c.FillRect(0, 64, 64, 64, rhemd);
+    for (int x = 4; x < 64; x += 12) c.FillRect(x, 64, 1, 64, Shade(rhemd, 0.8f));  // seams
+    c.FillRect(28, 66, 8, 4, Shade(rhemd, 0.6f));                                     // collar
+    c.FillRect(64, 64, 64, 48, rhose);
+    c.FillRect(64, 110, 64, 18, {60, 42, 28, 255});
+    c.Noise(uint32_t(300 + variante), 0.06f);
+    return c;
+}
+
 }  // namespace
 
 void MakeFigures(Generator& g) {
+    // The body textures of the appearance variants replace the level art of those indices.
+    const int varianten[11] = {12, 103, 104, 214, 215, 216, 217, 218, 219, 220, 253};
+    for (int v = 0; v < 11; ++v) g.Pack("Pack3.gzp").Add(ArtFileName(varianten[v]), MaleKoerper(v).ToPng());
+
     struct Abschnitt {
         Block block;
         int bilder;

@@ -152,8 +152,7 @@ void MakeFloor(Generator& g) {
         m.AddQuad({0, 0, -0.2f}, {0, 8, -0.2f}, {0, 8, 0.2f}, {0, 0, 0.2f}, mat);
         AddMesh(g, 9009, "regentropfen.x", m);
     }
-    // Placeholders the town data replaces: the close-up backdrops, credits and camera-sequence
-    // objects, and one level model so that the level's model section is never empty.
+    // One level model so that the level's model section is never empty.
     {
         XMesh m;
         Canvas wall(64, 64, {120, 110, 95, 255});
@@ -161,11 +160,6 @@ void MakeFloor(Generator& g) {
         const int mat = Textured(m, g, "platzhalter.png", wall);
         g.Pack("Pack11.gzp").Add("platzhalter.png", wall.ToPng());  // level-model skins; the town data adds its own
         m.AddBox({-20, 0, -20}, {20, 30, 20}, mat);
-        for (int slot : {9002, 9004, 9010, 9011, 9012, 9014, 9015, 9016, 9017, 9018, 9019}) {
-            char name[32];
-            std::snprintf(name, sizeof name, "platzhalter_%d.x", slot);
-            AddMesh(g, slot, name, m);
-        }
         g.Pack("Pack9.gzp").Add("objekt_platzhalter.x", m.ToText());
         g.catalogue.levelModels[8999] = {"objekt_platzhalter.x", "NULL"};
     }

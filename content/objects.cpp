@@ -120,13 +120,42 @@ const Atlas kEffekte = {"obj_effekte.png",
                         {{0x9A0A0A, Muster::Spritzer}, {0xB8D0F0, Muster::Glut}, {0xA0A0A0, Muster::Rauschen},
                          {0x404040, Muster::Rauschen}}};
 
+// The camera sequence's picture: a landscape with a town, and the stamp that lands on it.
+Canvas MaleBild() {
+    Canvas c(256, 192);
+    c.VerticalGradient(0, 0, 256, 120, {120, 160, 210, 255}, {220, 210, 180, 255});
+    c.Polygon({{0, 120}, {60, 90}, {130, 110}, {200, 80}, {256, 105}, {256, 192}, {0, 192}}, {110, 130, 70, 255});
+    for (int i = 0; i < 7; ++i) {
+        const int x = 70 + i * 18, h = 14 + (i * 7) % 12;
+        c.FillRect(x, 118 - h, 14, h, {150, 120, 100, 255});
+        c.Polygon({{float(x - 2), float(118 - h)}, {float(x + 7), float(108 - h)}, {float(x + 16), float(118 - h)}}, {140, 60, 45, 255});
+    }
+    c.FillRect(0, 150, 256, 42, {120, 100, 70, 255});
+    c.Noise(7, 0.08f);
+    c.Ring(190, 140, 30, 36, {200, 30, 30, 230});
+    c.Line(164, 160, 216, 120, 6, {200, 30, 30, 230});
+    c.Outline(0, 0, 256, 192, {240, 235, 220, 255}, 6);
+    return c;
+}
+
+Canvas MaleFussabdruck(bool rechts) {
+    Canvas c(64, 64, {0, 0, 0, 0});
+    const float s = rechts ? 1.0f : -1.0f;
+    const Rgba f{70, 50, 35, 220};
+    c.Disc(32, 40, 11, f);
+    c.Disc(32 + s * 2, 24, 10, f);
+    for (int i = 0; i < 5; ++i) c.Disc(32 + s * (float(i) * 4.5f - 7), 10.0f + float(std::abs(i - 1)), 2.8f, f);
+    return c;
+}
+
 class Modell {
 public:
     explicit Modell(const Atlas& a) : atlas_(a) { mesh_.AddMaterial({1, 1, 1, 1, a.datei}); }
 
-    // A quad, corners clockwise seen from its front, showing picture k.
+    // A quad, corners clockwise seen from its front, showing picture k (-1: the whole texture).
     void Quad(XVec3 a, XVec3 b, XVec3 c, XVec3 d, int k) {
-        const float u0 = float(k % 2) * 0.5f + 0.01f, v0 = float(k / 2) * 0.5f + 0.01f, u1 = u0 + 0.48f, v1 = v0 + 0.48f;
+        float u0 = float(k % 2) * 0.5f + 0.01f, v0 = float(k / 2) * 0.5f + 0.01f, u1 = u0 + 0.48f, v1 = v0 + 0.48f;
+        if (k < 0) u0 = v0 = 0, u1 = v1 = 1;
         const XVec3 e1{b.x - a.x, b.y - a.y, b.z - a.z}, e2{c.x - a.x, c.y - a.y, c.z - a.z};
         XVec3 n{e1.y * e2.z - e1.z * e2.y, e1.z * e2.x - e1.x * e2.z, e1.x * e2.y - e1.y * e2.x};
         const float l = std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z);
@@ -439,12 +468,34 @@ void MakeObjects(Generator& g) {
         for (int w : n::HausBreiten)
             for (int d : n::HausTiefen) Haus(g, stil, w, d);
 
-    // Fixed slots: the close-up sets, the rain drop and the blood stain.
+    // Fixed slots: the close-up sets, the credits and camera-sequence pieces, the rain drop and the
+    // blood stain.
     Kulisse(g, 9002, 1);
     Kulisse(g, 9004, 2);
     Kulisse(g, 9017, 3);
     Kulisse(g, 9018, 4);
     Kulisse(g, 9019, 5);
+
+    // The credits scene: a stone pedestal, a crate tumbling over it and a ring turning above.
+    baue(kHolzStein, 9010, [](Modell& m) {
+        m.Box({-40, -4, -40}, {40, 0, 40}, 1);
+        m.Box({-12, 0, -12}, {12, 3, 12}, 1);
+    });
+    baue(kHolzStein, 9011, [](Modell& m) { m.Box({-5, -5, -5}, {5, 5, 5}, 0); });
+    baue(kHolzStein, 9012, [](Modell& m) {
+        for (int i = 0; i < 8; ++i) {
+            const float a = float(i) * 0.785f, x = 14 * std::cos(a), z = 14 * std::sin(a);
+            m.Box({x - 2, -2, z - 2}, {x + 2, 2, z + 2}, 2);
+        }
+    });
+    // The camera sequence: the picture facing the viewer and the two footprints.
+    const Atlas bild = {"seq_bild.png", {}}, linkerFuss = {"seq_fuss_l.png", {}}, rechterFuss = {"seq_fuss_r.png", {}};
+    g.Pack("Pack10.gzp").Add(bild.datei, MaleBild().ToPng());
+    g.Pack("Pack10.gzp").Add(linkerFuss.datei, MaleFussabdruck(false).ToPng());
+    g.Pack("Pack10.gzp").Add(rechterFuss.datei, MaleFussabdruck(true).ToPng());
+    baue(bild, 9014, [](Modell& m) { m.Quad({-20, -15, 0}, {-20, 15, 0}, {20, 15, 0}, {20, -15, 0}, -1); });
+    baue(linkerFuss, 9015, [](Modell& m) { m.Quad({-3, -4, 0}, {-3, 4, 0}, {3, 4, 0}, {3, -4, 0}, -1); });
+    baue(rechterFuss, 9016, [](Modell& m) { m.Quad({-3, -4, 0}, {-3, 4, 0}, {3, 4, 0}, {3, -4, 0}, -1); });
     baue(kEffekte, 9013, [](Modell& m) { m.Quad({-4, 0.15f, -4}, {-4, 0.15f, 4}, {4, 0.15f, 4}, {4, 0.15f, -4}, 0); });
     {
         Modell tropfen(kEffekte);

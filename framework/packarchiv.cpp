@@ -5,6 +5,7 @@
 #include <string>
 
 #include "framework/dateinamen.h"
+#include "platform/bytes.h"
 #include "platform/os.h"
 
 namespace {
@@ -13,8 +14,6 @@ constexpr uint32_t LOKALER_KOPF = 0x04034b50;
 constexpr uint32_t DESKRIPTOR_KENNUNG = 0x08074b50;
 constexpr size_t NAME_PUFFER = 256;  // names compare on their first 255 bytes
 
-uint16_t Lese16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
-uint32_t Lese32(const uint8_t* p) { return p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24; }
 
 struct Datei {
     std::FILE* f;
@@ -51,12 +50,12 @@ std::unique_ptr<uint8_t[]> EntpackeDatei(const char* pack, const char* name, uin
     uint8_t kopf[30];
     while (std::fread(kopf, 1, sizeof kopf, f) == sizeof kopf) {
         // Past the last member come the central directory and its end record: stop there.
-        if (Lese32(kopf) != LOKALER_KOPF) return nullptr;
-        const uint16_t flags = Lese16(kopf + 6);
-        const uint16_t methode = Lese16(kopf + 8);
-        const uint32_t datenGroesse = Lese32(kopf + 18);
-        const uint16_t nameLaenge = Lese16(kopf + 26);
-        const uint16_t extraLaenge = Lese16(kopf + 28);
+        if (bytes::Le32(kopf) != LOKALER_KOPF) return nullptr;
+        const uint16_t flags = bytes::Le16(kopf + 6);
+        const uint16_t methode = bytes::Le16(kopf + 8);
+        const uint32_t datenGroesse = bytes::Le32(kopf + 18);
+        const uint16_t nameLaenge = bytes::Le16(kopf + 26);
+        const uint16_t extraLaenge = bytes::Le16(kopf + 28);
 
         char gespeichert[NAME_PUFFER] = {};
         const size_t gelesen = nameLaenge < NAME_PUFFER - 1 ? nameLaenge : NAME_PUFFER - 1;
@@ -80,7 +79,7 @@ std::unique_ptr<uint8_t[]> EntpackeDatei(const char* pack, const char* name, uin
             // The data descriptor: 12 bytes, or 16 when it starts with its optional signature.
             uint8_t kennung[4];
             if (std::fseek(f, static_cast<long>(pos), SEEK_SET) != 0) return nullptr;
-            const bool mitKennung = std::fread(kennung, 1, 4, f) == 4 && Lese32(kennung) == DESKRIPTOR_KENNUNG;
+            const bool mitKennung = std::fread(kennung, 1, 4, f) == 4 && bytes::Le32(kennung) == DESKRIPTOR_KENNUNG;
             pos += mitKennung ? 16 : 12;
         }
         if (std::fseek(f, static_cast<long>(pos), SEEK_SET) != 0) return nullptr;

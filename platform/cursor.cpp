@@ -5,14 +5,15 @@
 #include <map>
 
 #include "platform/image.h"
+#include "platform/bytes.h"
 #include "platform/os.h"
 
 namespace os {
 
 namespace {
 
-uint32_t Le16(const uint8_t* p) { return p[0] | (p[1] << 8); }
-uint32_t Le32(const uint8_t* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (uint32_t(p[3]) << 24); }
+using bytes::Le16;
+using bytes::Le32;
 
 std::map<Cursor, SDL_Cursor*> cursors;
 Cursor nextCursor = 1;

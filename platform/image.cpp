@@ -9,14 +9,15 @@
 // libjpeg's header needs FILE and size_t declared first.
 #include <jpeglib.h>
 
+#include "platform/bytes.h"
 #include "platform/os.h"
 
 namespace image {
 
 namespace {
 
-uint32_t Le16(const uint8_t* p) { return p[0] | (p[1] << 8); }
-uint32_t Le32(const uint8_t* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (uint32_t(p[3]) << 24); }
+using bytes::Le16;
+using bytes::Le32;
 
 // Images larger than this are refused: no texture of the game comes near it, and a forged header
 // must not make us allocate gigabytes.

@@ -126,7 +126,7 @@ Matrix Shadow(const Vec4& light, const Plane& plane)
 
 bool Inverse(const Matrix& in, Matrix& out)
 {
-    // Cofactor expansion in double for accuracy, the result stored as float.
+    // Cofactor expansion; the determinant and the division in double, the result stored as float.
     const float* a = &in.m[0][0];
     double inv[16];
     inv[0] = a[5] * a[10] * a[15] - a[5] * a[11] * a[14] - a[9] * a[6] * a[15] + a[9] * a[7] * a[14] + a[13] * a[6] * a[11] - a[13] * a[7] * a[10];

@@ -35,17 +35,15 @@ bool PathExists(const std::string& path)
     return stat(path.c_str(), &st) == 0;
 }
 
-// A real box only where a display exists: never on the headless drivers, never without X or Wayland.
-bool CanShowBox()
-{
-    const char* driver = SDL_GetCurrentVideoDriver();
-    if (driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0)) return false;
-    const char* env = std::getenv("SDL_VIDEODRIVER");
-    if (env && (std::strcmp(env, "offscreen") == 0 || std::strcmp(env, "dummy") == 0)) return false;
-    return std::getenv("DISPLAY") != nullptr || std::getenv("WAYLAND_DISPLAY") != nullptr;
-}
-
 }  // namespace
+
+bool Headless()
+{
+    // Before video is up the driver SDL will pick is the one the environment names.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (!driver) driver = std::getenv("SDL_VIDEODRIVER");
+    return driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0);
+}
 
 bool AcquireSingleInstance(const std::string& lockPath)
 {
@@ -85,7 +83,9 @@ void MessageBox(const std::string& text, const std::string& caption)
         boxSink->push_back(caption + "|" + text);
         return;
     }
-    if (CanShowBox()) SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption.c_str(), text.c_str(), nullptr);
+    // A real box only where a display exists: never headless, never without X or Wayland.
+    const bool display = std::getenv("DISPLAY") != nullptr || std::getenv("WAYLAND_DISPLAY") != nullptr;
+    if (!Headless() && display) SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption.c_str(), text.c_str(), nullptr);
 }
 
 void CaptureMessageBoxes(std::vector<std::string>* sink) { boxSink = sink; }

@@ -20,6 +20,9 @@ uint32_t GetTickCount();
 // Tests replace the clock; nullptr restores the real one.
 void SetTickSource(uint32_t (*source)());
 
+// True on SDL's headless video drivers (offscreen, dummy): no real window or box can be shown.
+bool Headless();
+
 // A message box: always written to stderr; shown as a real box only where a display exists and
 // boxes are not captured. Never blocks a headless run.
 void MessageBox(const std::string& text, const std::string& caption);

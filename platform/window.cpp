@@ -41,12 +41,6 @@ intptr_t Send(uint32_t message, uintptr_t wParam, intptr_t lParam)
     return DefaultProc(message, wParam, lParam);
 }
 
-bool Headless()
-{
-    const char* driver = SDL_GetCurrentVideoDriver();
-    return driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0);
-}
-
 // Window pixels to the game's 1024 x 768 client coordinates.
 void ToClient(int wx, int wy, int& x, int& y)
 {
@@ -135,7 +129,7 @@ bool Create(const std::string& title, std::string& error)
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 4);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 5);
     Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN;
-    if (!Headless()) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    if (!os::Headless()) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
     window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 1024, 768, flags);
     if (!window) {
         error = SDL_GetError();

@@ -6,7 +6,6 @@ const char* ItemName(int id) { return IstItemId(id) ? ItemNamen[id - ERSTE_ITEM_
 
 const char* ItemText(int id) { return IstItemId(id) ? ItemTexte[id - ERSTE_ITEM_ID] : ""; }
 
-uint32_t ItemIcon(int id) { return IstItemId(id) ? ItemIcons[id - ERSTE_ITEM_ID] : 0; }
 
 const char* MaennerName(int index) { return IstNamensIndex(index) ? MaennerNamen[index] : ""; }
 

@@ -17,11 +17,10 @@ constexpr bool IstStadtId(int id) { return id >= 0 && id < STAEDTE_BENUTZT; }
 constexpr bool IstBehaelterIndex(int i) { return i >= 0 && i < BEHAELTER_ANZAHL; }
 constexpr bool IstMeshSlot(int slot) { return slot >= 0 && slot <= GROESSTER_MESH_SLOT; }
 
-// Item tables by id; an id outside 1000..1191 gives 0, "" or 0.
+// Item tables by id; an id outside 1000..1191 gives 0 or "".
 int32_t ItemWert(int id);
 const char* ItemName(int id);
 const char* ItemText(int id);
-uint32_t ItemIcon(int id);
 
 // First name by index; "" outside 0..599.
 const char* MaennerName(int index);

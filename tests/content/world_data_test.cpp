@@ -109,7 +109,10 @@ TEST_F(WeltDaten, EveryModelAndFloorTileTheMapsNameIsLoaded) {
         EXPECT_NE(MyApp.Meshes[slot], 0u) << "model " << slot;
         EXPECT_NE(MyApp.MeshTexturen[slot].empty() ? 0u : MyApp.MeshTexturen[slot][0], 0u) << "texture of model " << slot;
     }
-    for (int slot : {9002, 9004, 9009, 9017, 9018, 9019}) EXPECT_NE(MyApp.Meshes[slot], 0u) << "model " << slot;
+    for (int slot : {9002, 9004, 9009, 9010, 9011, 9012, 9014, 9015, 9016, 9017, 9018, 9019}) {
+        EXPECT_NE(MyApp.Meshes[slot], 0u) << "model " << slot;
+        EXPECT_FALSE(MyApp.MeshTexturen[slot].empty()) << "texture of model " << slot;
+    }
 }
 
 }  // namespace

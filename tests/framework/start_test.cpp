@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "../arbeitsordner.h"
+#include "pack_helfer.h"
 #include "framework/myapp.h"
 #include "framework/setup.h"
 #include "platform/gfx_recording.h"
@@ -16,49 +17,6 @@
 #include "world/records.h"
 
 namespace {
-
-void Put16(std::string& s, uint32_t v)
-{
-    s += char(v & 0xff);
-    s += char(v >> 8 & 0xff);
-}
-void Put32(std::string& s, uint32_t v)
-{
-    Put16(s, v & 0xffff);
-    Put16(s, v >> 16);
-}
-
-std::string Pack(const std::vector<std::pair<std::string, std::string>>& mitglieder)
-{
-    std::string a;
-    for (const auto& [name, daten] : mitglieder) {
-        Put32(a, 0x04034b50);
-        Put16(a, 10);
-        Put16(a, 0);
-        Put16(a, 0);
-        Put32(a, 0);
-        Put32(a, 0);
-        Put32(a, uint32_t(daten.size()));
-        Put32(a, uint32_t(daten.size()));
-        Put16(a, uint16_t(name.size()));
-        Put16(a, 0);
-        a += name + daten;
-    }
-    return a;
-}
-
-std::string Png()
-{
-    image::Image img;
-    img.width = img.height = 4;
-    img.rgba.assign(64, 200);
-    std::string fehler;
-    EXPECT_TRUE(image::SavePng("tmp.png", img, fehler));
-    std::ifstream f("tmp.png", std::ios::binary);
-    std::string daten((std::istreambuf_iterator<char>(f)), {});
-    std::filesystem::remove("tmp.png");
-    return daten;
-}
 
 const char* const kListen[] = {"Boden.txt",      "Fig_Anims.txt",  "Items.txt",
                                "Level001.txt",   "s_Mesh.txt",     "Schrift000.txt",
@@ -99,8 +57,8 @@ protected:
         listen[3].second = "[Load_Texturen] schwarz.png 0 [Load_Energie]";
         listen[7].second = "g0.png g1.png";
         Schreibe("Data/Pack16.gzp", Pack(listen));
-        Schreibe("Data/Pack3.gzp", Pack({{"schwarz.png", Png()}}));
-        Schreibe("Data/Pack7.gzp", Pack({{"g0.png", Png()}, {"g1.png", Png()}}));
+        Schreibe("Data/Pack3.gzp", Pack({{"schwarz.png", Png(200)}}));
+        Schreibe("Data/Pack7.gzp", Pack({{"g0.png", Png(200)}, {"g1.png", Png(200)}}));
         Schreibe("Data/Setup.txt", "LAN 0 COLOR 24 FILTER 1");
     }
 };

@@ -1,0 +1,179 @@
+#include "framework/myapp.h"
+
+#include <gtest/gtest.h>
+
+#include "../arbeitsordner.h"
+#include "app_fixture.h"
+#include "framework/keyboard.h"
+#include "framework/shell.h"
+#include "pack_helfer.h"
+#include "platform/keyboard.h"
+#include "platform/os.h"
+#include "platform/window.h"
+#include "world/records.h"
+
+namespace {
+
+const char* kModell = R"(xof 0303txt 0032
+Mesh Kiste {
+  3; 0.0;0.0;0.0;, 1.0;0.0;0.0;, 0.0;1.0;0.0;;
+  3; 3;0,1,2;, 3;0,2,1;, 3;1,0,2;;
+  MeshMaterialList {
+    3; 3; 0, 1, 2;;
+    Material { 1.0;0.5;0.25;1.0;; 10.0; 0.2;0.3;0.4;; 0.0;0.0;0.0;; TextureFilename { "holz.png"; } }
+    Material { 0.0;1.0;0.0;1.0;; 5.0; 0.0;0.0;0.0;; 0.0;0.0;0.0;; TextureFilename { ""; } }
+    Material { 0.0;0.0;1.0;1.0;; 1.0; 0.0;0.0;0.0;; 0.0;0.0;0.0;; TextureFilename { "../boese.png"; } }
+  }
+}
+)";
+
+std::vector<uint32_t> gesendet;
+intptr_t Merke(uint32_t message, uintptr_t, intptr_t)
+{
+    gesendet.push_back(message);
+    return 0;
+}
+
+}  // namespace
+
+class Modelle : public Arbeitsordner {
+protected:
+    gfx::RecordingDevice* dev = nullptr;
+    std::vector<std::string> boxen;
+
+    void SetUp() override
+    {
+        Arbeitsordner::SetUp();
+        auto d = std::make_unique<gfx::RecordingDevice>();
+        dev = d.get();
+        MyApp.m_pd3dDevice = std::move(d);
+        os::CaptureMessageBoxes(&boxen);
+        gesendet.clear();
+        win::SetWindowProc(Merke);
+    }
+    void TearDown() override
+    {
+        win::PumpMessages();  // nothing posted here reaches the next test
+        win::SetWindowProc(WndProc);
+        os::CaptureMessageBoxes(nullptr);
+        MyApp.Shutdown();
+        Arbeitsordner::TearDown();
+    }
+};
+
+TEST_F(Modelle, MaterialsTakeTheirDiffuseAsAmbientAndTexturesComeFromTheirPack)
+{
+    Schreibe("kiste.x", kModell);
+    Schreibe("Data/Pack10.gzp", Pack({{"holz.png", Png(1)}, {"boese.png", Png(2)}}));
+    ASSERT_EQ(MyApp.LoadModel("kiste.x", 1000), 0);
+    ASSERT_NE(MyApp.Meshes[1000], 0u);
+    ASSERT_EQ(MyApp.MeshMaterialZahl[1000], 3u);
+    for (const gfx::Material& m : MyApp.MeshMaterialien[1000]) {
+        EXPECT_EQ(m.ambient.r, m.diffuse.r);
+        EXPECT_EQ(m.ambient.g, m.diffuse.g);
+        EXPECT_EQ(m.ambient.b, m.diffuse.b);
+    }
+    EXPECT_NE(MyApp.MeshTexturen[1000][0], 0u);
+    EXPECT_EQ(MyApp.MeshTexturen[1000][1], 0u);  // an empty name: no texture, no message
+    EXPECT_EQ(MyApp.MeshTexturen[1000][2], 0u);  // a path out of the working directory is refused
+    EXPECT_FALSE(os::FileExists("holz.png"));
+    EXPECT_EQ(boxen, (std::vector<std::string>{"Texture von Model nicht gefunden:|../boese.png"}));
+    win::PumpMessages();
+    EXPECT_EQ(gesendet, (std::vector<uint32_t>{win::msg::Close}));
+
+    // Loading the slot again releases what it held.
+    const gfx::Mesh alt = MyApp.Meshes[1000];
+    const gfx::Texture altTextur = MyApp.MeshTexturen[1000][0];
+    MyApp.LoadModel("kiste.x", 1000);
+    EXPECT_EQ(MyApp.MeshMaterialZahl[1000], 3u);
+    int released = 0;
+    for (const gfx::Call& c : dev->Calls()) {
+        released += c.type == gfx::CallType::ReleaseMesh && c.handle == alt;
+        released += c.type == gfx::CallType::ReleaseTexture && c.handle == altTextur;
+    }
+    EXPECT_EQ(released, 2);
+}
+
+TEST_F(Modelle, AMissingModelClosesTheProgram)
+{
+    EXPECT_EQ(MyApp.LoadModel("fehlt.x", 5), -1);
+    EXPECT_EQ(boxen, (std::vector<std::string>{"Model nicht gefunden:|fehlt.x"}));
+    win::PumpMessages();
+    EXPECT_EQ(gesendet, (std::vector<uint32_t>{win::msg::Close}));
+    EXPECT_EQ(MyApp.LoadModel("fehlt.x", 10001), -1);  // no such slot
+    EXPECT_EQ(MyApp.LoadMeshOnly("fehlt.x", 2000), 0);  // not reported
+    EXPECT_EQ(boxen.size(), 1u);
+}
+
+TEST(Tastatur, DeviceLifecycleAndInactiveReads)
+{
+    GibTastaturFrei();
+    EXPECT_EQ(LeseTastatur(), 2);
+    EXPECT_EQ(ErstelleTastatur(), 1);
+    EXPECT_EQ(ErstelleDirectInput(), 0);
+    EXPECT_EQ(ErstelleDirectInput(), 3);
+    EXPECT_EQ(ErstelleTastatur(), 0);
+    EXPECT_EQ(ErstelleTastatur(), 3);
+
+    FensterAktiv = 1;
+    kbd::ForceKey(kbd::dik::A, true);
+    EXPECT_EQ(LeseTastatur(), 256);
+    EXPECT_EQ(TastenStatus[kbd::dik::A], 0x80);
+    kbd::ClearForcedKeys();
+    FensterAktiv = 0;  // another window is active: the old state stays
+    EXPECT_EQ(LeseTastatur(), 0);
+    EXPECT_EQ(TastenStatus[kbd::dik::A], 0x80);
+    GibTastaturFrei();
+    GibTastaturFrei();
+    EXPECT_EQ(LeseTastatur(), 2);
+    TastenStatus[kbd::dik::A] = 0;
+}
+
+class Schwarzbild : public MitGeraet {};
+
+TEST_F(Schwarzbild, FifteenFramesOfTheBlackPicture)
+{
+    SpielGlobals = SpielGlobalsBlock{};
+    MyApp.Texturen[0] = 55;
+    FensterAktiv = 1;
+    ZeigeSchwarzbild();
+    const auto draws = dev->Draws();
+    ASSERT_EQ(draws.size(), 15u);
+    for (const gfx::Call* d : draws) {
+        EXPECT_EQ(d->state.texture, 55u);
+        EXPECT_FLOAT_EQ(d->state.Get(gfx::TransformType::World).m[0][0], 1024.0f);
+    }
+    int praesentiert = 0;
+    for (const gfx::Call& c : dev->Calls()) praesentiert += c.type == gfx::CallType::Present;
+    EXPECT_EQ(praesentiert, 16);  // the caller's frame, then fifteen
+
+    // Closing while the window is inactive ends the pause instead of waiting for ever.
+    dev->ClearCalls();
+    FensterAktiv = 0;
+    win::SetWindowProc(WndProc);
+    win::PostMessage(win::msg::Destroy, 0, 0);
+    ZeigeSchwarzbild();
+    EXPECT_EQ(BeendenFlag, 1);
+    EXPECT_TRUE(dev->Draws().empty());
+    MyApp.Texturen[0] = 0;
+    BeendenFlag = 0;
+}
+
+TEST(Zaehler, FramesPerSecondArePublishedAfterMoreThanASecond)
+{
+    static uint32_t uhr;
+    os::SetTickSource([] { return uhr; });
+    uhr = 100000;
+    MyApp.CountFPS();  // starts a fresh interval from wherever the counter stood
+    MyApp.FPS = -1;
+    for (int i = 0; i < 9; ++i) MyApp.CountFPS();
+    uhr += 1000;
+    MyApp.CountFPS();
+    EXPECT_EQ(MyApp.FPS, -1.0f);  // exactly one second: not yet
+    uhr += 1;
+    MyApp.CountFPS();
+    EXPECT_EQ(MyApp.FPS, 11.0f);
+    os::SetTickSource(nullptr);
+    EXPECT_FLOAT_EQ(MyApp.Distance(1, 2, 3, 1, 2, 3), 0.0f);
+    EXPECT_FLOAT_EQ(MyApp.Distance(0, 0, 0, 2, 3, 6), 7.0f);
+}
