@@ -193,6 +193,16 @@ TEST_P(DatenSatz, TexteSindGefuelltUndZeichenbar) {
                            Platz{78, 78, 1, 480}, Platz{182, 183, 1, 480}, Platz{262, 265, 1, 480}})
         for (int n = p.von; n <= p.bis; ++n)
             EXPECT_LE(SchriftBreite(TextStandard[n], p.font), p.breite) << "TextStandard " << n << " is too wide";
+    // Where a tooltip or a tutorial step points at one thing, its German text names that thing:
+    // the stock panel's pump slot, food slot and gauge; the steps that wait for a stationed member,
+    // for the trap and pump in their slots, for the rat from the kitchen chest and for the well.
+    if (sprache == 0) {
+        const std::pair<int, const char*> worte[] = {{99, "Pumpe"},        {100, "Nahrung"},     {101, "Verseuchung"},
+                                                     {149, "Stationiere"}, {152, "Rattenfalle"}, {156, "Kiste"},
+                                                     {162, "Brunnen"}};
+        for (const auto& [n, wort] : worte)
+            EXPECT_NE(std::string(TextStandard[n]).find(wort), std::string::npos) << "TextStandard " << n << ": " << TextStandard[n];
+    }
     auto zeilen = [](int abschnitt) {
         int n = 0;
         while (n < SPRECH_ZEILEN && SprechTexte[abschnitt][n][0]) ++n;
