@@ -18,6 +18,7 @@ namespace {
 
 constexpr int N = GITTER_GROESSE;
 constexpr float kPi = 3.14159265f;
+constexpr int16_t kWindKlang = 15;  // the looped wind, which the travel stops by the cells' sound ids
 
 // Small deterministic generator for the layouts (the game's own generator is for play only).
 struct Rng {
@@ -264,11 +265,12 @@ void Abschliessen(Bau& b, bool ueberall, int bx0 = 0, int bz0 = 0, int bx1 = N -
         }
 }
 
-// Container numbers as the game derives them after a load, so the file carries the same.
+// Container numbers as the game derives them after a load, so the file carries the same; 255 marks
+// a cell without one.
 void BehaelterNummern() {
     int k = 0;
     for (auto& spalte : StadtGitter)
-        for (StadtFeld& f : spalte) f.BehaelterIndex = f.Eingang > 0 ? uint8_t(k++) : 0;
+        for (StadtFeld& f : spalte) f.BehaelterIndex = f.Eingang > 0 ? uint8_t(k++) : uint8_t(255);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -351,6 +353,7 @@ void Gartenblock(Bau& b, const Block& k, bool& windrad) {
     if (!windrad && RechteckIst(b, mx - 1, mz - 1, mx + 1, mz + 1, Garten)) {
         windrad = true;
         Stellen(b, modell::WindradTurm, mx - 1, mz - 1, 3, 3, Sued, Garten);
+        StadtGitter[mx][mz].Sound = kWindKlang;
         Objekt(modell::WindradRotor, float(mx), float(mz) - 1.2f, 0, 60.0f);
     } else if (b.r.Chance(50)) {
         Requisit(b, modell::Lagerfeuer, mx, mz);
@@ -688,6 +691,8 @@ void BaueKarte(const KartenPlan& plan) {
     case KartenArt::Einsiedler: BaueEinsiedler(plan.nummer); break;
     case KartenArt::Karawane: BaueKarawane(); break;
     }
+    // The wind blows where the party arrives.
+    for (int x : {44, 60, 76}) StadtGitter[x][1].Sound = kWindKlang;
     BehaelterNummern();
 }
 

@@ -79,7 +79,7 @@ TEST_F(Karten, MapsKeepTheLimitsOfTheirRecords) {
     for (const KartenPlan& p : content::AlleKarten()) {
         SCOPED_TRACE(p.name);
         LiesKarte(p);
-        int eingaenge = 0, vegetation = 0, k = 0;
+        int eingaenge = 0, vegetation = 0, k = 0, klaenge = 0;
         for (int x = 0; x < GITTER_GROESSE; ++x)
             for (int z = 0; z < GITTER_GROESSE; ++z) {
                 const StadtFeld& f = StadtGitter[x][z];
@@ -88,14 +88,20 @@ TEST_F(Karten, MapsKeepTheLimitsOfTheirRecords) {
                 if (f.Eingang > 0) {
                     EXPECT_EQ(f.BehaelterIndex, k++);  // as the game numbers them after a load
                     EXPECT_EQ(f.Blockiert, 1);         // the entrance is the object's own cell
+                } else {
+                    EXPECT_EQ(f.BehaelterIndex, 255);  // no container
                 }
                 EXPECT_EQ(f.Belegt, 0);
                 EXPECT_LE(f.VegetationErlaubt, 1);
+                EXPECT_GE(f.Sound, 0);
+                EXPECT_LT(f.Sound, 100);  // a sound slot
+                klaenge += f.Sound != 0;
                 eingaenge += f.Eingang > 0;
                 vegetation += f.VegetationErlaubt;
                 EXPECT_LE(BodenGitter[x][z], 1);
             }
         EXPECT_LE(eingaenge, BEHAELTER_ANZAHL);
+        EXPECT_GT(klaenge, 0);
         EXPECT_LE(vegetation, 100);
         EXPECT_GT(vegetation, 10);
         int objekte = 0;
@@ -131,6 +137,10 @@ TEST_F(Karten, TownsHoldEveryKindOfPlaceAndRoomForTheirPeople) {
             for (int art : {1, 2, 3, 4, 5, 6}) EXPECT_GT(zahl.count(art), 0u) << "kind " << art;
             EXPECT_EQ(zahl.count(7), 0u);  // the recruiter would start the tutorial's steps
             EXPECT_GE(zahl.at(1), 4);
+            // The towns whose traders carry every group of goods have a stall for each of three traders.
+            if (p.nummer == 9 || p.nummer == 10 || p.nummer == 16) {
+                EXPECT_EQ(zahl.at(2), 3);
+            }
             // Town 9 spawns 25 townsfolk; every town has room for them and their wandering.
             EXPECT_GT(FreiePlaetze(), 1500);
         } else if (p.art != KartenArt::Tutorial) {
