@@ -96,7 +96,8 @@ void BetrittSzene(FigurRecord& f) {
 
 void HeilAnnaeherung(FigurRecord& f) {
     const int t = AktiveFigurMitId(f.ZielId);
-    if (t < 0 || !IstTrupp(Figuren[t].Typ) || Abstand(f, Figuren[t]) > 15.0f) return;
+    // Written as "not within": a position that is not a number (a damaged file) is out of reach.
+    if (t < 0 || !IstTrupp(Figuren[t].Typ) || !(Abstand(f, Figuren[t]) <= 15.0f)) return;
     f.Zustand = f.Befehl = 9;
     f.AnimLaenge = 12;
     DreheZu(f, Figuren[t]);
@@ -107,7 +108,7 @@ void KampfAnnaeherung(int i) {
     FigurRecord& f = Figuren[i];
     const int t = AktivePersonMitId(f.ZielId);
     if (t < 0) {
-        // The target has left the town: the fight is over (the flag would otherwise keep the fight
+        // No target, or it has left the town: the fight is over (the flag would otherwise keep the fight
         // music on and block every conversation for good).
         f.ImKampf = 0;
         f.ZielId = KEINE_FIGUR;
@@ -118,7 +119,7 @@ void KampfAnnaeherung(int i) {
     f.Ziel[0] = z.Wegpunkt[0];
     f.Ziel[2] = z.Wegpunkt[2];
     const float abstand = Abstand(f, z);
-    if (IstStadtvolk(f.Typ) && abstand >= 200.0f) {
+    if (IstStadtvolk(f.Typ) && !(abstand < 200.0f)) {
         f.ImKampf = 0;
         f.ZielId = KEINE_FIGUR;
         f.Befehl = f.Zustand = 2;
@@ -173,9 +174,11 @@ void SprechAnnaeherung(int i) {
     }
     if (p < 0) return;
     FigurRecord& partner = Figuren[p];
+    // A dying partner would be freed in the middle of the talk.
+    if (partner.Gesundheit < 1) return;
     f.Ziel[0] = partner.Wegpunkt[0];
     f.Ziel[2] = partner.Wegpunkt[2];
-    if (Abstand(f, partner) > 20.0f) return;
+    if (!(Abstand(f, partner) <= 20.0f)) return;
     GespraechsPhase = 0;
     const int partnerId = partner.Id;
     for (FigurRecord& g : Figuren)
@@ -223,7 +226,8 @@ void AktualisiereFigur(int32_t i) {
 
         const bool mitZiel = f.ZielId < KEINE_FIGUR;
         if (mitZiel && f.ImKampf == 0 && f.HeilAuftrag == 1 && f.SprechAuftrag == 0) HeilAnnaeherung(f);
-        if (mitZiel && f.ImKampf == 1 && f.HeilAuftrag == 0 && f.SprechAuftrag == 0) KampfAnnaeherung(i);
+        // Also without a target (the talk clears the ids aimed at its partner): the fight then ends.
+        if (f.ImKampf == 1 && f.HeilAuftrag == 0 && f.SprechAuftrag == 0) KampfAnnaeherung(i);
         if (f.ZielId < KEINE_FIGUR && GespraechsPartner == 0 && f.ImKampf == 0 && f.HeilAuftrag == 0 &&
             f.SprechAuftrag == 1)
             SprechAnnaeherung(i);

@@ -124,7 +124,7 @@ void Heilen(FigurRecord& f) {
     // A dying member is past healing: raised above 0 it would lie in its dying state for good.
     const int t = AktiveFigurMitId(f.ZielId);
     if (t < 0 || !IstTrupp(Figuren[t].Typ) || Figuren[t].Gesundheit > 99 || Figuren[t].Gesundheit < 1 ||
-        Abstand(f, Figuren[t]) > 15.0f) {
+        !(Abstand(f, Figuren[t]) <= 15.0f)) {
         HeilenAbbrechen(f);
         return;
     }

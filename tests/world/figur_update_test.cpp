@@ -1,6 +1,9 @@
+#include <cmath>
+
 #include "framework/services_world.h"
 #include "framework/setup.h"
 #include "framework/szene.h"
+#include "world/kampf.h"
 #include "welt_fixture.h"
 
 namespace {
@@ -245,6 +248,24 @@ TEST_F(WeltKernTest, KampfEndetWennDasZielFortIst) {
     EXPECT_EQ(a.ZielId, KEINE_FIGUR);
 }
 
+// The talk takes the partner out of every fight aimed at it; the attackers' fights end with that
+// (a fight flag without a target would keep the fight music on and block every later talk).
+TEST_F(WeltKernTest, GespraechBeendetDieKaempfeGegenDenPartner) {
+    KeinWandern();
+    FigurRecord& p = Person(3, 12, 11, 10);
+    FigurRecord& t = Person(4, 1, 10, 10);
+    FigurRecord& a = Person(8, 10, 30, 30);
+    a.ImKampf = 1;
+    a.ZielId = p.Id;
+    t.SprechAuftrag = 1;
+    t.ZielId = p.Id;
+    AktualisiereFigur(4);
+    ASSERT_EQ(GespraechsPartner, p.Id);
+    for (int k = 0; k < 5; ++k) AktualisiereFigur(8);
+    EXPECT_EQ(a.ZielId, KEINE_FIGUR);
+    EXPECT_EQ(a.ImKampf, 0);
+}
+
 // A dying figure standing on the goal of an order (heal, pick up) must still be removed.
 TEST_F(WeltKernTest, SterbendeNehmenKeineAuftraegeMehr) {
     for (const bool heilen : {true, false}) {
@@ -270,6 +291,51 @@ TEST_F(WeltKernTest, SterbendeNehmenKeineAuftraegeMehr) {
         EXPECT_EQ(f.Aktiv, 0);
         EXPECT_EQ(z.Aktiv, 1);
     }
+}
+
+// A partner that is dying (it would be freed in the middle of the talk, its trade goods with it) or
+// whose position is not a number (a damaged file) is never talked to.
+TEST_F(WeltKernTest, KeinGespraechMitSterbendemOderVerlorenemPartner) {
+    for (const bool sterbend : {true, false}) {
+        LeereStadt();
+        KeinWandern();
+        FigurRecord& p = Person(3, 12, 11, 10);
+        FigurRecord& t = Person(4, 1, 10, 10);
+        if (sterbend) p.Gesundheit = 0;
+        else p.Position[0] = std::nanf("");
+        t.SprechAuftrag = 1;
+        t.ZielId = p.Id;
+        AktualisiereFigur(4);
+        EXPECT_EQ(GespraechsPartner, 0) << sterbend;
+        EXPECT_EQ(p.Wartet, 0) << sterbend;
+    }
+}
+
+// Distances to a position that is not a number count as out of reach: no heal from afar, and a
+// townsperson chasing such a target gives up instead of fighting for good.
+TEST_F(WeltKernTest, ZielOhneGueltigePositionIstUnerreichbar) {
+    KeinWandern();
+    FigurRecord& arzt = Person(0, 3, 10, 10);
+    FigurRecord& z = Person(1, 1, 11, 10);
+    z.Position[2] = std::nanf("");
+    arzt.HeilAuftrag = 1;
+    arzt.ZielId = z.Id;
+    AktualisiereFigur(0);
+    EXPECT_EQ(arzt.Zustand, 1);
+    z.Gesundheit = 50;
+    arzt.Zustand = arzt.Befehl = 9;
+    arzt.AnimBild = 11;
+    arzt.Inventar[0][0] = {1022, 2, 0};
+    FigurHandeln(0);
+    EXPECT_EQ(z.Gesundheit, 50);
+    EXPECT_EQ(arzt.Zustand, 1);
+
+    FigurRecord& a = Person(2, 10, 20, 20);
+    a.ImKampf = 1;
+    a.ZielId = z.Id;
+    AktualisiereFigur(2);
+    EXPECT_EQ(a.ImKampf, 0);
+    EXPECT_EQ(a.ZielId, KEINE_FIGUR);
 }
 
 TEST_F(WeltKernTest, VerseuchungKostetGesundheitNachTakt) {
