@@ -285,6 +285,29 @@ TEST_F(WeltKernTest, AufhebenMitUndOhneFreienPlatz) {
     }
 }
 
+// When the talk is over both figures go back to idle: a townsperson would otherwise stand in its talk
+// pose for good and never wander again.
+TEST_F(WeltKernTest, NachDemGespraechWiederUntaetig) {
+    FigurRecord& p = Person(0, 12, 10, 10);
+    FigurRecord& t = Person(1, 1, 11, 10);
+    p.Zustand = p.Befehl = t.Zustand = t.Befehl = 6;
+    GespraechsPartner = p.Id;
+    GespraechsFigur = t.Id;
+    FigurHandeln(0);
+    FigurHandeln(1);
+    EXPECT_EQ(p.Zustand, 6);
+    EXPECT_EQ(t.Zustand, 6);
+    EXPECT_EQ(p.AnimLaenge, 53);
+    GespraechsPartner = 0;
+    FigurHandeln(0);
+    FigurHandeln(1);
+    for (const FigurRecord* f : {&p, &t}) {
+        EXPECT_EQ(f->Zustand, 1);
+        EXPECT_EQ(f->Befehl, 1);
+        EXPECT_EQ(f->AnimLaenge, 12);
+    }
+}
+
 TEST_F(WeltKernTest, UntaetigesStadtvolkWandertZufaellig) {
     Karte({"....", "...."}, 50, 50);
     FigurRecord& f = Person(0, 17, 20, 20);
