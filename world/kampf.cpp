@@ -242,7 +242,8 @@ void Ablegen(FigurRecord& f) {
         // stays on the mouse.
         if (AuswahlIndex >= 0 && AuswahlIndex <= 6 && IstItemId(CursorItem)) {
             const int m = AktiveFigurMitId(AuswahlSlots[AuswahlIndex]);
-            if (m >= 0 && LegeBodenItem(Figuren[m].Position[0], Figuren[m].Position[2],
+            // At the member's cell, a cell centre even while it walks: a pick-up can only reach one.
+            if (m >= 0 && LegeBodenItem(Figuren[m].Wegpunkt[0], Figuren[m].Wegpunkt[2],
                                         static_cast<int16_t>(CursorItem),
                                         static_cast<uint8_t>(CursorItemAnzahl & 0xff)) >= 0) {
                 CursorItem = 0;
