@@ -218,14 +218,7 @@ void ZeichneMeldungsZeilen()
     };
     if (SonderOrt == 0) {
         if (const StadtRecord* stadt = StadtMitId(AktuelleStadt)) {
-            int kapazitaet = 0;
-            switch (stadt->NahrungsTier) {
-            case 1013: kapazitaet = 3; break;
-            case 1036: kapazitaet = 5; break;
-            case 1037: kapazitaet = 7; break;
-            case 1008: kapazitaet = 9; break;
-            default: break;
-            }
+            const int kapazitaet = NahrungsStapel(stadt->NahrungsTier);
             if (stadt->Stationiert > kapazitaet || stadt->Stationiert > stadt->WasserZufluss) zeile(87);
         }
     }

@@ -122,10 +122,11 @@ float MyApp::Distance(float x1, float y1, float z1, float x2, float y2, float z2
 void MyApp::CountFPS()
 {
     static float anzahl = 0.0f;
-    static float zuletzt = 0.0f;
-    const float jetzt = static_cast<float>(os::GetTickCount()) * 0.001f;
+    // Milliseconds as the counter gives them: the unsigned difference stays right across its wrap.
+    static uint32_t zuletzt = 0;
+    const uint32_t jetzt = os::GetTickCount();
     anzahl += 1.0f;
-    if (jetzt - zuletzt > 1.0f) {
+    if (jetzt - zuletzt > 1000u) {
         zuletzt = jetzt;
         FPS = anzahl;
         anzahl = 0.0f;

@@ -1,5 +1,6 @@
 #include "framework/shell.h"
 
+#include <cmath>
 #include <filesystem>
 
 #include "framework/frame.h"
@@ -149,14 +150,25 @@ intptr_t WndProc(uint32_t message, uintptr_t wParam, intptr_t lParam)
     return win::DefaultProc(message, wParam, lParam);
 }
 
-void WarteAufFrameZeit(float t0)
+void WarteAufFrameZeit(uint32_t t0)
 {
     // A settings value from a save can be anything: no pacing beyond a second a frame.
     float frameZeit = SetupWerte.FRAMERATE;
     if (!(frameZeit > 0.0f)) return;
     if (frameZeit > 1.0f) frameZeit = 1.0f;
-    while (t0 + frameZeit >= static_cast<float>(os::GetTickCount()) * 0.001f) {
+    const double grenze = double(frameZeit) * 1000.0;
+    // The elapsed time as an unsigned difference stays right when the counter wraps (after
+    // about 49.7 days); float seconds that large would have lost their milliseconds long before.
+    while (BeendenFlag == 0 && double(os::GetTickCount() - t0) <= grenze) {
     }
+}
+
+void WarteAufFrameZeit(float t0)
+{
+    // Back to the counter's milliseconds, modulo its wrap; a start that is no counter value
+    // counts from now.
+    const double ms = std::nearbyint(double(t0) * 1000.0);
+    WarteAufFrameZeit(ms >= 0.0 && ms < 4294967296.0 ? static_cast<uint32_t>(ms) : os::GetTickCount());
 }
 
 void ZeigeSchwarzbild()
@@ -177,7 +189,7 @@ void ZeigeSchwarzbild()
             device->EndScene();
             device->Present();
             MyApp.CountFPS();
-            WarteAufFrameZeit(static_cast<float>(t0) * 0.001f);
+            WarteAufFrameZeit(t0);
         }
     }
 }
@@ -233,7 +245,7 @@ bool TastaturHandlerLaeuft()
 void FrameSchritt()
 {
     if (BeendenFlag != 0) return;
-    const float t0 = static_cast<float>(os::GetTickCount()) * 0.001f;
+    const uint32_t t0 = os::GetTickCount();
     win::PumpMessages();
     if (FensterAktiv == 0) return;
 

@@ -10,18 +10,6 @@
 
 namespace {
 
-// Food a town produces: stack size, which is also the daily gain and the number of stationed
-// members it feeds; 0 for anything that is not one of the four foods.
-int NahrungsStapel(int nahrungsTier) {
-    switch (nahrungsTier) {
-    case 1013: return 3;  // O_Maden
-    case 1036: return 5;  // O_Ratte
-    case 1037: return 7;  // O_Schlange
-    case 1008: return 9;  // O_Fleisch
-    default: return 0;
-    }
-}
-
 constexpr int kNahrungsKappeStapel = 9;  // the stock is capped at nine stacks
 constexpr int kMaxGelagerteStapel = 8;
 

@@ -7,6 +7,16 @@ constexpr int PFLANZEN_JE_FELD = 50;
 constexpr uint8_t KEIN_BEHAELTER = 255;
 }  // namespace
 
+int NahrungsStapel(int nahrungsTier) {
+    switch (nahrungsTier) {
+    case 1013: return 3;  // O_Maden
+    case 1036: return 5;  // O_Ratte
+    case 1037: return 7;  // O_Schlange
+    case 1008: return 9;  // O_Fleisch
+    default: return 0;
+    }
+}
+
 void StadtNachLaden() {
     for (ObjektRecord& pflanze : VegetationObjekte) pflanze.Aktiv = 0;
 

@@ -152,6 +152,10 @@ static_assert(sizeof(WeltRaster) == 3200);
 static_assert(sizeof(StadtTabelle) == 840);
 static_assert(sizeof(LichtZustand) == 5200);
 
+// Food a town produces (its NahrungsTier): stack size, which is also the daily gain and the
+// number of stationed members it feeds; 0 for anything that is not one of the four foods.
+int NahrungsStapel(int nahrungsTier);
+
 // Run after a town map has been read into the four town blocks: grows the plants anew,
 // numbers the containers of the entrance cells and sets the two overlay tiles.
 void StadtNachLaden();

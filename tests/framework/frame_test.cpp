@@ -138,6 +138,33 @@ TEST_F(Stadt, MessageLinesShowWhileTheirTimersRun)
     MyApp.Texturen[201] = 0;
 }
 
+TEST_F(Stadt, TheFoodLineFollowsTheTownsFoodCapacity)
+{
+    std::snprintf(TextStandard[87], TEXT_LAENGE, "A");
+    MyApp.Texturen[201] = 777;
+    AktuelleStadt = 0;
+    struct Fall {
+        int16_t tier, stationiert;
+        bool zeile;
+    };
+    const Fall faelle[] = {{1013, 3, false}, {1013, 4, true},  {1036, 5, false}, {1036, 6, true},
+                           {1037, 7, false}, {1037, 8, true},  {1008, 9, false}, {1008, 10, true},
+                           {1006, 0, false}, {1006, 1, true}};
+    for (const Fall& f : faelle) {
+        StadtTabelle[0] = StadtRecord{};
+        StadtTabelle[0].NahrungsTier = f.tier;
+        StadtTabelle[0].WasserZufluss = 100;
+        StadtTabelle[0].Stationiert = f.stationiert;
+        EXPECT_EQ(NahrungsStapel(f.tier) < f.stationiert, f.zeile) << f.tier;
+        dev->ClearCalls();
+        ZeichneMeldungsZeilen();
+        int n = 0;
+        for (const gfx::Call* d : dev->Draws()) n += d->state.texture == 777;
+        EXPECT_EQ(n, f.zeile ? 1 : 0) << f.tier << " " << f.stationiert;
+    }
+    MyApp.Texturen[201] = 0;
+}
+
 TEST_F(Stadt, ValuesFromASaveSelectNothingOutsideTheirTables)
 {
     CursorTabelle[2] = 42;

@@ -177,3 +177,17 @@ TEST(Zaehler, FramesPerSecondArePublishedAfterMoreThanASecond)
     EXPECT_FLOAT_EQ(MyApp.Distance(1, 2, 3, 1, 2, 3), 0.0f);
     EXPECT_FLOAT_EQ(MyApp.Distance(0, 0, 0, 2, 3, 6), 7.0f);
 }
+
+TEST(Zaehler, FramesPerSecondGoOnAfterTheTickCounterWraps)
+{
+    static uint32_t uhr;
+    os::SetTickSource([] { return uhr; });
+    uhr = 0xFFFFFC00u;  // 1024 ms before the wrap
+    MyApp.CountFPS();
+    MyApp.FPS = -1;
+    for (int i = 0; i < 4; ++i) MyApp.CountFPS();
+    uhr = 0x10;  // 1040 ms later, past the wrap
+    MyApp.CountFPS();
+    EXPECT_EQ(MyApp.FPS, 5.0f);
+    os::SetTickSource(nullptr);
+}

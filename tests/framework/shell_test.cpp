@@ -166,6 +166,31 @@ TEST_F(Fenster, FramePacingWaitsOnTheTickCounter)
     SetupWerte.FRAMERATE = 0.0f;
 }
 
+TEST_F(Fenster, FramePacingSurvivesTheCounterWrapAndEndsWhenClosing)
+{
+    os::SetTickSource(FalscheUhr);
+    SetupWerte.FRAMERATE = 0.025f;
+    // Started 16 ms before the counter wraps: the wait ends 26 ms later, after the wrap.
+    uhr = 0xFFFFFFF0u;
+    WarteAufFrameZeit(uint32_t(0xFFFFFFF0u));
+    EXPECT_EQ(uhr, 11u);
+    // A frame begun at 4294967.0 s (held as float seconds) and a counter that has just wrapped:
+    // 296 ms have passed, so there is nothing to wait for.
+    uhr = 0;
+    ablesungen = 0;
+    WarteAufFrameZeit(4294967.0f);
+    EXPECT_LE(ablesungen, 2);
+    // No wait once the program is closing.
+    BeendenFlag = 1;
+    uhr = 1000;
+    ablesungen = 0;
+    WarteAufFrameZeit(uint32_t(1000));
+    EXPECT_EQ(ablesungen, 0);
+    BeendenFlag = 0;
+    os::SetTickSource(nullptr);
+    SetupWerte.FRAMERATE = 0.0f;
+}
+
 class Schleife : public MitGeraet {};
 
 TEST_F(Schleife, InactiveFramesDoNothing)
