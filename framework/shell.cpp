@@ -1,6 +1,7 @@
 #include "framework/shell.h"
 
 #include <cmath>
+#include <cstdint>
 #include <filesystem>
 
 #include "framework/frame.h"
@@ -255,7 +256,8 @@ void FrameSchritt()
     if (GespraechsPartner == 0) MausDrehung();
     InterfaceSteuerung();
     MyApp.Render(1.0f);
-    MausRuheFrames += 1;
+    // Held at its top: an unpaced game left alone for weeks must not overflow it.
+    if (MausRuheFrames < INT32_MAX) MausRuheFrames += 1;
     MyApp.CountFPS();
     WarteAufFrameZeit(t0);
 }

@@ -70,9 +70,9 @@ void MitwirkendeBildschirm()
 {
     ZeigeLadebildschirm();
 
+    // A counter outside the cycle (a loaded game brings its own back) starts over.
     int32_t& scroll = MenueZaehler[0];
-    scroll += 1;
-    if (scroll >= 1200) scroll = 0;
+    scroll = scroll >= 0 && scroll < 1199 ? scroll + 1 : 0;
 
     if (MausLinksGedrueckt == 1 || MausRechtsGedrueckt != 0) {
         MausLinksGedrueckt = 0;

@@ -57,7 +57,9 @@ void ZeichneBanner()
 
 void ZeichneLadebalken(int32_t breite)
 {
+    // The save and load code also runs without a window (tests, tools): then there is nothing to show.
     gfx::Device* geraet = MyApp.m_pd3dDevice.get();
+    if (!geraet) return;
     geraet->BeginScene();
     Szene.Setze2DModus();
     ZeichneBild(kTexBalkenRahmen, 387, 310, 256, 19);

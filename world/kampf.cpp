@@ -242,7 +242,8 @@ void Ablegen(FigurRecord& f) {
         // stays on the mouse.
         if (AuswahlIndex >= 0 && AuswahlIndex <= 6 && IstItemId(CursorItem)) {
             const int m = AktiveFigurMitId(AuswahlSlots[AuswahlIndex]);
-            if (m >= 0 && LegeBodenItem(Figuren[m].Position[0], Figuren[m].Position[2],
+            // At the member's cell, a cell centre even while it walks: a pick-up can only reach one.
+            if (m >= 0 && LegeBodenItem(Figuren[m].Wegpunkt[0], Figuren[m].Wegpunkt[2],
                                         static_cast<int16_t>(CursorItem),
                                         static_cast<uint8_t>(CursorItemAnzahl & 0xff)) >= 0) {
                 CursorItem = 0;
@@ -276,7 +277,20 @@ void Aufheben(FigurRecord& f) {
         f.Befehl = f.Zustand = 1;
         f.ZielId = KEINE_FIGUR;
     }
-    if (f.AnimBild > 10) f.Zustand = 1;
+    // The order is done too: left at 5 it would be copied back into the state at the next walk and
+    // drop whatever order came after it.
+    if (f.AnimBild > 10) f.Zustand = f.Befehl = 1;
+}
+
+// Talking holds its pose while the talk lasts; once it is over the two go back to idle (the talk
+// itself only releases the partner's hold).
+void Reden(FigurRecord& f) {
+    if (GespraechsPartner != 0 && (f.Id == GespraechsPartner || f.Id == GespraechsFigur)) {
+        f.AnimLaenge = 53;
+        return;
+    }
+    f.Zustand = f.Befehl = 1;
+    f.AnimLaenge = 12;
 }
 
 }  // namespace
@@ -291,7 +305,7 @@ void FigurHandeln(int32_t i) {
     switch (f.Zustand) {
     case 1: Leerlauf(f); break;
     case 9: Heilen(f); break;
-    case 6: f.AnimLaenge = 53; break;
+    case 6: Reden(f); break;
     case 16: f.AnimLaenge = 12; break;
     case 4: Ablegen(f); break;
     case 5: Aufheben(f); break;

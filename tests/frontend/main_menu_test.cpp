@@ -1,4 +1,5 @@
 // The main menu's buttons, the credits and the quit confirmation.
+#include <cstdint>
 #include <cstring>
 
 #include "framework/frame.h"
@@ -138,6 +139,18 @@ TEST_F(MainMenuTest, CreditsScrollAndWrap)
     MitwirkendeBildschirm();
     EXPECT_EQ(MenueZaehler[0], 1);
     EXPECT_EQ(SpielModus, 2000);
+}
+
+TEST_F(MainMenuTest, CreditsFromACounterOutsideItsCycleStartOver)
+{
+    // The counters come back with a loaded game, and the town's menu panel opens the credits
+    // without resetting them.
+    for (int32_t wert : {INT32_MAX, 1200, -1, INT32_MIN}) {
+        SpielModus = 2000;
+        MenueZaehler[0] = wert;
+        MitwirkendeBildschirm();
+        EXPECT_EQ(MenueZaehler[0], 0) << wert;
+    }
 }
 
 TEST_F(MainMenuTest, EitherButtonLeavesTheCreditsAndTheFrameIsStillDrawn)

@@ -161,6 +161,14 @@ TEST_F(ScreenFrameTest, LoadingBarDrawsFrameAndFillAndPresents)
     }
 }
 
+TEST_F(ScreenFrameTest, LoadingBarWithoutADeviceDrawsNothing)
+{
+    // The save and load code draws the bar between its steps, also where no device was made.
+    MyApp.Shutdown();
+    ASSERT_EQ(MyApp.m_pd3dDevice, nullptr);
+    ZeichneLadebalken(120);
+}
+
 TEST_F(ScreenFrameTest, BackdropSetsTheNormalPointerAndCoversTheScreen)
 {
     CursorIndex = 5;

@@ -266,6 +266,28 @@ TEST_F(WeltKernTest, GespraechBeendetDieKaempfeGegenDenPartner) {
     EXPECT_EQ(a.ImKampf, 0);
 }
 
+// After a pick-up the order is done: a later attack order (which sets no order of its own) must not
+// find the pick-up still ordered and be dropped at the first step.
+TEST_F(WeltKernTest, NachDemAufhebenGiltDerNaechsteAuftrag) {
+    KeinWandern();
+    FigurRecord& m = Person(0, 1, 10, 10);
+    FigurRecord& z = Person(1, 12, 14, 10);
+    const int item = LegeBodenItem(100.0f, 100.0f, 1006, 1);
+    m.ZielId = Figuren[item].Id;
+    m.AuftragsZiel[0] = m.AuftragsZiel[2] = 100.0f;
+    for (int k = 0; k < 30; ++k) AktualisiereFigur(0);
+    ASSERT_EQ(m.Inventar[0][0].ItemId, 1006);
+    ASSERT_EQ(m.Zustand, 1);
+    m.ImKampf = 1;
+    m.ZielId = z.Id;
+    bool schlaegt = false;
+    for (int k = 0; k < 60 && !schlaegt; ++k) {
+        AktualisiereFigur(0);
+        schlaegt = m.Zustand == 8;
+    }
+    EXPECT_TRUE(schlaegt);
+}
+
 // A dying figure standing on the goal of an order (heal, pick up) must still be removed.
 TEST_F(WeltKernTest, SterbendeNehmenKeineAuftraegeMehr) {
     for (const bool heilen : {true, false}) {

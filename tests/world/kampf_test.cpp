@@ -285,6 +285,48 @@ TEST_F(WeltKernTest, AufhebenMitUndOhneFreienPlatz) {
     }
 }
 
+// The selected member may be on its way between two cells: the item goes to the cell it walks to,
+// a cell centre, where a pick-up order can reach it (figures stop only on cell centres).
+TEST_F(WeltKernTest, AblegenBeiEinemGehendenMitgliedLandetAufDerZellmitte) {
+    FigurRecord& f = Person(0, 1, 20, 30);
+    FigurRecord& m = Person(1, 2, 11, 10);
+    m.Position[0] = 114.0f;
+    m.Wegpunkt[0] = 120.0f;
+    f.Zustand = f.Befehl = 4;
+    f.AnimBild = 1;
+    AuswahlSlots[0] = m.Id;
+    CursorItem = 1006;
+    CursorItemAnzahl = 3;
+    FigurHandeln(0);
+    const FigurRecord& item = Figuren[2];
+    ASSERT_EQ(item.Typ, 1006);
+    EXPECT_EQ(item.Position[0], 120.0f);
+    EXPECT_EQ(item.Position[2], 100.0f);
+}
+
+// When the talk is over both figures go back to idle: a townsperson would otherwise stand in its talk
+// pose for good and never wander again.
+TEST_F(WeltKernTest, NachDemGespraechWiederUntaetig) {
+    FigurRecord& p = Person(0, 12, 10, 10);
+    FigurRecord& t = Person(1, 1, 11, 10);
+    p.Zustand = p.Befehl = t.Zustand = t.Befehl = 6;
+    GespraechsPartner = p.Id;
+    GespraechsFigur = t.Id;
+    FigurHandeln(0);
+    FigurHandeln(1);
+    EXPECT_EQ(p.Zustand, 6);
+    EXPECT_EQ(t.Zustand, 6);
+    EXPECT_EQ(p.AnimLaenge, 53);
+    GespraechsPartner = 0;
+    FigurHandeln(0);
+    FigurHandeln(1);
+    for (const FigurRecord* f : {&p, &t}) {
+        EXPECT_EQ(f->Zustand, 1);
+        EXPECT_EQ(f->Befehl, 1);
+        EXPECT_EQ(f->AnimLaenge, 12);
+    }
+}
+
 TEST_F(WeltKernTest, UntaetigesStadtvolkWandertZufaellig) {
     Karte({"....", "...."}, 50, 50);
     FigurRecord& f = Person(0, 17, 20, 20);
