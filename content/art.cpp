@@ -232,8 +232,9 @@ Canvas PaintIcon(const ArtEntry& e) {
         Symbol(c, e.text, 0, 0, e.w, e.h, {110, 110, 110, 255}, 0.7f);
         c.Line(4, float(e.h) - 4, float(e.w) - 4, 4, 2.5f, {170, 40, 30, 220});
         break;
-    default:  // the bare symbol
-        Symbol(c, e.text, 0, 0, e.w, e.h, col, 0.9f);
+    default: {  // the bare symbol; sx 2: small in the middle of the picture
+        const int abstand = e.sx == 2 ? e.w / 3 : 0;
+        Symbol(c, e.text, abstand, abstand, e.w - 2 * abstand, e.h - 2 * abstand, col, 0.9f);
         if (e.sx == 1) {  // half star: the right half dimmed
             for (int y = 0; y < e.h; ++y)
                 for (int x = e.w / 2; x < e.w; ++x) {
@@ -242,6 +243,7 @@ Canvas PaintIcon(const ArtEntry& e) {
                     c.Set(x, y, p);
                 }
         }
+    }
     }
     return c;
 }

@@ -153,8 +153,8 @@ std::vector<ArtEntry> Build() {
         {224, 24, 24, K::Badge, 0xFFD0B030, "$", 0, 0, 0, "entrance: trader"},
         {225, 24, 24, K::Badge, 0xFF40A040, "✚", 0, 0, 0, "entrance: doctor"},
         {194, 48, 48, K::Badge, 0xFF3070E0, "☕", 0, 0, 0, "entrance: drink; drink unit"},
-        {193, 16, 16, K::Icon, 0xFFC08040, "●", kBare, 0, 0, "food unit"},
-        {196, 16, 16, K::Icon, 0xFF40E040, "✚", kBare, 0, 0, "health unit"},
+        {193, 64, 64, K::Icon, 0xFFC08040, "●", kBare, 2, 0, "food unit, small in the middle: the scenes overlap them in a row"},
+        {196, 64, 64, K::Icon, 0xFF40E040, "✚", kBare, 2, 0, "health unit, small in the middle"},
 
         // Town stock rows.
         {108, 64, 64, K::Icon, 0xFF8A7050, "○", kBare, 0, 0, "food plate"},

@@ -98,6 +98,21 @@ TEST(ArtTable, EveryIndexOnceAndSizesFitTheTable) {
     }
 }
 
+// Pieces the screens draw at one size only are painted at that size, so they are not stretched.
+TEST(ArtTable, PiecesHaveTheSizeTheScreensDrawThemAt) {
+    const int groesse[][3] = {{139, 512, 512}, {147, 225, 34}, {148, 478, 54}, {150, 797, 184}, {160, 512, 32},
+                              {161, 32, 32},   {174, 248, 265}, {193, 64, 64},  {196, 64, 64},   {252, 288, 52},
+                              {260, 215, 22},  {261, 64, 64}};
+    for (const auto& [index, w, h] : groesse) {
+        const content::ArtEntry* gefunden = nullptr;
+        for (const content::ArtEntry& e : content::ArtTable())
+            if (e.index == index) gefunden = &e;
+        ASSERT_NE(gefunden, nullptr) << index;
+        EXPECT_EQ(gefunden->w, w) << index;
+        EXPECT_EQ(gefunden->h, h) << index;
+    }
+}
+
 TEST(ArtTable, PaintingIsRepeatable) {
     for (const content::ArtEntry& e : content::ArtTable())
         if (e.index == 1 || e.index == 147 || e.index == 75 || e.index == 109) {
