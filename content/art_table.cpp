@@ -210,6 +210,7 @@ std::vector<ArtEntry> Build() {
         {173, 225, 34, K::Button, 0xFF6A3018, "", 1, 0, 0, "menu button, hovered"},
         {252, 288, 52, K::Picture, 0xFF5A4030, "", kTitlePlate, 0, 0, "page title plate"},
         {190, 256, 64, K::Picture, 0xFF5A4030, "", kTitlePlate, 0, 0, "world map title plate"},
+        {174, 248, 265, K::Picture, 0xFF5A4030, "", kTitlePlate, 0, 0, "frame behind the new game's figure preview"},
         {160, 512, 32, K::Picture, 0xFF2A2C30, "", kSunkenField, 1, 0, "slider bar"},
         {161, 32, 32, K::Picture, 0xFFC0A060, "", kKnob, 0, 0, "slider knob"},
         {162, 32, 32, K::Picture, 0xFF2A2C30, "", kCheckBox, 0, 0, "check box"},

@@ -118,7 +118,8 @@ void StadtFrame()
     // Tested again: a close-up scene that closed above lets the rest of the frame run.
     if (InteraktionsModus != 0) return;
 
-    VerseuchungsTakt -= 1;
+    // The count comes with a save and can be anything: below 1 it only waits for its reload.
+    if (VerseuchungsTakt > 0) VerseuchungsTakt -= 1;
     if (VerseuchungsTakt <= 0) {
         if (const StadtRecord* stadt = StadtMitId(AktuelleStadt)) VerseuchungsTakt = stadt->Verseuchung;
     }

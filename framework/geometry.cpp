@@ -17,6 +17,8 @@ float BerechneWinkel(float x1, float y1, float x2, float y2)
         a += 180.0f;
     else if (dy < 0.0f)
         a += 360.0f;
+    // A hair below 0 degrees rounds up to 360 in the addition; that heading is 0.
+    if (a >= 360.0f) a -= 360.0f;
     return a;
 }
 

@@ -41,7 +41,7 @@ const int kTexturenIndizes[] = {
     94,  95,  96,  97,  98,  99,  100, 102, 103, 104, 106, 107, 108, 109, 110, 111, 112, 113, 114, 115, 116, 117,
     118, 119, 120, 121, 122, 123, 124, 125, 126, 127, 128, 129, 130, 131, 132, 133, 134, 135, 136, 137, 138, 139,
     140, 141, 142, 143, 144, 145, 146, 147, 148, 149, 150, 151, 152, 153, 154, 160, 161, 162, 163, 164, 165, 166,
-    167, 168, 171, 173, 175, 176, 177, 178, 179, 180, 181, 182, 183, 184, 185, 186, 187, 188, 189, 190, 191, 192,
+    167, 168, 171, 173, 174, 175, 176, 177, 178, 179, 180, 181, 182, 183, 184, 185, 186, 187, 188, 189, 190, 191, 192,
     193, 194, 195, 196, 197, 198, 199, 200, 201, 202, 203, 204, 205, 206, 207, 208, 209, 210, 211, 212, 213, 214,
     215, 216, 217, 218, 219, 220, 221, 222, 223, 224, 225, 226, 227, 228, 229, 230, 231, 232, 233, 234, 235, 236,
     237, 238, 239, 240, 241, 242, 243, 244, 245, 246, 247, 248, 249, 250, 251, 252, 253, 254, 255, 256, 257, 258,
@@ -193,6 +193,16 @@ TEST_P(DatenSatz, TexteSindGefuelltUndZeichenbar) {
                            Platz{78, 78, 1, 480}, Platz{182, 183, 1, 480}, Platz{262, 265, 1, 480}})
         for (int n = p.von; n <= p.bis; ++n)
             EXPECT_LE(SchriftBreite(TextStandard[n], p.font), p.breite) << "TextStandard " << n << " is too wide";
+    // Where a tooltip or a tutorial step points at one thing, its German text names that thing:
+    // the stock panel's pump slot, food slot and gauge; the steps that wait for a stationed member,
+    // for the trap and pump in their slots, for the rat from the kitchen chest and for the well.
+    if (sprache == 0) {
+        const std::pair<int, const char*> worte[] = {{99, "Pumpe"},        {100, "Nahrung"},     {101, "Verseuchung"},
+                                                     {149, "Stationiere"}, {152, "Rattenfalle"}, {156, "Kiste"},
+                                                     {162, "Brunnen"}};
+        for (const auto& [n, wort] : worte)
+            EXPECT_NE(std::string(TextStandard[n]).find(wort), std::string::npos) << "TextStandard " << n << ": " << TextStandard[n];
+    }
     auto zeilen = [](int abschnitt) {
         int n = 0;
         while (n < SPRECH_ZEILEN && SprechTexte[abschnitt][n][0]) ++n;

@@ -165,6 +165,27 @@ TEST_F(Stadt, TheFoodLineFollowsTheTownsFoodCapacity)
     MyApp.Texturen[201] = 0;
 }
 
+TEST_F(Stadt, InfectionCountFromASaveCountsDownSafely)
+{
+    SpielModus = 1000;
+    AktuelleStadt = 0;
+    StadtTabelle[0] = StadtRecord{};
+    StadtTabelle[0].Verseuchung = 7;
+    VerseuchungsTakt = 2;
+    StadtFrame();
+    EXPECT_EQ(VerseuchungsTakt, 1);
+    StadtFrame();
+    EXPECT_EQ(VerseuchungsTakt, 7);  // run out: reloaded from the town
+    VerseuchungsTakt = INT32_MIN;
+    StadtFrame();
+    EXPECT_EQ(VerseuchungsTakt, 7);
+    AktuelleStadt = 32000;  // no town to reload from: the count waits
+    VerseuchungsTakt = INT32_MIN;
+    StadtFrame();
+    EXPECT_EQ(VerseuchungsTakt, INT32_MIN);
+    AktuelleStadt = 0;
+}
+
 TEST_F(Stadt, ValuesFromASaveSelectNothingOutsideTheirTables)
 {
     CursorTabelle[2] = 42;

@@ -21,6 +21,16 @@ TEST(Geometrie, HeadingsBetweenMapPoints)
     for (const Fall& c : faelle) EXPECT_NEAR(BerechneWinkel(0, 0, c.x2, c.y2), c.grad, 1e-3f) << c.x2 << "," << c.y2;
 }
 
+TEST(Geometrie, HeadingsStayBelow360)
+{
+    // Just below the x axis the angle is a hair under 0, which 360 + angle cannot hold.
+    for (float dy : {-1e-7f, -1e-6f, -1e-5f}) {
+        const float a = BerechneWinkel(0, 0, 1, dy);
+        EXPECT_GE(a, 0.0f) << dy;
+        EXPECT_LT(a, 360.0f) << dy;
+    }
+}
+
 TEST(Geometrie, VectorsOfLengthZeroStayDefined)
 {
     Vec3 out{1, 2, 3};

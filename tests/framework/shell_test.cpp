@@ -217,6 +217,18 @@ TEST_F(Schleife, InactiveFramesDoNothing)
     FensterAktiv = 0;
 }
 
+TEST_F(Schleife, IdleMouseCounterStopsAtItsTop)
+{
+    SpielGlobals = SpielGlobalsBlock{};
+    SpielModus = 11000;
+    FensterAktiv = 1;
+    MausRuheFrames = INT32_MAX;
+    FrameSchritt();
+    EXPECT_EQ(MausRuheFrames, INT32_MAX);
+    FensterAktiv = 0;
+    MausRuheFrames = 0;
+}
+
 class Loeschen : public ::testing::Test {};
 
 TEST_F(Loeschen, DeletesAndGivesUpOnAFileThatStays)
