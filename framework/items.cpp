@@ -44,6 +44,9 @@ const char* const ItemIds[kItemAnzahl] = {
     "O_Kamm", "O_Perfuem", "O_Klopapier", "O_Sturmmaske", "O_Ratte_Neu",
 };
 
+// The saved icon words and the unsaved icon table are indexed alike.
+static_assert(MyApp::kItemIcons == ITEM_PLAETZE);
+
 int32_t ItemIndex(const char* identifier)
 {
     for (int32_t k = 0; k < kItemAnzahl; ++k)

@@ -14,6 +14,10 @@
 #include "platform/texture_file.h"
 #include "platform/os.h"
 
+const char* const ListenDateien[kListenDateiAnzahl] = {
+    "Boden.txt",      "Fig_Anims.txt",  "Items.txt",      "Level001.txt",  "s_Mesh.txt",
+    "Schrift000.txt", "Schrift001.txt", "Schrift002.txt", "Schrift003.txt"};
+
 namespace {
 
 bool IstMarker(const std::string& wort) { return wort.size() >= 2 && wort.front() == '[' && wort.back() == ']'; }

@@ -4,6 +4,10 @@
 // indexes outside their table are passed over.
 #include <cstdint>
 
+// The nine list files of a language pack: unpacked at start-up, deleted at shut-down.
+constexpr int kListenDateiAnzahl = 9;
+extern const char* const ListenDateien[kListenDateiAnzahl];
+
 void LadeMeshes(const char* file);
 void LadeLevelModelle(const char* file);
 void LadeLevelTexturen(const char* file);

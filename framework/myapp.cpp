@@ -206,11 +206,8 @@ int32_t MyApp::Init()
 void MyApp::InitGameData()
 {
     static const char* const kSprachPacks[] = {"Data/Pack16.gzp", "Data/Pack17.gzp", "Data/Pack18.gzp"};
-    static const char* const kListen[] = {"Boden.txt",      "Fig_Anims.txt",  "Items.txt",
-                                          "Level001.txt",   "s_Mesh.txt",     "Schrift000.txt",
-                                          "Schrift001.txt", "Schrift002.txt", "Schrift003.txt"};
     if (Sprache >= 0 && Sprache <= 2)
-        for (const char* liste : kListen) EntpackeDatei(kSprachPacks[Sprache], liste);
+        for (const char* liste : ListenDateien) EntpackeDatei(kSprachPacks[Sprache], liste);
 
     LadeLevelTexturen("Level001.txt");
     LadeSchrift("Schrift002.txt", 2);

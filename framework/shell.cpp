@@ -7,6 +7,7 @@
 #include "framework/frame.h"
 #include "framework/intro.h"
 #include "framework/keyboard.h"
+#include "framework/lists.h"
 #include "framework/music.h"
 #include "framework/myapp.h"
 #include "framework/resources.h"
@@ -28,10 +29,7 @@ namespace {
 ShellOptions optionen;
 bool gestartet = false;
 
-// Files unpacked into the working directory that go at shut-down.
-const char* const kListenDateien[] = {"Boden.txt",      "Fig_Anims.txt",  "Items.txt",
-                                      "Level001.txt",   "s_Mesh.txt",     "Schrift000.txt",
-                                      "Schrift001.txt", "Schrift002.txt", "Schrift003.txt"};
+// Sound files unpacked into the working directory that go at shut-down.
 const char* const kSoundDateien[] = {
     "miss.wav",    "Schlag000.wav", "YesSir.wav",     "Ready.wav",     "Yes.wav",      "Hmm.wav",
     "Click.wav",   "np.wav",        "AllRight.wav",   "iwillgo.wav",   "Yeah.wav",     "Flug.wav",
@@ -271,7 +269,7 @@ void BeendeProgramm()
     GibTastaturFrei();
     MyApp.Shutdown();
 
-    for (const char* datei : kListenDateien) os::DeleteFile(datei);
+    for (const char* datei : ListenDateien) os::DeleteFile(datei);
     for (int i = 0; i < 20; ++i) os::DeleteFile("Gamestate/S_Town" + std::to_string(i) + ".dat");
     for (int i = 1; i <= 8; ++i) os::DeleteFile("Intro00" + std::to_string(i) + ".bmp");
     for (const char* datei : kSoundDateien) LoescheDatei(datei);
