@@ -240,8 +240,9 @@ void AktualisiereFigur(int32_t i) {
             f.Zustand = 16;
             f.AnimBild = 0;
         }
+        // A talk or heal order is not a pick-up, even where an old pick-up goal was left behind.
         if (f.ZielId < KEINE_FIGUR && f.AuftragsZiel[0] == f.Position[0] && f.AuftragsZiel[2] == f.Position[2] &&
-            f.ImKampf == 0) {
+            f.ImKampf == 0 && f.SprechAuftrag == 0 && f.HeilAuftrag == 0) {
             f.Zustand = f.Befehl = 5;
             f.AnimBild = 0;
             ZeigeHinweis(3);

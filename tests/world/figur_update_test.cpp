@@ -288,6 +288,26 @@ TEST_F(WeltKernTest, NachDemAufhebenGiltDerNaechsteAuftrag) {
     EXPECT_TRUE(schlaegt);
 }
 
+// A talk or heal order given where an earlier pick-up order ended (its goal stays behind when the
+// bag was full or the order was replaced) is carried out, not taken for that pick-up.
+TEST_F(WeltKernTest, AltesAufhebzielSchlucktKeinenNeuenAuftrag) {
+    for (const bool heilen : {false, true}) {
+        LeereStadt();
+        KeinWandern();
+        FigurRecord& m = Person(0, 3, 10, 10);
+        FigurRecord& p = Person(1, heilen ? 2 : 12, 14, 10);
+        p.Gesundheit = 50;
+        m.Inventar[0][0] = {1022, 15, 0};
+        m.AuftragsZiel[0] = m.AuftragsZiel[2] = 100.0f;
+        m.ZielId = p.Id;
+        (heilen ? m.HeilAuftrag : m.SprechAuftrag) = 1;
+        m.Ziel[0] = 130.0f;  // the interface sends a healer toward its patient
+        for (int k = 0; k < 40; ++k) AktualisiereFigur(0);
+        if (heilen) EXPECT_EQ(m.Zustand, 9);
+        else EXPECT_EQ(GespraechsPartner, p.Id);
+    }
+}
+
 // A dying figure standing on the goal of an order (heal, pick up) must still be removed.
 TEST_F(WeltKernTest, SterbendeNehmenKeineAuftraegeMehr) {
     for (const bool heilen : {true, false}) {
