@@ -1,11 +1,15 @@
 #include "platform/xfile.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <unistd.h>
 
 #include <cctype>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <random>
+#include <sstream>
 
 #include "platform/gfx_state.h"
 #include "platform/os.h"
@@ -221,19 +225,117 @@ TEST(XFile, LoadsByPathWithoutRegardToCase)
     std::filesystem::remove_all(dir);
 }
 
+// A result is either an error that leaves the mesh as it was, or a mesh that holds together.
+void ExpectSafe(const std::vector<uint8_t>& file, const std::string& what)
+{
+    MeshData m;
+    m.indices = {7};
+    std::string error;
+    if (DecodeXFile(file.data(), file.size(), m, error)) {
+        EXPECT_TRUE(ValidMeshData(m)) << what;
+        EXPECT_EQ(m.subsets.size(), m.materials.size()) << what;
+    } else {
+        EXPECT_FALSE(error.empty()) << what;
+        EXPECT_EQ(m.indices, std::vector<uint32_t>{7}) << what;
+    }
+}
+
+void ExpectTheModelStillLoads()
+{
+    MeshData m;
+    std::string error;
+    auto data = Bytes(kText);
+    ASSERT_TRUE(DecodeXFile(data.data(), data.size(), m, error)) << error;
+    CheckTheModel(m);
+}
+
 TEST(XFile, FilesCutAnywhereNeverCrash)
 {
     const std::string text = kText;
-    for (const auto& good : {Bytes(text), ToBinary(kText)}) {
-        for (size_t len = 0; len < good.size(); ++len) {
-            MeshData m;
-            std::string error;
-            if (DecodeXFile(good.data(), len, m, error)) {
-                EXPECT_TRUE(ValidMeshData(m)) << len;
-                EXPECT_EQ(m.subsets.size(), m.materials.size()) << len;
+    for (const auto& good : {Bytes(text), ToBinary(kText)})
+        for (size_t len = 0; len < good.size(); ++len)
+            ExpectSafe(std::vector<uint8_t>(good.begin(), good.begin() + long(len)), "cut at " + std::to_string(len));
+    ExpectTheModelStillLoads();
+}
+
+// Files on which Assimp's importer itself crashes: an error naming the file, and the game goes on.
+TEST(XFile, FilesThatCrashTheImporterAreErrors)
+{
+    const std::string text = kText;
+    const std::string list = "MeshMaterialList {\n      3; 2; 1, 0;;";
+    const size_t at = text.find(list);
+    ASSERT_NE(at, std::string::npos);
+    const std::string mesh = text.substr(at, text.find("\n    }\n", at) + 6 - at);  // the torso's whole list
+    const std::vector<std::pair<const char*, std::string>> cases = {
+        {"a material list without materials", text.substr(0, at) + "MeshMaterialList { 0; 2; 0, 0;; }" +
+                                                  text.substr(at + mesh.size())},
+        {"two material lists in one mesh", text.substr(0, at) + mesh + "\n    " + text.substr(at)},
+    };
+    std::filesystem::path dir = std::filesystem::path(::testing::TempDir()) / "xfile_test_crash";
+    std::filesystem::create_directories(dir);
+    for (const auto& [what, file] : cases) {
+        MeshData m;
+        m.indices = {7};
+        std::string error;
+        std::ofstream(dir / "kaputt.x", std::ios::binary) << file;
+        EXPECT_FALSE(LoadXFile((dir / "kaputt.x").string(), m, error)) << what;
+        EXPECT_NE(error.find("kaputt.x"), std::string::npos) << what << ": " << error;
+        EXPECT_EQ(m.indices, std::vector<uint32_t>{7}) << what;
+        ExpectTheModelStillLoads();
+    }
+    std::filesystem::remove_all(dir);
+}
+
+// Bytes damaged at random (seeded): runs of bytes set at random, and counts made huge.
+TEST(XFile, DamagedFilesNeverCrash)
+{
+    std::mt19937 random(20261210);
+    for (const auto& [good, count] : {std::pair{ToBinary(kText), 200}, std::pair{Bytes(kText), 100}}) {
+        for (int n = 0; n < count; ++n) {
+            std::vector<uint8_t> file = good;
+            const int hits = 1 + int(random() % 4);
+            for (int h = 0; h < hits; ++h) {
+                const size_t at = 16 + random() % (file.size() - 16);  // past the header, which is checked first
+                if (random() % 2) file[at] = uint8_t(random());
+                else for (size_t k = at; k < std::min(file.size(), at + 4); ++k) file[k] = 0xff;
             }
+            ExpectSafe(file, "damaged file " + std::to_string(n));
         }
     }
+    ExpectTheModelStillLoads();
+}
+
+// This process's children (the importer is the only one).
+std::vector<pid_t> Children()
+{
+    std::vector<pid_t> out;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc", ec)) {
+        std::ifstream stat(entry.path() / "stat");
+        std::string line;
+        const size_t name = std::getline(stat, line) ? line.rfind(')') : std::string::npos;
+        if (name == std::string::npos) continue;
+        std::istringstream rest(line.substr(name + 1));
+        char state = 0;
+        pid_t parent = 0;
+        if (rest >> state >> parent && parent == getpid()) out.push_back(std::stoi(entry.path().filename().string()));
+    }
+    return out;
+}
+
+TEST(XFile, AnImporterThatHangsIsStoppedAndStartedAgain)
+{
+    ExpectTheModelStillLoads();
+    const std::vector<pid_t> importer = Children();
+    ASSERT_EQ(importer.size(), 1u);
+    ASSERT_EQ(kill(importer[0], SIGSTOP), 0);
+    MeshData m;
+    std::string error;
+    auto data = Bytes(kText);
+    EXPECT_FALSE(DecodeXFile(data.data(), data.size(), m, error));
+    EXPECT_NE(error.find("no answer within 5 s"), std::string::npos) << error;
+    ExpectTheModelStillLoads();
+    EXPECT_NE(Children(), importer);
 }
 
 }  // namespace
