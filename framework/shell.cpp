@@ -29,14 +29,6 @@ namespace {
 ShellOptions optionen;
 bool gestartet = false;
 
-// Sound files unpacked into the working directory that go at shut-down.
-const char* const kSoundDateien[] = {
-    "miss.wav",    "Schlag000.wav", "YesSir.wav",     "Ready.wav",     "Yes.wav",      "Hmm.wav",
-    "Click.wav",   "np.wav",        "AllRight.wav",   "iwillgo.wav",   "Yeah.wav",     "Flug.wav",
-    "Blitz000.wav", "Regen.wav",    "Pistole000.wav", "Wind000.wav",   "Footstep.wav", "Stempel.wav",
-    "Gewehr000.wav", "Blitz001.wav", "Nachladen.wav", "Info.wav",      "Equip.wav",    "Item.wav",
-    "Scroll_Text.wav"};
-
 // A file that cannot be deleted but can still be opened would keep the original loop going for ever.
 constexpr int kLoeschVersuche = 100;
 
@@ -162,14 +154,6 @@ void WarteAufFrameZeit(uint32_t t0)
     }
 }
 
-void WarteAufFrameZeit(float t0)
-{
-    // Back to the counter's milliseconds, modulo its wrap; a start that is no counter value
-    // counts from now.
-    const double ms = std::nearbyint(double(t0) * 1000.0);
-    WarteAufFrameZeit(ms >= 0.0 && ms < 4294967296.0 ? static_cast<uint32_t>(ms) : os::GetTickCount());
-}
-
 void ZeigeSchwarzbild()
 {
     gfx::Device* device = MyApp.m_pd3dDevice.get();
@@ -272,7 +256,8 @@ void BeendeProgramm()
     for (const char* datei : ListenDateien) os::DeleteFile(datei);
     for (int i = 0; i < 20; ++i) os::DeleteFile("Gamestate/S_Town" + std::to_string(i) + ".dat");
     for (int i = 1; i <= 8; ++i) os::DeleteFile("Intro00" + std::to_string(i) + ".bmp");
-    for (const char* datei : kSoundDateien) LoescheDatei(datei);
+    for (const char* datei : SoundDateien)
+        if (datei) LoescheDatei(datei);
 
     win::Destroy();
     os::ReleaseSingleInstance();

@@ -54,5 +54,3 @@ void LoescheDatei(const char* name);
 // The minimum frame time: waits on the tick counter until FRAMERATE seconds have passed since
 // t0 (a tick count in milliseconds), or until the program is closing.
 void WarteAufFrameZeit(uint32_t t0);
-// The same with t0 in seconds, as GetTickCount() * 0.001 held in a float.
-void WarteAufFrameZeit(float t0);

@@ -7,6 +7,14 @@
 #include "platform/os.h"
 #include "world/records.h"
 
+
+const char* const SoundDateien[kSoundDateienAnzahl] = {
+    "miss.wav", "Schlag000.wav", "YesSir.wav", "Ready.wav", "Yes.wav", "Hmm.wav", "Click.wav",
+    "np.wav", "AllRight.wav", "iwillgo.wav", "Yeah.wav", "Flug.wav", "Blitz000.wav", "Regen.wav",
+    "Pistole000.wav", "Wind000.wav", "Footstep.wav", "Stempel.wav", "Gewehr000.wav",
+    nullptr,  // the speech slot
+    "Blitz001.wav", "Nachladen.wav", "Info.wav", "Equip.wav", "Item.wav", "Scroll_Text.wav",
+};
 namespace {
 bool GueltigerSlot(int32_t slot) { return slot >= 0 && slot < kSoundSlots; }
 }  // namespace

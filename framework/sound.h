@@ -8,6 +8,11 @@ struct SDL_Window;
 constexpr int32_t kSoundSlots = 100;
 constexpr int32_t Sprachkanal = 19;
 
+// The effect files the loading sequence unpacks from "Data/Pack13.gzp", by sound id (none for the
+// speech slot). They stay in the working directory until shut-down deletes them.
+constexpr int32_t kSoundDateienAnzahl = 26;
+extern const char* const SoundDateien[kSoundDateienAnzahl];
+
 // Opens the sound output and sets the effects volume to SOUND_VOLUME. False on any failure.
 bool SoundInit(SDL_Window* fenster);
 // Loads a WAV into a slot, releasing what the slot held. A file that cannot be loaded makes the

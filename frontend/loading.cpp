@@ -53,14 +53,6 @@ constexpr Musik kMusik[5] = {
     {0, "Ingame.mp3"}, {1, "Ingame2.mp3"}, {2, "Enemy.mp3"}, {4, "Hauptmenue.mp3"}, {5, "Kampf.mp3"},
 };
 
-constexpr const char* kSounds[26] = {
-    "miss.wav", "Schlag000.wav", "YesSir.wav", "Ready.wav", "Yes.wav", "Hmm.wav", "Click.wav",
-    "np.wav", "AllRight.wav", "iwillgo.wav", "Yeah.wav", "Flug.wav", "Blitz000.wav", "Regen.wav",
-    "Pistole000.wav", "Wind000.wav", "Footstep.wav", "Stempel.wav", "Gewehr000.wav",
-    nullptr,  // the speech slot, loaded from disk below
-    "Blitz001.wav", "Nachladen.wav", "Info.wav", "Equip.wav", "Item.wav", "Scroll_Text.wav",
-};
-constexpr int kSprachkanal = 19;
 
 void TextTabellen()
 {
@@ -148,13 +140,13 @@ void DatenLaden()
     ZeichneLadebalken(210);
 
     // The effect files stay unpacked until shut-down deletes them.
-    for (int id = 0; id < 26; ++id) {
-        if (id == kSprachkanal) {
+    for (int id = 0; id < kSoundDateienAnzahl; ++id) {
+        if (id == Sprachkanal) {
             LadeSound(L"Data/Speak/Tutorial/0135.wav", id);
             continue;
         }
-        Entpacke("Data/Pack13.gzp", kSounds[id]);
-        LadeSound(Breit(kSounds[id]).c_str(), id);
+        Entpacke("Data/Pack13.gzp", SoundDateien[id]);
+        LadeSound(Breit(SoundDateien[id]).c_str(), id);
     }
     ZeichneLadebalken(224);
 

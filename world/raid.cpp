@@ -249,7 +249,7 @@ bool AngriffsSchleife(AngriffsKampf& k) {
     }
     bool verlassen = false;
     while (!verlassen) {
-        const float t0 = float(os::GetTickCount()) * 0.001f;
+        const uint32_t t0 = os::GetTickCount();
         win::PumpMessages();
         if (BeendenFlag != 0) return false;
         if (FensterAktiv == 0) continue;

@@ -150,17 +150,17 @@ TEST_F(Fenster, FramePacingWaitsOnTheTickCounter)
     uhr = 1000;
     ablesungen = 0;
     SetupWerte.FRAMERATE = 0.0f;
-    WarteAufFrameZeit(1.0f);
+    WarteAufFrameZeit(uint32_t(1000));
     EXPECT_EQ(ablesungen, 0);
     SetupWerte.FRAMERATE = 0.025f;
-    WarteAufFrameZeit(1.0f);
+    WarteAufFrameZeit(uint32_t(1000));
     // Reads until the clock has passed 1.0 + 0.025 s (1.025 itself sits on float rounding).
     EXPECT_GE(uhr, 1026u);
     EXPECT_LE(uhr, 1027u);
     // A value from a damaged save never stalls the game for more than a second.
     SetupWerte.FRAMERATE = 1.0e30f;
     uhr = 1000;
-    WarteAufFrameZeit(1.0f);
+    WarteAufFrameZeit(uint32_t(1000));
     EXPECT_LE(uhr, 2002u);
     os::SetTickSource(nullptr);
     SetupWerte.FRAMERATE = 0.0f;
@@ -174,12 +174,6 @@ TEST_F(Fenster, FramePacingSurvivesTheCounterWrapAndEndsWhenClosing)
     uhr = 0xFFFFFFF0u;
     WarteAufFrameZeit(uint32_t(0xFFFFFFF0u));
     EXPECT_EQ(uhr, 11u);
-    // A frame begun at 4294967.0 s (held as float seconds) and a counter that has just wrapped:
-    // 296 ms have passed, so there is nothing to wait for.
-    uhr = 0;
-    ablesungen = 0;
-    WarteAufFrameZeit(4294967.0f);
-    EXPECT_LE(ablesungen, 2);
     // No wait once the program is closing.
     BeendenFlag = 1;
     uhr = 1000;
