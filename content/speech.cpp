@@ -7,6 +7,8 @@
 #include "content/generator.h"
 #include "content/texts.h"
 #include "content/tools.h"
+#include "world/new_game.h"
+#include "world/records.h"
 
 namespace content {
 
@@ -26,6 +28,11 @@ std::map<std::string, std::vector<uint8_t>> Speak(const std::vector<SpeechJob>& 
     std::map<std::string, std::vector<uint8_t>> out;
     for (size_t i = 0; i < jobs.size(); ++i) out[jobs[i].path] = ReadBytes(ScratchDir() + "/speech_" + std::to_string(i) + ".wav");
     return out;
+}
+
+std::string SpokenTownName(const std::vector<std::string>& ortLines, int town) {
+    FuelleWeltKarteUndStaedte();  // the new game's town table holds the name indexes
+    return ortLines.at(StadtTabelle[town].NamenIndex);
 }
 
 namespace {
@@ -83,7 +90,7 @@ void MakeSpeech(Generator& g) {
         add("WoBinIch", SprechenLines(talk, "[WO_BIN_ICH]"), 10);
         const auto& towns = SprechenLines(talk, "[ORT]");
         for (int t = 0; t < 20; ++t)
-            jobs.push_back({dir + "Ort/" + std::to_string(t) + ".wav", towns.at(size_t(t)) + ".", j.voice, j.pitch, 150});
+            jobs.push_back({dir + "Ort/" + std::to_string(t) + ".wav", SpokenTownName(towns, t) + ".", j.voice, j.pitch, 150});
         if (j.recruitable) {
             jobs.push_back({dir + "Sonstiges/1.wav", SprechenLines(talk, "[REKRUT_JA]").at(0), j.voice, j.pitch, 155});
             jobs.push_back({dir + "Sonstiges/2.wav", SprechenLines(talk, "[REKRUT_KEIN_ITEM]").at(0), j.voice, j.pitch, 155});

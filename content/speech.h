@@ -17,4 +17,8 @@ struct SpeechJob {
 // Speaks every job (several at once) and returns the WAV bytes by job path.
 std::map<std::string, std::vector<uint8_t>> Speak(const std::vector<SpeechJob>& jobs);
 
+// The name a townsperson says in "Ort/<town>.wav": the file goes by the town's index, the name
+// shown beside it by the town record's name index, so both take the name of that index.
+std::string SpokenTownName(const std::vector<std::string>& ortLines, int town);
+
 }  // namespace content

@@ -194,12 +194,13 @@ TEST_P(DatenSatz, TexteSindGefuelltUndZeichenbar) {
         for (int n = p.von; n <= p.bis; ++n)
             EXPECT_LE(SchriftBreite(TextStandard[n], p.font), p.breite) << "TextStandard " << n << " is too wide";
     // Where a tooltip or a tutorial step points at one thing, its German text names that thing:
-    // the stock panel's pump slot, food slot and gauge; the steps that wait for a stationed member,
-    // for the trap and pump in their slots, for the rat from the kitchen chest and for the well.
+    // the stock panel's pump slot, food slot and gauge; the short skip button, which runs only
+    // while held; the tutorial steps that wait for a stationed member, for the trap and pump in
+    // their slots, for the rat from the kitchen chest and for the well.
     if (sprache == 0) {
         const std::pair<int, const char*> worte[] = {{99, "Pumpe"},        {100, "Nahrung"},     {101, "Verseuchung"},
                                                      {149, "Stationiere"}, {152, "Rattenfalle"}, {156, "Kiste"},
-                                                     {162, "Brunnen"}};
+                                                     {162, "Brunnen"},     {173, "solange"}};
         for (const auto& [n, wort] : worte)
             EXPECT_NE(std::string(TextStandard[n]).find(wort), std::string::npos) << "TextStandard " << n << ": " << TextStandard[n];
     }

@@ -13,6 +13,7 @@
 #include "content/fonts.h"
 #include "content/generator.h"
 #include "content/pack_writer.h"
+#include "content/speech.h"
 #include "content/texts.h"
 #include "content/xfile_writer.h"
 #include "framework/packarchiv.h"
@@ -118,6 +119,16 @@ TEST(ArtTable, PaintingIsRepeatable) {
         if (e.index == 1 || e.index == 147 || e.index == 75 || e.index == 109) {
             EXPECT_EQ(content::PaintArt(e).ToImage().rgba, content::PaintArt(e).ToImage().rgba) << e.index;
         }
+}
+
+// Where-am-I shows the town record's name and then plays "Ort/<town index>.wav": the file must
+// say that same name (town 0 carries name 7, town 9 name 0).
+TEST(Speech, EachTownFileSaysTheNameItsTownIsShownWith) {
+    std::vector<std::string> ort;
+    for (int i = 0; i < 20; ++i) ort.push_back("Name" + std::to_string(i));
+    EXPECT_EQ(content::SpokenTownName(ort, 0), "Name7");
+    EXPECT_EQ(content::SpokenTownName(ort, 9), "Name0");
+    EXPECT_EQ(content::SpokenTownName(ort, 19), "Name19");
 }
 
 TEST(Settings, PlayerFilesAreWrittenOnlyWhenMissing) {

@@ -12,6 +12,7 @@
 #include <filesystem>
 
 #include "content/art.h"
+#include "tests/content/daten_bilder.h"
 #include "framework/font.h"
 #include "framework/items.h"
 #include "framework/lists.h"
@@ -28,34 +29,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const fs::path kGame = fs::path(VELQUOR_BINARY_DIR) / "game";
-const fs::path kBilder = fs::path(VELQUOR_BINARY_DIR) / "screenshots";
-
-class Bilder : public ::testing::Test {
+class Bilder : public DatenBilder {
 protected:
-    fs::path alt, ordner;
-    std::vector<std::string> meldungen;
-
     void SetUp() override {
-        ASSERT_TRUE(fs::exists(kGame / "Data" / "Pack3.gzp"));
-        ordner = fs::path(::testing::TempDir()) / ("content_bilder_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
-                                                   "_" + std::to_string(getpid()));
-        fs::create_directories(ordner);
-        fs::create_directory_symlink(kGame / "Data", ordner / "Data");
-        fs::create_directories(kBilder);
-        alt = fs::current_path();
-        fs::current_path(ordner);
-        os::CaptureMessageBoxes(&meldungen);
-        std::string error;
-        MyApp.m_pd3dDevice = gfx::CreateGLDevice(nullptr, error);
-        ASSERT_TRUE(MyApp.m_pd3dDevice) << error;
-        MyApp.CreateQuad();
-    }
-    void TearDown() override {
-        os::CaptureMessageBoxes(nullptr);
-        MyApp.Shutdown();
-        fs::current_path(alt);
-        fs::remove_all(ordner);
+        DatenBilder::SetUp();
+        if (!HasFatalFailure()) MyApp.CreateQuad();
     }
 
     void Lade(int sprache) {
@@ -88,12 +66,7 @@ protected:
         MyApp.m_pd3dDevice->SetTexture(t);
         MyApp.Draw2D(x, y, w, h);
     }
-    void Speichere(const std::string& name) {
-        MyApp.m_pd3dDevice->EndScene();
-        std::string error;
-        EXPECT_TRUE(gfx::SaveBackBufferPng(*MyApp.m_pd3dDevice, (kBilder / name).string(), error)) << error;
-        MyApp.m_pd3dDevice->Present();
-    }
+    void Speichere(const std::string& name) { SpeichereBild(name); }
 };
 
 TEST_F(Bilder, AlleTexturenAufKontaktbogen) {

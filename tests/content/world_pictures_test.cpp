@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "content/town_models.h"
+#include "tests/content/daten_bilder.h"
 #include "framework/lists.h"
 #include "framework/myapp.h"
 #include "framework/packarchiv.h"
@@ -20,28 +21,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const fs::path kGame = fs::path(VELQUOR_BINARY_DIR) / "game";
-const fs::path kBilder = fs::path(VELQUOR_BINARY_DIR) / "screenshots";
-
-class WeltBilder : public ::testing::Test {
+class WeltBilder : public DatenBilder {
 protected:
-    fs::path alt, ordner;
-    std::vector<std::string> meldungen;
-
     void SetUp() override {
-        ASSERT_TRUE(fs::exists(kGame / "Data" / "Pack12.gzp"));
-        ordner = fs::path(::testing::TempDir()) /
-                 ("welt_bilder_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
-                  std::to_string(getpid()));
-        fs::create_directories(ordner);
-        fs::create_directory_symlink(kGame / "Data", ordner / "Data");
-        fs::create_directories(kBilder);
-        alt = fs::current_path();
-        fs::current_path(ordner);
-        os::CaptureMessageBoxes(&meldungen);
-        std::string error;
-        MyApp.m_pd3dDevice = gfx::CreateGLDevice(nullptr, error);
-        ASSERT_TRUE(MyApp.m_pd3dDevice) << error;
+        DatenBilder::SetUp();
+        if (HasFatalFailure()) return;
         Sprache = 0;
         for (const char* liste : {"Level001.txt", "s_Mesh.txt", "Fig_Anims.txt"})
             ASSERT_TRUE(EntpackeDatei("Data/Pack16.gzp", liste));
@@ -51,13 +35,6 @@ protected:
         LadeFigAnims("Fig_Anims.txt");
         ASSERT_TRUE(meldungen.empty()) << meldungen.front();
     }
-    void TearDown() override {
-        os::CaptureMessageBoxes(nullptr);
-        MyApp.Shutdown();
-        fs::current_path(alt);
-        fs::remove_all(ordner);
-    }
-
     void Beginne(math3d::Vec3 auge, math3d::Vec3 ziel) {
         gfx::Device& d = *MyApp.m_pd3dDevice;
         d.Clear(gfx::clear::Target | gfx::clear::ZBuffer, 0xFF6080A0, 1.0f);
@@ -89,11 +66,8 @@ protected:
     gfx::Texture ErsteTextur(int slot) { return MyApp.MeshTexturen[slot].empty() ? 0 : MyApp.MeshTexturen[slot][0]; }
     // Share of pixels that are not the background: the models are in the picture.
     double Speichere(const std::string& name) {
-        MyApp.m_pd3dDevice->EndScene();
+        SpeichereBild(name);
         const std::vector<uint8_t> px = MyApp.m_pd3dDevice->ReadBackBuffer();
-        std::string error;
-        EXPECT_TRUE(gfx::SaveBackBufferPng(*MyApp.m_pd3dDevice, (kBilder / name).string(), error)) << error;
-        MyApp.m_pd3dDevice->Present();
         size_t anders = 0;
         for (size_t i = 0; i + 3 < px.size(); i += 4) anders += !(px[i] == 0x60 && px[i + 1] == 0x80 && px[i + 2] == 0xA0);
         return double(anders) / double(px.size() / 4);
