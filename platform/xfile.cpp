@@ -224,31 +224,35 @@ bool ReadReply(const std::vector<uint8_t>& reply, bool& ok, MeshData& mesh, std:
     return r.left == 0 && ValidMeshData(mesh);
 }
 
-// Waits until the socket is ready; false when the deadline passes first.
-bool WaitFor(int fd, short events, const Clock::time_point& deadline)
+// Waits until the socket is ready; false when the deadline passes first. Without a deadline (the
+// importer waiting for its next file) it waits as long as the game runs.
+bool WaitFor(int fd, short events, const Clock::time_point* deadline)
 {
     for (;;) {
-        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
-        if (left <= 0) return false;
+        int wait = -1;
+        if (deadline) {
+            const auto left = std::chrono::ceil<std::chrono::milliseconds>(*deadline - Clock::now()).count();
+            if (left <= 0) return false;
+            wait = int(left);
+        }
         pollfd p{fd, events, 0};
-        const int ready = poll(&p, 1, int(left));
+        const int ready = poll(&p, 1, wait);
         if (ready > 0) return true;
         if (ready == 0 || errno != EINTR) return false;
     }
 }
 
-// Without a deadline (the importer waiting for its next file) these block as long as the game runs.
 bool SendAll(int fd, const void* data, size_t n, const Clock::time_point* deadline)
 {
     const auto* p = static_cast<const uint8_t*>(data);
     while (n > 0) {
         // A reader that is gone is an error here, not SIGPIPE.
-        const ssize_t done = send(fd, p, n, MSG_NOSIGNAL | (deadline ? MSG_DONTWAIT : 0));
+        const ssize_t done = send(fd, p, n, MSG_NOSIGNAL | MSG_DONTWAIT);
         if (done > 0) {
             p += done;
             n -= size_t(done);
-        } else if (done < 0 && errno == EAGAIN && deadline) {
-            if (!WaitFor(fd, POLLOUT, *deadline)) return false;
+        } else if (done < 0 && errno == EAGAIN) {
+            if (!WaitFor(fd, POLLOUT, deadline)) return false;
         } else if (done == 0 || errno != EINTR) {
             return false;
         }
@@ -256,16 +260,19 @@ bool SendAll(int fd, const void* data, size_t n, const Clock::time_point* deadli
     return true;
 }
 
+// Asks again for a moment before sleeping: the other side usually answers within a fraction of a
+// millisecond, and a wake-up across cores costs about as much as importing a small model.
 bool ReceiveAll(int fd, void* data, size_t n, const Clock::time_point* deadline)
 {
     auto* p = static_cast<uint8_t*>(data);
+    const Clock::time_point spinUntil = Clock::now() + std::chrono::milliseconds(1);
     while (n > 0) {
-        const ssize_t done = recv(fd, p, n, deadline ? MSG_DONTWAIT : 0);
+        const ssize_t done = recv(fd, p, n, MSG_DONTWAIT);
         if (done > 0) {
             p += done;
             n -= size_t(done);
-        } else if (done < 0 && errno == EAGAIN && deadline) {
-            if (!WaitFor(fd, POLLIN, *deadline)) return false;
+        } else if (done < 0 && errno == EAGAIN) {
+            if (Clock::now() >= spinUntil && !WaitFor(fd, POLLIN, deadline)) return false;
         } else if (done == 0 || errno != EINTR) {
             return false;
         }
@@ -289,8 +296,8 @@ std::vector<uint8_t> Message(const void* data, size_t size)
 // destructors run here, and it touches nothing of the game but Assimp and the code above.
 [[noreturn]] void RunImporter(int fd)
 {
-    // Only the request socket stays open (and standard input and output): the game's lock and files
-    // must not live on in here.
+    // Only the socket and standard input, output and error stay open: the game's lock and files must
+    // not live on in here.
     if (fd > 3) close_range(3, unsigned(fd) - 1, 0);
     close_range(unsigned(fd) + 1, ~0u, 0);
     // A crash is how a damaged file ends here: at once and quietly, without the game's or a
@@ -353,8 +360,9 @@ public:
                 return ok;
             }
         }
-        error = Clock::now() >= deadline ? "damaged X file: the importer gave no answer within 5 s"
-                                         : "damaged X file: the importer stopped on it";
+        error = Clock::now() >= deadline
+                    ? "damaged X file: the importer gave no answer within " + std::to_string(kAnswerTime.count()) + " s"
+                    : "damaged X file: the importer stopped on it";
         Stop();
         return false;
     }
