@@ -1,5 +1,6 @@
 #include "platform/xfile.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <unistd.h>
@@ -323,19 +324,33 @@ std::vector<pid_t> Children()
     return out;
 }
 
+// Also: the importer that starts anew holds none of the game's files (such as its lock).
 TEST(XFile, AnImporterThatHangsIsStoppedAndStartedAgain)
 {
     ExpectTheModelStillLoads();
     const std::vector<pid_t> importer = Children();
     ASSERT_EQ(importer.size(), 1u);
     ASSERT_EQ(kill(importer[0], SIGSTOP), 0);
+    const std::string held = ::testing::TempDir() + "xfile_test_held_" + std::to_string(getpid());
+    const int fd = open(held.c_str(), O_RDWR | O_CREAT, 0644);
+    ASSERT_GE(fd, 0);
     MeshData m;
     std::string error;
     auto data = Bytes(kText);
     EXPECT_FALSE(DecodeXFile(data.data(), data.size(), m, error));
     EXPECT_NE(error.find("no answer within 5 s"), std::string::npos) << error;
     ExpectTheModelStillLoads();
-    EXPECT_NE(Children(), importer);
+    const std::vector<pid_t> again = Children();
+    ASSERT_EQ(again.size(), 1u);
+    EXPECT_NE(again, importer);
+    int descriptors = 0;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc/" + std::to_string(again[0]) + "/fd")) {
+        ++descriptors;
+        EXPECT_NE(std::filesystem::read_symlink(entry.path()), std::filesystem::path(held));
+    }
+    EXPECT_LE(descriptors, 4);  // standard input, output and error, and the socket
+    close(fd);
+    std::filesystem::remove(held);
 }
 
 }  // namespace
