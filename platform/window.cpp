@@ -35,6 +35,13 @@ struct LastPress {
 } lastPress;
 uint32_t buttonsHeld = 0;  // MK_ flags of the mouse buttons
 
+// The game reads a press from the flag its window procedure sets on DOWN and clears on UP, once a
+// frame. A tap on a touchpad brings DOWN and UP within a millisecond, into one frame's pump, and the
+// press would be lost: an UP whose DOWN came in the same pump waits for the next one.
+uint32_t pressedThisPump = 0;
+bool hasHeldBack = false;
+SDL_Event heldBack;
+
 intptr_t Send(uint32_t message, uintptr_t wParam, intptr_t lParam)
 {
     if (proc) return proc(message, wParam, lParam);
@@ -72,6 +79,11 @@ uint32_t ButtonFlag(uint8_t button)
     }
 }
 
+bool MustWait(const SDL_Event& e)
+{
+    return e.type == SDL_MOUSEBUTTONUP && (pressedThisPump & ButtonFlag(e.button.button)) != 0;
+}
+
 void TranslateButton(const SDL_MouseButtonEvent& e, bool down)
 {
     uint32_t downMsg, upMsg, dblMsg;
@@ -85,6 +97,7 @@ void TranslateButton(const SDL_MouseButtonEvent& e, bool down)
     ToClient(e.x, e.y, x, y);
     if (down) {
         buttonsHeld |= ButtonFlag(e.button);
+        pressedThisPump |= ButtonFlag(e.button);
         const bool isDouble = lastPress.button == e.button && e.timestamp - lastPress.time <= kDoubleClickMs &&
                               std::abs(x - lastPress.x) <= kDoubleClickDistance &&
                               std::abs(y - lastPress.y) <= kDoubleClickDistance;
@@ -226,6 +239,8 @@ void ResetTranslationState()
 {
     lastPress = LastPress{};
     buttonsHeld = 0;
+    pressedThisPump = 0;
+    hasHeldBack = false;
 }
 
 void PumpMessages()
@@ -235,9 +250,22 @@ void PumpMessages()
         posted.pop_front();
         Send(m.message, m.wParam, m.lParam);
     }
-    if (!SDL_WasInit(SDL_INIT_VIDEO)) return;
+    pressedThisPump = 0;
+    if (hasHeldBack) {
+        hasHeldBack = false;
+        TranslateEvent(heldBack);
+    }
+    if (!SDL_WasInit(SDL_INIT_EVENTS)) return;
     SDL_Event e;
-    while (SDL_PollEvent(&e)) TranslateEvent(e);
+    while (SDL_PollEvent(&e)) {
+        if (MustWait(e)) {
+            // Everything after it waits too, so the order stays.
+            heldBack = e;
+            hasHeldBack = true;
+            return;
+        }
+        TranslateEvent(e);
+    }
 }
 
 }  // namespace win

@@ -166,3 +166,39 @@ TEST(Window, FrameFitsKeepingItsAspect)
 }
 
 }  // namespace
+
+namespace {
+
+// A touchpad tap brings DOWN and UP within one frame; the UP waits for the next pump, so the frame
+// that pumps the DOWN still sees the press. Later events wait behind it, in order.
+TEST_F(Messages, AnUpWaitsForTheNextPumpWhenItsDownCameInThisOne)
+{
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_EVENTS), 0) << SDL_GetError();
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    SDL_Event down = Button(true, SDL_BUTTON_LEFT, 10, 20, 100), up = Button(false, SDL_BUTTON_LEFT, 10, 20, 101);
+    SDL_Event motion{};
+    motion.type = SDL_MOUSEMOTION;
+    motion.motion.x = 30, motion.motion.y = 40;
+    for (SDL_Event* e : {&down, &up, &motion}) ASSERT_EQ(SDL_PushEvent(e), 1);
+
+    win::PumpMessages();
+    ASSERT_EQ(got.size(), 1u);
+    EXPECT_EQ(got[0].message, win::msg::LButtonDown);
+    win::PumpMessages();
+    ASSERT_EQ(got.size(), 3u);
+    EXPECT_EQ(got[1].message, win::msg::LButtonUp);
+    EXPECT_EQ(got[2].message, win::msg::MouseMove);
+
+    // An UP whose DOWN came in an earlier pump passes at once.
+    got.clear();
+    ASSERT_EQ(SDL_PushEvent(&down), 1);
+    win::PumpMessages();
+    ASSERT_EQ(SDL_PushEvent(&up), 1);
+    ASSERT_EQ(SDL_PushEvent(&motion), 1);
+    win::PumpMessages();
+    ASSERT_EQ(got.size(), 3u);
+    EXPECT_EQ(got[1].message, win::msg::LButtonUp);
+    SDL_QuitSubSystem(SDL_INIT_EVENTS);
+}
+
+}  // namespace
