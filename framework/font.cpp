@@ -144,12 +144,7 @@ void ZeichneSchrift(const char* text, float x, float y, int32_t font)
     const bool kyrillisch = Sprache == 2;
     gfx::Device& device = *MyApp.m_pd3dDevice;
     device.SetRenderState(gfx::RenderState::Lighting, 0);
-    device.SetRenderState(gfx::RenderState::AlphaBlendEnable, 1);
-    device.SetRenderState(gfx::RenderState::SrcBlend, gfx::blend::SrcAlpha);
-    device.SetRenderState(gfx::RenderState::DestBlend, gfx::blend::InvSrcAlpha);
-    device.SetRenderState(gfx::RenderState::AlphaTestEnable, 1);
-    device.SetRenderState(gfx::RenderState::AlphaRef, 8);
-    device.SetRenderState(gfx::RenderState::AlphaFunc, gfx::cmp::GreaterEqual);
+    SetzeAlphaZustaende(device);
     const float x0 = x;
     for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; ++p) {
         if (*p == kZeilenumbruch) {

@@ -314,3 +314,13 @@ int32_t MyApp::LoadMeshOnly(const char* file, int slot)
     MeshMaterialZahl[slot] = static_cast<uint32_t>(daten.materials.size());
     return 0;
 }
+
+void SetzeAlphaZustaende(gfx::Device& device)
+{
+    device.SetRenderState(gfx::RenderState::AlphaBlendEnable, 1);
+    device.SetRenderState(gfx::RenderState::SrcBlend, gfx::blend::SrcAlpha);
+    device.SetRenderState(gfx::RenderState::DestBlend, gfx::blend::InvSrcAlpha);
+    device.SetRenderState(gfx::RenderState::AlphaTestEnable, 1);
+    device.SetRenderState(gfx::RenderState::AlphaRef, 8);
+    device.SetRenderState(gfx::RenderState::AlphaFunc, gfx::cmp::GreaterEqual);
+}

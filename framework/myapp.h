@@ -90,3 +90,7 @@ public:
 };
 
 extern class MyApp MyApp;
+
+// Blending by source alpha and the alpha test at 8 (GREATEREQUAL): the states every textured overlay,
+// text and see-through model of the game draws with.
+void SetzeAlphaZustaende(gfx::Device& device);

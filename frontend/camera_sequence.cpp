@@ -83,12 +83,7 @@ void KameraSequenz()
     g->SetRenderState(gfx::RenderState::Lighting, 0);
     g->SetRenderState(gfx::RenderState::ZEnable, 0);
     g->SetRenderState(gfx::RenderState::ZWriteEnable, 0);
-    g->SetRenderState(gfx::RenderState::AlphaBlendEnable, 1);
-    g->SetRenderState(gfx::RenderState::SrcBlend, gfx::blend::SrcAlpha);
-    g->SetRenderState(gfx::RenderState::DestBlend, gfx::blend::InvSrcAlpha);
-    g->SetRenderState(gfx::RenderState::AlphaTestEnable, 1);
-    g->SetRenderState(gfx::RenderState::AlphaRef, 8);
-    g->SetRenderState(gfx::RenderState::AlphaFunc, gfx::cmp::GreaterEqual);
+    SetzeAlphaZustaende(*g);
     // Flat pictures seen from either side.
     g->SetRenderState(gfx::RenderState::CullMode, gfx::cull::None);
 

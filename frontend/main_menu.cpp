@@ -105,12 +105,7 @@ void MitwirkendeBildschirm()
     g->SetRenderState(gfx::RenderState::ZEnable, 1);
     g->SetRenderState(gfx::RenderState::ZWriteEnable, 1);
     g->SetRenderState(gfx::RenderState::CullMode, gfx::cull::CCW);
-    g->SetRenderState(gfx::RenderState::AlphaBlendEnable, 1);
-    g->SetRenderState(gfx::RenderState::SrcBlend, gfx::blend::SrcAlpha);
-    g->SetRenderState(gfx::RenderState::DestBlend, gfx::blend::InvSrcAlpha);
-    g->SetRenderState(gfx::RenderState::AlphaTestEnable, 1);
-    g->SetRenderState(gfx::RenderState::AlphaRef, 8);
-    g->SetRenderState(gfx::RenderState::AlphaFunc, gfx::cmp::GreaterEqual);
+    SetzeAlphaZustaende(*g);
 
     ZeichneMeshSlot(9010, math3d::Identity(), ErsteMeshTextur(9010));
     const float t = static_cast<float>(os::GetTickCount()) * 0.001f;

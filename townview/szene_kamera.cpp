@@ -25,12 +25,7 @@ void Szene::Setze2DModus()
     g.SetRenderState(gfx::RenderState::ZEnable, 0);
     g.SetRenderState(gfx::RenderState::ZWriteEnable, 0);
     g.SetRenderState(gfx::RenderState::Lighting, 0);
-    g.SetRenderState(gfx::RenderState::AlphaBlendEnable, 1);
-    g.SetRenderState(gfx::RenderState::SrcBlend, gfx::blend::SrcAlpha);
-    g.SetRenderState(gfx::RenderState::DestBlend, gfx::blend::InvSrcAlpha);
-    g.SetRenderState(gfx::RenderState::AlphaTestEnable, 1);
-    g.SetRenderState(gfx::RenderState::AlphaRef, 8);
-    g.SetRenderState(gfx::RenderState::AlphaFunc, gfx::cmp::GreaterEqual);
+    SetzeAlphaZustaende(g);
 }
 
 uint8_t Szene::MausTrifftFeld(float x, float z)
