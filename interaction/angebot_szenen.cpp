@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "framework/font.h"
+#include "framework/items.h"
 #include "framework/frame.h"
 #include "framework/myapp.h"
 #include "framework/shell.h"
@@ -59,7 +60,7 @@ void Dialog(const AngebotsSzene& a) {
     char text[600];
     ItemSlot& slot = AngebotSlot;
     if (IstItemId(slot.ItemId)) {
-        MyApp.m_pd3dDevice->SetTexture(ItemIcons[slot.ItemId - 1000]);
+        MyApp.m_pd3dDevice->SetTexture(ItemIconTextur(slot.ItemId - 1000));
         MyApp.Draw2D(688, 349, 64, 64);
         if (slot.ItemAnzahl > 1 || WasserFassung(slot.ItemId) > 0 || slot.ItemId == 1087 || slot.ItemId == 1092) {
             std::snprintf(text, sizeof text, "%i", slot.ItemAnzahl);
