@@ -1,9 +1,11 @@
 // The close-up scenes in the real game: in town 0 a squad member walks into a container cell, the
 // well and the eat, drink and doctor scenes; each scene is photographed. In the eat scene an item is
-// offered and both choices are clicked.
+// offered and both choices are clicked. Last the tutorial's recruiter starts the game anew.
 #include <string>
 
 #include "framework/setup.h"
+#include "interaction/conversation.h"
+#include "interaction/tutorial.h"
 #include "interaction/szenen.h"
 #include "tests/e2e/e2e_spiel.h"
 #include "world/figur_hilfen.h"
@@ -89,7 +91,7 @@ TEST_F(SzenenE2E, ContainerWellEatDrinkDoctor)
     Frames(2);
 
     Betritt(5);
-    Zeiger(790, 385);  // the water button's hover art
+    Zeiger(790, 480);  // the close button's hover art
     Frames(3);
     Bild("szene_5_brunnen");
     SchliesseSzene();
@@ -140,6 +142,20 @@ TEST_F(SzenenE2E, ContainerWellEatDrinkDoctor)
     Klick(400, 456);
     EXPECT_EQ(InteraktionsModus, 0);
     EXPECT_EQ(CursorItem, 0);
+
+    // The recruiter, as the tutorial town opens it; his second answer starts the game afresh.
+    TutorialSchritt = 3;
+    Cam.Set(38.0f, 25.0f, -21.3f, -4.432f, 11.875f, -7.826f, 0.0f, 1.0f, 0.0f);  // the close-up camera
+    InteraktionsModus = 7;
+    Zeiger(400, 456);
+    Frames(3);
+    Bild("szene_7_anwerber");
+    EXPECT_EQ(GespraechsPhase, 1);
+    Klick(400, 456);
+    EXPECT_EQ(TutorialSchritt, 0);
+    EXPECT_EQ(InteraktionsModus, 0);
+    EXPECT_EQ(SpielModus, 1000);
+    EXPECT_TRUE(meldungen.empty());
 }
 
 }  // namespace
