@@ -1,0 +1,19 @@
+// The intro video: opened and played for a few frames on the recording device.
+#include <string>
+
+#include "fuzz_hilfe.h"
+#include "platform/gfx_recording.h"
+#include "platform/video.h"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) { FuzzOrdner(); return 0; }
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
+{
+    SchreibeEingabe("intro.avi", daten, groesse);
+    gfx::RecordingDevice geraet;
+    video::Player spieler;
+    std::string fehler;
+    if (spieler.Open("intro.avi", fehler))
+        for (int i = 0; i < 8 && spieler.Step(geraet) == video::Player::Status::Playing; ++i) spieler.MsUntilNextFrame();
+    return 0;
+}

@@ -1,0 +1,47 @@
+// Inputs the fuzz targets found, kept as cases: each failed before its fix.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "framework/texte.h"
+#include "framework/tokendatei.h"
+
+// A word that starts with a NUL byte once read as the number 0 (the reader stopped at the NUL).
+TEST(FuzzFunde, AWordWithANulByteIsNoNumber)
+{
+    const std::string woerter[] = {std::string("\0[Load_Boden_Tiles]", 19), std::string("12\0" "34", 5),
+                                   std::string("7\0", 2)};
+    for (const std::string& wort : woerter) {
+        TokenDatei d;
+        d.Setze(wort + " 5");
+        int32_t i = -1;
+        EXPECT_FALSE(d.Ganzzahl(i)) << wort.size();
+        EXPECT_EQ(i, -1);
+        d.Setze(wort + " 5");
+        float f = -1;
+        EXPECT_FALSE(d.Kommazahl(f)) << wort.size();
+        EXPECT_EQ(f, -1.0f);
+    }
+}
+
+// A slot name with a NUL byte in its line kept the bytes after the NUL, which the next save dropped:
+// the names read back differently from what was loaded.
+TEST(FuzzFunde, SlotNamesWithANulReadTheSameAfterASave)
+{
+    const auto ordner = std::filesystem::temp_directory_path() / ("velquor_funde_" + std::to_string(getpid()));
+    std::filesystem::create_directories(ordner);
+    const std::string datei = (ordner / "save.dat").string();
+    std::ofstream(datei, std::ios::binary) << std::string("code\0\0zhanie_2\nzwei\n", 20);
+    LadeSpeicherSlotNamen(datei.c_str());
+    char gelesen[SPEICHERSLOTS][TEXT_LAENGE];
+    std::memcpy(gelesen, SpeicherSlotNamen, sizeof gelesen);
+    EXPECT_STREQ(gelesen[0], "code");
+    ASSERT_TRUE(SchreibeSpeicherSlotNamen(datei.c_str()));
+    LadeSpeicherSlotNamen(datei.c_str());
+    EXPECT_EQ(std::memcmp(gelesen, SpeicherSlotNamen, sizeof gelesen), 0);
+    std::filesystem::remove_all(ordner);
+}
