@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 #include "framework/frame.h"
@@ -38,10 +39,14 @@ bool LiesGanz(const std::string& pfad, size_t groesse, std::vector<uint8_t>& dat
     return true;
 }
 
-// Files replaced as one: each is written under a temporary name first, and only when all of them
-// are written do they take their real names. A failure removes what was written.
+// Files of one folder replaced as one: each is written under a temporary name first, and only when
+// all of them are written do they take their real names. A failure removes what was written. A
+// marker file stands while the new files take their names, so a process killed halfway is finished
+// by the next use of the folder (Aufraeumen): with the marker every new file takes its name, without
+// it every old one is put back. Either way the folder holds one whole game, never a mix.
 class DateiGruppe {
 public:
+    explicit DateiGruppe(std::string ordner) : marke_(std::move(ordner) + "uebernahme" + kNeu) {}
     ~DateiGruppe() {
         for (const std::string& p : geschrieben_) os::DeleteFile(p + kNeu);
     }
@@ -63,8 +68,10 @@ public:
             bool hatteAlte;
         };
         std::vector<Ersetzt> ersetzt;
-        bool ok = true;
+        bool ok = os::WriteFileAtomic(marke_, "", 0);
+        if (!ok) fehler = "Datei nicht schreibbar: " + marke_;
         for (const std::string& p : geschrieben_) {
+            if (!ok) break;
             const std::string ziel = os::ResolvePath(p);
             const std::string alt = ziel + kAlt;
             const bool hatteAlte = os::FileExists(ziel);
@@ -80,6 +87,8 @@ public:
             }
             ersetzt.push_back({ziel, hatteAlte});
         }
+        // Back out: the marker goes first, so an interrupted backing out is finished backwards.
+        if (!ok) os::DeleteFile(marke_);
         for (auto e = ersetzt.rbegin(); e != ersetzt.rend(); ++e) {
             const std::string alt = e->ziel + kAlt;
             if (ok) {
@@ -90,13 +99,37 @@ public:
                 std::remove(e->ziel.c_str());
             }
         }
-        if (ok) geschrieben_.clear();
+        if (ok) {
+            os::DeleteFile(marke_);
+            geschrieben_.clear();
+        }
         return ok;
+    }
+    // Finishes what a killed process left in the folder: forwards with the marker, else backwards.
+    static void Aufraeumen(const std::string& ordner) {
+        const std::filesystem::path real = os::ResolvePath(ordner);
+        const std::filesystem::path marke = real / (std::string("uebernahme") + kNeu);
+        std::error_code ec;
+        if (!std::filesystem::is_directory(real, ec)) return;
+        const bool vorwaerts = std::filesystem::exists(marke, ec);
+        const std::string wegNach = vorwaerts ? kNeu : kAlt, wegVon = vorwaerts ? kAlt : kNeu;
+        std::vector<std::filesystem::path> dateien;
+        for (const auto& e : std::filesystem::directory_iterator(real, ec)) dateien.push_back(e.path());
+        for (const auto& d : dateien) {
+            const std::string name = d.string();
+            if (d.extension() == wegNach && d.stem() != "uebernahme") {
+                std::filesystem::rename(d, name.substr(0, name.size() - wegNach.size()), ec);
+            } else if (d.extension() == wegVon || d.extension() == ".tmp") {
+                std::filesystem::remove(d, ec);
+            }
+        }
+        std::filesystem::remove(marke, ec);
     }
 
 private:
     static constexpr const char* kNeu = ".neu";
     static constexpr const char* kAlt = ".alt";
+    std::string marke_;
     std::vector<std::string> geschrieben_;
 };
 
@@ -140,8 +173,9 @@ bool SpielSpeichern(const std::string& slotOrdner) {
             return Misslungen(fehler);
     }
     if (!os::MakeDirectory(slotOrdner)) return Misslungen("Ordner nicht anlegbar: " + slotOrdner);
+    DateiGruppe::Aufraeumen(slotOrdner);
 
-    DateiGruppe gruppe;
+    DateiGruppe gruppe(slotOrdner);
     if (!gruppe.Schreibe(StadtDateiName(slotOrdner, AktuelleStadt),
                          [](const std::string& p) { return SchreibeStadtZustandDatei(p); }, fehler) ||
         !gruppe.Schreibe(slotOrdner + "global.dat", [](const std::string& p) { return SchreibeGlobalDatei(p); },
@@ -165,6 +199,8 @@ bool SpielSpeichern(const std::string& slotOrdner) {
 bool SpielLaden(const std::string& slotOrdner) {
     ZeigeLadeBild();
     std::string fehler;
+    DateiGruppe::Aufraeumen(slotOrdner);
+    DateiGruppe::Aufraeumen("Gamestate/");
 
     // Everything the load reads is checked first.
     std::vector<uint8_t> global;
@@ -184,7 +220,7 @@ bool SpielLaden(const std::string& slotOrdner) {
 
     // The other towns' working copies, replaced together.
     if (!os::MakeDirectory("Gamestate")) return Misslungen("Ordner nicht anlegbar: Gamestate/");
-    DateiGruppe gruppe;
+    DateiGruppe gruppe("Gamestate/");
     for (int i = 0; i < STAEDTE_BENUTZT; ++i) {
         if (i == stadt) continue;
         const std::vector<uint8_t>& d = staedte[i];
