@@ -91,6 +91,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     if (!StarteStadtNull()) std::exit(1);
     FrameSchritt();
     SetupWerte.FRAMERATE = 0;
+    for (int i = 0; i < 20; ++i) {  // working copies of the other towns, where the start made none
+        const std::string kopie = "Gamestate/S_Town" + std::to_string(i) + ".dat";
+        if (!std::filesystem::exists(kopie)) SchreibeStadtZustandDatei(kopie);
+    }
     if (!SpielSpeichern("save/slot9/")) std::exit(1);  // the slot's town files; the input is its global file
     Anfang() = Abbild();
     if (const char* saat = std::getenv("VELQUOR_SAAT_ORDNER")) {  // seeds: this game's own files
