@@ -3,18 +3,12 @@
 #include "interaction/handler.h"
 
 void VerarbeiteTastatur() {}
-void MausDrehung() {}
-void InterfaceSteuerung() {}
 void ZeichneInteraktionsSzene() {}
 uint32_t ZeichneUnterhaltungUndEditor(uint32_t) { return 0; }
 void GespraechsBildschirm() {}
 void TutorialAblauf() {}
 
 void TutorialWeiter() {}
-void HinweisPanelKnoepfe() {}
-void BeendenDialog() {}
-void InfoPanelSchliessen() {}
-void MeldungsPanelSchliessen() {}
 void RekrutItemSlot(int32_t) {}
 void HerstellenPanel(int32_t) {}
 void SpielMenueKnoepfe(int32_t) {}
@@ -27,14 +21,3 @@ void InventarRaster(int32_t) {}
 void BehaelterFenster(int32_t) {}
 void InventarSpalteLinks(int32_t) {}
 void BefehlsKnoepfe(int32_t) {}
-void AuswahlLeisteAblegen(int32_t) {}
-void KameraAufSlot(int32_t) {}
-void AuswahlLeisteKlick(int32_t) {}
-void AuswahlLeisteRechtsKlick(int32_t) {}
-void LinkesPanelSperre() {}
-void ItemBenutzenBefehl(int32_t) {}
-void KlickAuswahl(int32_t) {}
-void RahmenAuswahl(int32_t) {}
-void EingangBefehl(int32_t) {}
-void BewegenBefehl(int32_t) {}
-void RennenBefehl(int32_t) {}

@@ -38,6 +38,13 @@ int AktivePersonMitId(int id) {
     return -1;
 }
 
+int TruppMitgliedMitId(int id) {
+    if (id == KEINE_FIGUR) return -1;
+    for (int k = 0; k < FIGUREN_ANZAHL; ++k)
+        if (Figuren[k].Aktiv == 1 && Figuren[k].Id == id && IstTrupp(Figuren[k].Typ)) return k;
+    return -1;
+}
+
 void EntferneFigur(FigurRecord& f) {
     f.Aktiv = 0;
     f.ImKampf = 0;
