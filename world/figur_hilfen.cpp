@@ -45,6 +45,16 @@ int TruppMitgliedMitId(int id) {
     return -1;
 }
 
+void MarkierePersonenFelder() {
+    for (const FigurRecord& f : Figuren) {
+        if (f.Aktiv != 1 || !IstPerson(f.Typ)) continue;
+        // A waypoint off the grid (or no number at all) flags nothing.
+        const float wx = f.Wegpunkt[0], wz = f.Wegpunkt[2];
+        if (!(wx > -10.0f && wx < 10.0f * GITTER_GROESSE && wz > -10.0f && wz < 10.0f * GITTER_GROESSE)) continue;
+        StadtGitter[int(wx / 10.0f)][int(wz / 10.0f)].Belegt = 1;
+    }
+}
+
 void EntferneFigur(FigurRecord& f) {
     f.Aktiv = 0;
     f.ImKampf = 0;

@@ -47,6 +47,9 @@ int AktivePersonMitId(int id);
 // can live on in a record reused for something else, which is never taken for the member.
 int TruppMitgliedMitId(int id);
 
+// Marks the standing cell (the waypoint's) of every person in use as occupied.
+void MarkierePersonenFelder();
+
 // A record leaves the town: it is freed and its fight and target go with it.
 void EntferneFigur(FigurRecord& f);
 

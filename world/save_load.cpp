@@ -10,6 +10,7 @@
 #include "framework/shell.h"
 #include "interaction/tutorial.h"
 #include "platform/os.h"
+#include "world/figur_hilfen.h"
 #include "world/gamefiles.h"
 #include "world/records.h"
 
@@ -210,13 +211,6 @@ bool SpielLaden(const std::string& slotOrdner) {
     MausLinksLosgelassen = MausRechtsLosgelassen = MausMitteDrehen = 0;
 
     TutorialSchritt = 0;
-    for (const FigurRecord& f : Figuren) {
-        const bool person = (f.Typ >= 1 && f.Typ <= 5) || (f.Typ >= 10 && f.Typ <= 18);
-        if (f.Aktiv != 1 || !person) continue;
-        // A waypoint off the grid (or no number at all) flags nothing.
-        const float wx = f.Wegpunkt[0], wz = f.Wegpunkt[2];
-        if (!(wx > -10.0f && wx < 10.0f * GITTER_GROESSE && wz > -10.0f && wz < 10.0f * GITTER_GROESSE)) continue;
-        StadtGitter[int(wx / 10.0f)][int(wz / 10.0f)].Belegt = 1;
-    }
+    MarkierePersonenFelder();
     return true;
 }
