@@ -2,7 +2,6 @@
 #include "framework/services_townview.h"
 #include "framework/szene.h"
 #include "townview/item_karten.h"
-#include "townview/picking.h"
 #include "townview/vorschau.h"
 
 void Szene::AktualisiereMausFeld() {}
@@ -43,9 +42,6 @@ void ZeichneTooltip() {}
 
 void RenderePortrait(int32_t) {}
 void RendereModellVorschau(int32_t) {}
-uint8_t MausUeberFigur(int32_t) { return 0; }
-uint8_t PickeFigur(int32_t) { return 0; }
-uint8_t PickeFeld(int32_t, int32_t) { return 0; }
 void ZeichneFigurPanel(int32_t, int32_t) {}
 void ZeichneItemInfo(int32_t) {}
 void ZeichneItemTooltip(int32_t) {}
