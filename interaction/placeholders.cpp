@@ -10,7 +10,6 @@ void TutorialAblauf() {}
 
 void TutorialWeiter() {}
 void RekrutItemSlot(int32_t) {}
-void HerstellenPanel(int32_t) {}
 void MunitionLaden(int32_t) {}
 void HandItemTauschen(int32_t) {}
 void InventarRaster(int32_t) {}
