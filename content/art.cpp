@@ -121,12 +121,6 @@ Canvas PaintSprite(const ArtEntry& e) {
                        r * (0.55f + 0.3f * Hash(k, 2, e.index)), col);
         }
         break;
-    case 4:  // rain: thin slanted streaks
-        for (int k = 0; k < 14; ++k) {
-            const float x = float(e.w) * Hash(k, 3, 7), y = float(e.h) * Hash(k, 4, 7);
-            c.Line(x, y, x - 3, y + 18, 1.2f, col);
-        }
-        break;
     case 5:  // a ring seen from above
         c.Ring(cx, cy, r * 0.72f, r * 0.92f, col);
         c.Ring(cx, cy, r * 0.6f, r * 0.72f, Shade({col.r, col.g, col.b, uint8_t(col.a / 3)}, 1.0f));

@@ -37,6 +37,7 @@ uint8_t EditorAktiv = 0;
 int32_t EditorWerkzeug = 0;
 int32_t EditorObjekt = 0;
 int32_t EditorDrehung = 0;
+uint8_t TutorialSchritt = 0;
 os::Cursor CursorTabelle[kCursorAnzahl] = {};
 
 namespace {

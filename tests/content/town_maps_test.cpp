@@ -117,6 +117,8 @@ TEST_F(Karten, MapsKeepTheLimitsOfTheirRecords) {
                 EXPECT_GE(t.BasisTextur, 0);
                 EXPECT_LE(t.BasisTextur, 24);
                 EXPECT_NE(t.BasisTextur, 20);  // the overlay
+                EXPECT_NE(t.BasisTextur, 15);  // the border's see-through edges and corners
+                EXPECT_NE(t.BasisTextur, 17);
                 EXPECT_EQ(t.AlphaTextur, 0);
             }
     }
