@@ -99,20 +99,30 @@ TEST_F(InteraktionE2E, BoxSelectThreeSendThemFarAndUseEachSidePanel)
         EXPECT_EQ(MitId(id)->Ausgewaehlt, 1) << id;
     }
 
-    // A far free cell along the street, under the mouse.
+    // A far cell in the open (nothing blocked two cells round it), under the mouse.
+    auto offen = [](int x, int z) {
+        for (int dx = -2; dx <= 2; ++dx)
+            for (int dz = -2; dz <= 2; ++dz) {
+                if (!ImGitter(x + dx, z + dz)) return false;
+                const StadtFeld& f = StadtGitter[x + dx][z + dz];
+                if (f.Blockiert != 0 || f.Eingang != 0 || f.Belegt != 0) return false;
+            }
+        return true;
+    };
     int zielX = -1, zielZ = -1;
-    for (auto [zx, zz] : {std::pair{47, 2}, {73, 2}, {46, 3}, {74, 3}, {50, 1}, {70, 1}}) {
-        if (StadtGitter[zx][zz].Blockiert != 0 || StadtGitter[zx][zz].Eingang != 0) continue;
-        const BildschirmPunkt p = ProjiziereAufBildschirm(float(10 * zx), 0.0f, float(10 * zz));
-        const int mx = p.x, my = 768 - p.y;
-        if (!p.vorAuge || mx < 130 || mx > 1000 || my < 80 || my > 630) continue;
-        Zeiger(mx, my);
-        Frames(2);
-        if (MyApp.PickX != zx || MyApp.PickY != zz) continue;
-        zielX = zx;
-        zielZ = zz;
-        RechtsKlick(mx, my);
-        break;
+    for (int zz = 4; zz < 30 && zielX < 0; ++zz) {
+        for (int zx = 45; zx < 76 && zielX < 0; ++zx) {
+            if (std::abs(zx - 60) + std::abs(zz - 2) < 10 || !offen(zx, zz)) continue;
+            const BildschirmPunkt p = ProjiziereAufBildschirm(float(10 * zx), 0.0f, float(10 * zz));
+            const int mx = p.x, my = 768 - p.y;
+            if (!p.vorAuge || mx < 130 || mx > 1000 || my < 80 || my > 600) continue;
+            Zeiger(mx, my);
+            Frames(2);
+            if (MyApp.PickX != zx || MyApp.PickY != zz) continue;
+            zielX = zx;
+            zielZ = zz;
+            RechtsKlick(mx, my);
+        }
     }
     ASSERT_GE(zielX, 0) << "no free cell found under the probe points";
     for (int16_t id : ids) EXPECT_EQ(MitId(id)->Befehl, 2) << id;
@@ -121,12 +131,16 @@ TEST_F(InteraktionE2E, BoxSelectThreeSendThemFarAndUseEachSidePanel)
               1);
     Bild("interaktion_02_befehl");
 
+    // Every member stops on the cell or, when another took it first, on a free neighbour. The
+    // figures' own rule moves a goal that gets taken to a neighbour of that goal, so the last to
+    // come may stand two cells off.
+    auto abstand = [&](const FigurRecord& f) {
+        return std::max(std::abs(ZelleVon(f.Position[0]) - zielX), std::abs(ZelleVon(f.Position[2]) - zielZ));
+    };
     auto angekommen = [&] {
         for (int16_t id : ids) {
             const FigurRecord& f = *MitId(id);
-            if (std::abs(ZelleVon(f.Position[0]) - zielX) > 1 || std::abs(ZelleVon(f.Position[2]) - zielZ) > 1 ||
-                f.Zustand != 1)
-                return false;
+            if (abstand(f) > 2 || f.Zustand != 1) return false;
         }
         return true;
     };
@@ -136,13 +150,9 @@ TEST_F(InteraktionE2E, BoxSelectThreeSendThemFarAndUseEachSidePanel)
         frames += 10;
     }
     EXPECT_TRUE(angekommen()) << "after " << frames << " frames, goal cell " << zielX << ", " << zielZ;
-    for (int16_t id : ids) {
-        const FigurRecord& f = *MitId(id);
-        SCOPED_TRACE(id);
-        EXPECT_LE(std::abs(ZelleVon(f.Position[0]) - zielX) + std::abs(ZelleVon(f.Position[2]) - zielZ), 0)
-            << f.Position[0] << ", " << f.Position[2] << " state " << int(f.Zustand) << " order " << int(f.Befehl)
-            << " goal " << f.Ziel[0] << ", " << f.Ziel[2] << " waypoint " << f.Wegpunkt[0] << ", " << f.Wegpunkt[2];
-    }
+    int amZiel = 0;
+    for (int16_t id : ids) amZiel += abstand(*MitId(id)) <= 1;
+    EXPECT_GE(amZiel, 2);
     const FigurRecord& erster = *MitId(ids[0]);
     Cam.Set(erster.Position[0], 250, erster.Position[2] - 170, erster.Position[0], 237, erster.Position[2] - 160, 0, 1,
             0);
