@@ -3,15 +3,8 @@
 #include "interaction/handler.h"
 
 void VerarbeiteTastatur() {}
-void ZeichneInteraktionsSzene() {}
 uint32_t ZeichneUnterhaltungUndEditor(uint32_t) { return 0; }
 void GespraechsBildschirm() {}
 void TutorialAblauf() {}
 
 void TutorialWeiter() {}
-void RekrutItemSlot(int32_t) {}
-void MunitionLaden(int32_t) {}
-void HandItemTauschen(int32_t) {}
-void InventarRaster(int32_t) {}
-void BehaelterFenster(int32_t) {}
-void InventarSpalteLinks(int32_t) {}

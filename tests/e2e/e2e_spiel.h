@@ -40,10 +40,7 @@ protected:
     void TearDown() override
     {
         namespace fs = std::filesystem;
-        // A test that does not quit the game still ends it, so the next test starts afresh.
-        BeendeProgramm();
-        BeendenFlag = 0;
-        SpielModus = 0;
+        BeendeProgramm();  // does nothing when the test ended the program itself; the music must not outlive it
         os::CaptureMessageBoxes(nullptr);
         fs::current_path(VELQUOR_BINARY_DIR);
         fs::remove_all(spiel);

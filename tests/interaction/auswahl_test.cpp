@@ -3,7 +3,7 @@
 #include <SDL.h>
 
 #include "framework/geometry.h"
-#include "interaktion_fixture.h"
+#include "steuerung_fixture.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ const OrderFall kOrderFaelle[] = {
     {"HostileAttack", Unter::Feind, 1, false, 0, Auftrag::Angreifen, Auftrag::Angreifen, 2},
 };
 
-class Order : public InteraktionTest, public ::testing::WithParamInterface<OrderFall> {};
+class Order : public SteuerungTest, public ::testing::WithParamInterface<OrderFall> {};
 
 Auftrag Gelesen(const FigurRecord& f, int16_t zielId)
 {
@@ -83,7 +83,7 @@ TEST_P(Order, RightClickGivesTheOrderToWhomTheTableSays)
 INSTANTIATE_TEST_SUITE_P(Faelle, Order, ::testing::ValuesIn(kOrderFaelle),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(InteraktionTest, OrdersSkipTheDeadTheBusyAndCellsOffTheGrid)
+TEST_F(SteuerungTest, OrdersSkipTheDeadTheBusyAndCellsOffTheGrid)
 {
     Figur(0, 1, 100, 100).Gesundheit = 0;
     Figur(1, 2, 100, 100).Zustand = 5;  // picking something up
@@ -102,7 +102,7 @@ TEST_F(InteraktionTest, OrdersSkipTheDeadTheBusyAndCellsOffTheGrid)
     EXPECT_EQ(MausRechtsGedrueckt, 0);  // consumed all the same
 }
 
-TEST_F(InteraktionTest, TutorialSixteenKeepsTheOwnFigureFromAFloorItem)
+TEST_F(SteuerungTest, TutorialSixteenKeepsTheOwnFigureFromAFloorItem)
 {
     TutorialSchritt = 16;
     FigurRecord& a = Figur(0, 1, 100, 100);
@@ -115,7 +115,7 @@ TEST_F(InteraktionTest, TutorialSixteenKeepsTheOwnFigureFromAFloorItem)
     EXPECT_EQ(a.ZielId, KEINE_FIGUR);
 }
 
-TEST_F(InteraktionTest, MarkersWithAndWithoutAFreeRecord)
+TEST_F(SteuerungTest, MarkersWithAndWithoutAFreeRecord)
 {
     FigurRecord& a = Figur(0, 1, 100, 100);
     FigurRecord& b = Figur(1, 2, 100, 100);
@@ -149,7 +149,7 @@ TEST_F(InteraktionTest, MarkersWithAndWithoutAFreeRecord)
     EXPECT_EQ(b.Befehl, 2);
 }
 
-TEST_F(InteraktionTest, WalkAndRunNeverBothActOnADoubleClick)
+TEST_F(SteuerungTest, WalkAndRunNeverBothActOnADoubleClick)
 {
     ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_EVENTS), 0);
     win::ResetTranslationState();
@@ -183,7 +183,7 @@ TEST_F(InteraktionTest, WalkAndRunNeverBothActOnADoubleClick)
     SDL_QuitSubSystem(SDL_INIT_EVENTS);
 }
 
-TEST_F(InteraktionTest, BoxOfElevenPixelsSelectsAtMostSevenNearestFirstTenIsAClick)
+TEST_F(SteuerungTest, BoxOfElevenPixelsSelectsAtMostSevenNearestFirstTenIsAClick)
 {
     // Nine members round the centre, a townsman among them, a member far off.
     for (int i = 0; i < 9; ++i) Figur(i, 1 + i % 5, 299.5f + float(i % 3) * 0.5f, 399.5f + float(i / 3) * 0.5f);
@@ -209,7 +209,7 @@ TEST_F(InteraktionTest, BoxOfElevenPixelsSelectsAtMostSevenNearestFirstTenIsACli
     EXPECT_EQ(AuswahlIndex, 0);
 }
 
-TEST_F(InteraktionTest, BoxSkipsFiguresBehindTheEye)
+TEST_F(SteuerungTest, BoxSkipsFiguresBehindTheEye)
 {
     // Looking along +z from z = 400: a member behind the eye would mirror onto the screen.
     Cam.Set(300, 5, 400, 300, 5, 500, 0, 1, 0);
@@ -225,7 +225,7 @@ TEST_F(InteraktionTest, BoxSkipsFiguresBehindTheEye)
     EXPECT_EQ(Figuren[0].Ausgewaehlt, 0);
 }
 
-TEST_F(InteraktionTest, LeftClickSelectsAMemberOrMarksATownsmanOnly)
+TEST_F(SteuerungTest, LeftClickSelectsAMemberOrMarksATownsmanOnly)
 {
     BefehlsModus = 2;
     CursorIndex = 1;
@@ -242,7 +242,7 @@ TEST_F(InteraktionTest, LeftClickSelectsAMemberOrMarksATownsmanOnly)
     EXPECT_EQ(Figuren[3].Ausgewaehlt, 0);
 }
 
-TEST_F(InteraktionTest, VoiceAnswersNeverInLanguageTwoOrSwitchedOff)
+TEST_F(SteuerungTest, VoiceAnswersNeverInLanguageTwoOrSwitchedOff)
 {
     TonEin({2, 3, 4, 5});
     Figur(2, 5, 300, 400);
@@ -260,7 +260,7 @@ TEST_F(InteraktionTest, VoiceAnswersNeverInLanguageTwoOrSwitchedOff)
     }
 }
 
-TEST_F(InteraktionTest, LeftClickWithAnItemOnTheMouseDropsItThroughTheActiveMember)
+TEST_F(SteuerungTest, LeftClickWithAnItemOnTheMouseDropsItThroughTheActiveMember)
 {
     FigurRecord& a = ImSlot(0, 0, 1, 120, 130);
     a.Wegpunkt[0] = 125;
@@ -278,7 +278,7 @@ TEST_F(InteraktionTest, LeftClickWithAnItemOnTheMouseDropsItThroughTheActiveMemb
     EXPECT_EQ(Figuren[3].Ausgewaehlt, 1);
 }
 
-TEST_F(InteraktionTest, SquadBarDropActivateNarrowAndCamera)
+TEST_F(SteuerungTest, SquadBarDropActivateNarrowAndCamera)
 {
     FigurRecord& a = ImSlot(0, 0, 1, 40, 50);
     FigurRecord& b = ImSlot(1, 1, 2);

@@ -2,7 +2,7 @@
 // and release; stationing; and the way back from an encounter map.
 #include "interaction/reise.h"
 #include "world/gamefiles.h"
-#include "interaktion_fixture.h"
+#include "steuerung_fixture.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ const GridFall kGridFaelle[] = {
     {"StockOnEncounterMap", 3, 3, 0, 1, 0, 3, 3, 7, false, 0},
 };
 
-class Grid : public InteraktionTest, public ::testing::WithParamInterface<GridFall> {};
+class Grid : public SteuerungTest, public ::testing::WithParamInterface<GridFall> {};
 
 TEST_P(Grid, PressActsOnlyWhereItsConditionHolds)
 {
@@ -66,7 +66,7 @@ TEST_P(Grid, PressActsOnlyWhereItsConditionHolds)
 INSTANTIATE_TEST_SUITE_P(Faelle, Grid, ::testing::ValuesIn(kGridFaelle),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(InteraktionTest, StationAndReleaseByOwner)
+TEST_F(SteuerungTest, StationAndReleaseByOwner)
 {
     FigurRecord& a = ImSlot(0, 3, 1);
     FigurRecord& b = Figur(4, 2, 0, 0);
@@ -108,7 +108,7 @@ TEST_F(InteraktionTest, StationAndReleaseByOwner)
     EXPECT_EQ(MausLinksGedrueckt, 1);
 }
 
-TEST_F(InteraktionTest, TravelPressAndRelease)
+TEST_F(SteuerungTest, TravelPressAndRelease)
 {
     auto los = [](int x, int y) {
         Maus(x, y);
@@ -161,11 +161,11 @@ TEST_F(InteraktionTest, TravelPressAndRelease)
     EXPECT_EQ(MausLinksLosgelassen, 0);
 }
 
-class Rueckkehr : public InteraktionTest {
+class Rueckkehr : public SteuerungTest {
 protected:
     void SetUp() override
     {
-        InteraktionTest::SetUp();
+        SteuerungTest::SetUp();
         SonderOrt = 1;
         AktuelleStadt = 0;
         StadtTabelle[0].Bewohner = 2;

@@ -1,7 +1,7 @@
 // The game menu, crafting, equipment and town stock panels.
 #include "interaction/herstellen.h"
 #include "world/figur_hilfen.h"
-#include "interaktion_fixture.h"
+#include "steuerung_fixture.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ const MenueFall kMenueFaelle[] = {
     {"BetweenButtons", 443, 0, 0, 1000, false, 0},
 };
 
-class Menue : public InteraktionTest, public ::testing::WithParamInterface<MenueFall> {};
+class Menue : public SteuerungTest, public ::testing::WithParamInterface<MenueFall> {};
 
 TEST_P(Menue, ButtonsByTutorialAndEncounter)
 {
@@ -47,12 +47,12 @@ TEST_P(Menue, ButtonsByTutorialAndEncounter)
 INSTANTIATE_TEST_SUITE_P(Faelle, Menue, ::testing::ValuesIn(kMenueFaelle),
                          [](const auto& info) { return std::string(info.param.name); });
 
-class Herstellen : public InteraktionTest {
+class Herstellen : public SteuerungTest {
 protected:
     FigurRecord* t = nullptr;
     void SetUp() override
     {
-        InteraktionTest::SetUp();
+        SteuerungTest::SetUp();
         t = &ImSlot(0, 2, 2);
         t->Stufe = 3;
         BefehlsModus = 4;
@@ -185,12 +185,12 @@ TEST_F(Herstellen, OnlyTheBackpackCounts)
     EXPECT_EQ(Platz(*t, Hand).ItemId, 1075);
 }
 
-class Ausruestung : public InteraktionTest {
+class Ausruestung : public SteuerungTest {
 protected:
     FigurRecord* m = nullptr;
     void SetUp() override
     {
-        InteraktionTest::SetUp();
+        SteuerungTest::SetUp();
         m = &ImSlot(0, 1, 1);
         BefehlsModus = 8;
     }
@@ -259,12 +259,12 @@ TEST_F(Ausruestung, ButtonTogglesThePanelAndTheGuardKeepsOrdersOut)
     EXPECT_EQ(m->Befehl, 1);
 }
 
-class Vorrat : public InteraktionTest {
+class Vorrat : public SteuerungTest {
 protected:
     StadtRecord& s = StadtTabelle[0];
     void SetUp() override
     {
-        InteraktionTest::SetUp();
+        SteuerungTest::SetUp();
         BefehlsModus = 7;
         s.WasserZufluss = 3;
     }

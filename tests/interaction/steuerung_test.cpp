@@ -9,7 +9,7 @@
 #include "interaction/zeit.h"
 #include "townview/hint_panel.h"
 #include "world/enemy_army.h"
-#include "interaktion_fixture.h"
+#include "steuerung_fixture.h"
 
 namespace {
 
@@ -62,7 +62,7 @@ const TorFall kTorFaelle[] = {
     {"TradeScene", 2, 3, 0, false, 0, {}},
 };
 
-class Tore : public InteraktionTest, public ::testing::WithParamInterface<TorFall> {};
+class Tore : public SteuerungTest, public ::testing::WithParamInterface<TorFall> {};
 
 TEST_P(Tore, OpenGatesInChainOrder)
 {
@@ -89,7 +89,7 @@ TEST_P(Tore, OpenGatesInChainOrder)
 INSTANTIATE_TEST_SUITE_P(Faelle, Tore, ::testing::ValuesIn(kTorFaelle),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(InteraktionTest, ChainRunsInTheOrderOfTheHandlersAndThePanelGatesOpenByState)
+TEST_F(SteuerungTest, ChainRunsInTheOrderOfTheHandlersAndThePanelGatesOpenByState)
 {
     const Namen reihenfolge = {
         "TutorialWeiter", "HinweisPanelKnoepfe", "BeendenDialog", "InfoPanelSchliessen", "RekrutItemSlot",
@@ -114,7 +114,7 @@ TEST_F(InteraktionTest, ChainRunsInTheOrderOfTheHandlersAndThePanelGatesOpenBySt
     EXPECT_FALSE(offen(2) || offen(3));
 }
 
-TEST_F(InteraktionTest, DeathPanelTakesTheWholeFrame)
+TEST_F(SteuerungTest, DeathPanelTakesTheWholeFrame)
 {
     MeldungsPanelAktiv = 1;
     Links(20, 744);  // the game-menu button of the command grid
@@ -129,7 +129,7 @@ TEST_F(InteraktionTest, DeathPanelTakesTheWholeFrame)
     EXPECT_EQ(MausLinksGedrueckt, 0);
 }
 
-TEST_F(InteraktionTest, EditorTakesTheFrameAndOnlyTownModesRun)
+TEST_F(SteuerungTest, EditorTakesTheFrameAndOnlyTownModesRun)
 {
     EditorAktiv = 1;
     Links(20, 744);
@@ -143,7 +143,7 @@ TEST_F(InteraktionTest, EditorTakesTheFrameAndOnlyTownModesRun)
     EXPECT_EQ(BefehlsModus, 5);
 }
 
-TEST_F(InteraktionTest, ActiveMemberNeedsASquadRecordInUse)
+TEST_F(SteuerungTest, ActiveMemberNeedsASquadRecordInUse)
 {
     FigurRecord& m = ImSlot(2, 7, 3);
     AuswahlIndex = 2;
@@ -161,7 +161,7 @@ TEST_F(InteraktionTest, ActiveMemberNeedsASquadRecordInUse)
     }
 }
 
-TEST_F(InteraktionTest, ShortSkipRunsThirtyTicksWhileHeldAndNothingElse)
+TEST_F(SteuerungTest, ShortSkipRunsThirtyTicksWhileHeldAndNothingElse)
 {
     Figur(0, 10001, 50, 50).Phase = -2.0f;  // a move marker grows 0.04 a tick
     Maus(910, 20);
@@ -176,7 +176,7 @@ TEST_F(InteraktionTest, ShortSkipRunsThirtyTicksWhileHeldAndNothingElse)
     EXPECT_NEAR(Figuren[0].Phase, -2.0f + 60 * 0.04f, 1e-4);
 }
 
-TEST_F(InteraktionTest, OneTickMovesOnlyWhatTheLongSkipUpdates)
+TEST_F(SteuerungTest, OneTickMovesOnlyWhatTheLongSkipUpdates)
 {
     // A hostile and a fighting townsman move, an idle townsman and a floor item do not.
     Figur(0, 13, 500, 500).Befehl = 2;
@@ -192,11 +192,11 @@ TEST_F(InteraktionTest, OneTickMovesOnlyWhatTheLongSkipUpdates)
     EXPECT_NE(Figuren[2].Position[0], 500.0f);
 }
 
-class LangerSprung : public InteraktionTest {
+class LangerSprung : public SteuerungTest {
 protected:
     void SetUp() override
     {
-        InteraktionTest::SetUp();
+        SteuerungTest::SetUp();
         std::snprintf(TextStandard[184], sizeof TextStandard[184], "Zeit vergeht");
         LichtZustand[0].Farbe[0] = 0.5f;
     }
@@ -297,7 +297,7 @@ TEST_F(LangerSprung, ARaidOnANewDayIsFoughtAndTheSkipGoesOn)
     EXPECT_EQ(BeendenFlag, 0);
 }
 
-TEST_F(InteraktionTest, PortraitsFollowTheArrayWithTheStationedLastAndPlaceTheCamera)
+TEST_F(SteuerungTest, PortraitsFollowTheArrayWithTheStationedLastAndPlaceTheCamera)
 {
     Figur(0, 1, 100, 100).Stationiert = 1;
     Figur(1, 10, 0, 0);
@@ -319,7 +319,7 @@ TEST_F(InteraktionTest, PortraitsFollowTheArrayWithTheStationedLastAndPlaceTheCa
     EXPECT_EQ(MausLinksLosgelassen, 0);
 }
 
-TEST_F(InteraktionTest, MouseLookTurnsOnlyInTheTownWithNoScene)
+TEST_F(SteuerungTest, MouseLookTurnsOnlyInTheTownWithNoScene)
 {
     Cam.Set(0, 100, 0, 0, 100, 10, 0, 1, 0);
     MausMitteDrehen = 1;
@@ -336,7 +336,7 @@ TEST_F(InteraktionTest, MouseLookTurnsOnlyInTheTownWithNoScene)
     EXPECT_NEAR(Cam.Ziel[0], 10.0f * std::sin(1.0f), 1e-4);
 }
 
-TEST_F(InteraktionTest, RightPressClosesOnlyContainerWellAndRecruiterWithAnEmptyMouse)
+TEST_F(SteuerungTest, RightPressClosesOnlyContainerWellAndRecruiterWithAnEmptyMouse)
 {
     KameraKopie[0] = 11;
     KameraKopie[5] = 66;
@@ -357,7 +357,7 @@ TEST_F(InteraktionTest, RightPressClosesOnlyContainerWellAndRecruiterWithAnEmpty
     }
 }
 
-TEST_F(InteraktionTest, EndInfoAndHintPanels)
+TEST_F(SteuerungTest, EndInfoAndHintPanels)
 {
     SpielEnde = 1;
     Links(600, 520);  // play on
@@ -392,7 +392,7 @@ TEST_F(InteraktionTest, EndInfoAndHintPanels)
     EXPECT_EQ(HinweisSichtbar, 0);
 }
 
-TEST_F(InteraktionTest, LeftPanelGuardSwallowsClicksThere)
+TEST_F(SteuerungTest, LeftPanelGuardSwallowsClicksThere)
 {
     struct Fall {
         int x, y, befehl;
