@@ -6,6 +6,9 @@
 
 #include "platform/math3d.h"
 
+// Whether the ray hits the floor square of cell (x, z) (column and row).
+uint8_t StrahlTrifftFeld(const math3d::Vec3& ursprung, const math3d::Vec3& richtung, float x, float z);
+
 // Switches on the dynamic lights within 100 units (horizontally) of (x, z) and off the other
 // active ones; the sun stays on.
 void WaehleLichter(float x, float z);

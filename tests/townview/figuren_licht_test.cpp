@@ -1,4 +1,5 @@
 // Figures, lights, shadows and portraits on the recording device.
+#include "framework/geometry.h"
 #include "framework/services_townview.h"
 #include "szene_test_fixture.h"
 #include "townview/szene_hilfen.h"
@@ -130,6 +131,26 @@ TEST_F(FigurTest, LightsOfTheFrameAndTheirChoiceForAPoint)
     RegenAktiv = 1;
     Szene.SetzeFigurLichter();
     EXPECT_FLOAT_EQ(dev->State().lights[0].diffuse.r, 0.5f);
+}
+
+TEST_F(FigurTest, PickCellUnderTheMouseAndKeptOverTheSky)
+{
+    const BildschirmPunkt p = ProjiziereAufBildschirm(320, 0, 290);
+    ASSERT_TRUE(p.vorAuge);
+    MyApp.MausX = p.x;
+    MyApp.MausY = 768 - p.y;
+    Szene.AktualisiereMausFeld();
+    EXPECT_EQ(MyApp.PickX, 32);
+    EXPECT_EQ(MyApp.PickY, 29);
+    // Looking at the horizon, the top of the screen shows no cell.
+    Cam.Set(300, 20, 300, 300, 20, 600, 0, 1, 0);
+    Szene.Setze3DKamera();
+    SichtPyramide.FrustumAktualisieren();
+    MyApp.MausX = 512;
+    MyApp.MausY = 5;
+    Szene.AktualisiereMausFeld();
+    EXPECT_EQ(MyApp.PickX, 32);
+    EXPECT_EQ(MyApp.PickY, 29);
 }
 
 TEST_F(FigurTest, MoreThanNinetyNineLightsAreIgnored)

@@ -129,19 +129,17 @@ TEST_F(WetterTest, MuzzleFlashAndFireRespawn)
 
 TEST_F(WetterTest, ParticleStraightBelowTheCameraTargetIsLeftOut)
 {
-    FigurRecord& rauch = Person(0, 300, 300, 10007);
+    FigurRecord& feuer = Person(0, 300, 300, 10000);
     SetupWerte.PARTIKEL = 1;
-    rauch.Partikel[0] = {300, 25, 300, 0, {}};  // respawns at (300 + j, 0, 300 + j)
+    // A flame rising straight below the target: no sideways direction to face the camera by.
+    feuer.Partikel[0] = {300, 1, 300, 1, {}};
+    feuer.Partikel[1] = {301, 1, 300, 1, {}};
     Cam.Ziel[0] = 300;
     Cam.Ziel[2] = 300;
-    for (int k = 1; k < 50; ++k) rauch.Partikel[k] = {0, 0, 0, 0, {}};
-    ZufallSaat(1);
     ZeichneFigurEffekte(0);
-    for (const gfx::Call* c : dev->Draws()) {
-        const math3d::Matrix& w = c->state.Get(gfx::TransformType::World);
-        for (int i = 0; i < 4; ++i)
-            for (int j = 0; j < 4; ++j) EXPECT_TRUE(std::isfinite(w.m[i][j]));
-    }
+    const auto d = DrawsOf(9008);
+    ASSERT_EQ(d.size(), 1u) << "only the flame beside it";
+    EXPECT_FLOAT_EQ(d[0]->state.Get(gfx::TransformType::World).m[3][0], 301.0f);
 }
 
 TEST_F(WetterTest, EntranceIconsOnlyWhileAltOrShiftIsHeld)
