@@ -40,8 +40,8 @@ protected:
     void TearDown() override
     {
         namespace fs = std::filesystem;
-        // A test that does not quit the game still ends it, so the next test starts afresh.
-        BeendeProgramm();
+        BeendeProgramm();  // does nothing when the test ended the program itself; the music must not outlive it
+        // The next test in the same process starts afresh, as a new process would.
         BeendenFlag = 0;
         SpielModus = 0;
         os::CaptureMessageBoxes(nullptr);
