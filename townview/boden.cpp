@@ -11,9 +11,6 @@
 
 namespace {
 
-constexpr int kBodenQuad = 9003;
-constexpr int kGelaendeStueck = 9007;
-
 // Floor texture n of the table; 0 (draw nothing) for an index a town file could hold but the
 // table cannot.
 gfx::Texture BodenTextur(int n) { return n >= 0 && n < MyApp::kBodenTexturen ? MyApp.BodenTexturen[n] : 0; }
@@ -44,19 +41,19 @@ void Szene::ZeichneBodenTile(int32_t i, int32_t j, uint8_t nurAlpha)
     const math3d::Matrix basis = math3d::Multiply(math3d::RotationY(t.BasisDrehung), ort);
     if (!nurAlpha) {
         const gfx::Texture tex = BodenTextur(t.BasisTextur);
-        if (tex != 0) ZeichneMeshSlot(kBodenQuad, basis, tex);
+        if (tex != 0) ZeichneMeshSlot(slot::BodenQuad, basis, tex);
     }
     if (t.AlphaTextur > 0) {
         const gfx::Texture tex = BodenTextur(t.AlphaTextur);
         if (tex != 0) {
             SetzeAlphaZustaende(g);
-            ZeichneMeshSlot(kBodenQuad, math3d::Multiply(math3d::RotationY(t.AlphaDrehung), ort), tex);
+            ZeichneMeshSlot(slot::BodenQuad, math3d::Multiply(math3d::RotationY(t.AlphaDrehung), ort), tex);
             AlphaSchalten(false);
         }
     }
     if (EditorAktiv) {
         SetzeAlphaZustaende(g);
-        ZeichneMeshSlot(kBodenQuad, basis, MyApp.Texturen[133]);
+        ZeichneMeshSlot(slot::BodenQuad, basis, MyApp.Texturen[133]);
         AlphaSchalten(false);
     }
 }
@@ -87,7 +84,7 @@ void ZeichneDetailBoden()
     SetzeAlphaZustaende(g);
     const float stuecke[4][2] = {{305, 305}, {945, 305}, {305, 945}, {945, 945}};
     for (int k = 0; k < 4; ++k)
-        ZeichneMeshSlot(kGelaendeStueck, math3d::Translation(stuecke[k][0], 0, stuecke[k][1]), MyApp.Texturen[t + k]);
+        ZeichneMeshSlot(slot::Gelaende, math3d::Translation(stuecke[k][0], 0, stuecke[k][1]), MyApp.Texturen[t + k]);
     // The entrance path of tiles (20, 0) and (19, 0) stays visible over the detail pieces.
     Szene.ZeichneBodenTile(20, 0, 1);
     Szene.ZeichneBodenTile(19, 0, 1);

@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int kEffektSprite = 9008;
 constexpr int kFlamme = 1, kRauch = 31, kStaub = 17;
 
 float Auftrieb() { return static_cast<float>(Zufall() % 10) / 15.0f; }
@@ -27,7 +26,7 @@ void ZeichnePartikel(const PartikelSlot& p, const math3d::Vec3& ziel, float s, i
     if (p.x == ziel.x && p.z == ziel.z) return;
     math3d::Matrix ausrichtung;
     RichteMatrixAus(ausrichtung, {p.x, p.y, p.z}, ziel, {0, 1, 0});
-    ZeichneMeshSlot(kEffektSprite, math3d::Multiply(math3d::Scaling(s, s, 1), ausrichtung), MyApp.Texturen[textur]);
+    ZeichneMeshSlot(slot::EffektSprite, math3d::Multiply(math3d::Scaling(s, s, 1), ausrichtung), MyApp.Texturen[textur]);
 }
 
 // Fires and smoke: a slot above its height starts again at the emitter, rises, and past the flame

@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int kKiste = 1000, kRing = 9005, kBodenQuad = 9003;
 constexpr int kBewegungsMarke = 10001;
 
 // The skin or clothing of appearance variant v; -1 binds nothing (variant 10 on head, hands and
@@ -37,8 +36,6 @@ int KleidungsTextur(const ItemSlot& s, std::initializer_list<Kleidung> liste)
         if (s.ItemId == k.item) return k.textur;
     return -1;
 }
-
-bool IstEditorPlatzhalter(int16_t modell) { return modell == 9000 || modell == 9001; }
 
 void Binde(int textur)
 {
@@ -96,13 +93,13 @@ namespace {
 // What the editor is about to place, at the pick cell: a floor texture or a model.
 void ZeichneEditorCursor()
 {
-    const math3d::Matrix welt = math3d::Multiply(math3d::RotationY(EditorDrehung * 3.14159265f / 4.0f),
+    const math3d::Matrix welt = math3d::Multiply(math3d::RotationY(EditorDrehung * kPi / 4.0f),
                                                  math3d::Translation(MyApp.PickX * 10.0f, 0, MyApp.PickY * 10.0f));
     WaehleLichter(MyApp.PickX * 10.0f, MyApp.PickY * 10.0f);
     if (EditorWerkzeug == 0 || !MeshGeladen(EditorObjekt)) {
         const gfx::Texture tex =
             EditorObjekt >= 0 && EditorObjekt < MyApp::kBodenTexturen ? MyApp.BodenTexturen[EditorObjekt] : 0;
-        ZeichneMeshSlot(kBodenQuad, welt, tex);
+        ZeichneMeshSlot(slot::BodenQuad, welt, tex);
     } else {
         ZeichneMeshSlot(EditorObjekt, welt, ErsteMeshTextur(EditorObjekt));
     }
@@ -147,14 +144,14 @@ void Szene::ZeichneFigurModell(int32_t i)
         g.SetRenderState(gfx::RenderState::Lighting, 0);
         const math3d::Matrix welt = math3d::Multiply(math3d::Scaling(1 - f.Phase, 0, 1 - f.Phase),
                                                      math3d::Translation(f.Position[0], f.Position[1], f.Position[2]));
-        ZeichneMeshSlot(kRing, welt, MyApp.Texturen[135]);
+        ZeichneMeshSlot(slot::Ring, welt, MyApp.Texturen[135]);
         g.SetRenderState(gfx::RenderState::Lighting, 1);
         return;
     }
     g.SetTransform(gfx::TransformType::World, PlatzMatrix(f.Position, f.Drehung));
     if (IstBodenItem(f.Typ)) {
-        g.SetTexture(ErsteMeshTextur(kKiste));
-        ZeichneMeshSubset0(kKiste);
+        g.SetTexture(ErsteMeshTextur(slot::Kiste));
+        ZeichneMeshSubset0(slot::Kiste);
     } else if (IstPerson(f.Typ)) {
         ZeichnePersonTeile(f, false);
     }

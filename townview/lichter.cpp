@@ -1,6 +1,7 @@
 // The pick cell under the mouse, the dynamic lights of the frame and the choice of lights for
 // each lit thing.
 #include "framework/camera.h"
+#include "framework/geometry.h"
 #include "framework/myapp.h"
 #include "framework/sound.h"
 #include "framework/szene.h"
@@ -61,10 +62,13 @@ void SetzeLicht(int k, const LichtRecord& l, float zusatz)
 
 void Szene::AktualisiereMausFeld()
 {
+    // The mouse ray is the same for every cell of the frame.
+    math3d::Vec3 ursprung, richtung;
+    BerechneMausStrahl(static_cast<float>(MyApp.MausX), static_cast<float>(MyApp.MausY), ursprung, richtung);
     for (int i = 0; i < GITTER_GROESSE; ++i)
         for (int j = 0; j < GITTER_GROESSE; ++j)
             if (SichtPyramide.FrustumKugelSichtbar(10.0f * i, 0, 10.0f * j, 0) &&
-                MausTrifftFeld(static_cast<float>(i), static_cast<float>(j))) {
+                StrahlTrifftFeld(ursprung, richtung, static_cast<float>(i), static_cast<float>(j))) {
                 MyApp.PickX = i;
                 MyApp.PickY = j;
                 return;

@@ -13,11 +13,6 @@
 
 namespace {
 
-constexpr int kKiste = 1000;
-constexpr int kBlutfleck = 9013;
-
-bool IstEditorPlatzhalter(int modell) { return modell == 9000 || modell == 9001; }
-
 // A target that cannot be made is reported once, here; the passes that would draw into it are
 // skipped, since binding target 0 would mean the back buffer.
 void ErstelleZiel(gfx::Texture& ziel, int breite, int hoehe, const char* routine)
@@ -110,7 +105,7 @@ void Szene::RendereObjektSchatten()
     if (SetupWerte.SHADOW_OBJEKT == 0 || !SchichtBeginnen()) return;
     for (int k = 0; k < STADTOBJEKTE_ANZAHL; ++k) {
         const ObjektRecord& o = StadtObjekte[k];
-        if (o.Aktiv != 1 || o.Modell <= 0 || o.Modell == kBlutfleck) continue;
+        if (o.Aktiv != 1 || o.Modell <= 0 || o.Modell == slot::Blutfleck) continue;
         if (!SichtPyramide.FrustumKugelSichtbar(o.Position[0], o.Position[1], o.Position[2], 100)) continue;
         ZeichneObjektSchatten(k);
     }
@@ -128,7 +123,7 @@ void ZeichneFigurSchatten(int32_t i)
     g.SetTransform(gfx::TransformType::World, math3d::Multiply(PlatzMatrix(f.Position, f.Drehung), SchattenMatrix()));
     if (IstBodenItem(f.Typ)) {
         g.SetTexture(MyApp.Texturen[132]);
-        ZeichneMeshSubset0(kKiste);
+        ZeichneMeshSubset0(slot::Kiste);
         return;
     }
     g.SetTexture(SchattenTexturVon(f.TeilModelle[0]));

@@ -3,11 +3,10 @@
 #include "framework/services_townview.h"
 #include "framework/zeichnen.h"
 #include "platform/random.h"
+#include "townview/szene_hilfen.h"
 #include "world/sky.h"
 
 namespace {
-
-constexpr int kSprite = 9006;
 
 // A sprite that leaves past x 1600 comes back at x -150 at a new place along z; each keeps its own
 // turn (its index in radians).
@@ -28,7 +27,7 @@ void ZeichneDriftSchicht(DriftSprite (&schicht)[40], int textur, float schritt)
         s.x += schritt;
         g.SetTransform(gfx::TransformType::World,
                        math3d::Multiply(math3d::RotationY(static_cast<float>(k)), math3d::Translation(s.x, 0, s.z)));
-        ZeichneMeshSubset0(kSprite);
+        ZeichneMeshSubset0(slot::Sprite);
     }
 }
 

@@ -6,6 +6,23 @@
 
 #include "platform/math3d.h"
 
+// The fixed mesh slots the passes draw.
+namespace slot {
+constexpr int Kiste = 1000;           // an item lying on the floor
+constexpr int MarkerFlach = 9002;     // the editor's cell markers
+constexpr int BodenQuad = 9003;       // one floor tile, 30 x 30
+constexpr int MarkerFeld = 9004;
+constexpr int Ring = 9005;            // move marker, rain splash
+constexpr int Sprite = 9006;          // flat sprite: fog, clouds, cloud shadows, turning sprites
+constexpr int Gelaende = 9007;        // 640 x 640: surroundings and detail floor
+constexpr int EffektSprite = 9008;    // particles
+constexpr int Tropfen = 9009;         // rain drop
+constexpr int Blutfleck = 9013;
+}  // namespace slot
+
+// Whether the ray hits the floor square of cell (x, z) (column and row).
+uint8_t StrahlTrifftFeld(const math3d::Vec3& ursprung, const math3d::Vec3& richtung, float x, float z);
+
 // Switches on the dynamic lights within 100 units (horizontally) of (x, z) and off the other
 // active ones; the sun stays on.
 void WaehleLichter(float x, float z);
@@ -21,6 +38,9 @@ void AlphaSchalten(bool an);
 math3d::Matrix SchattenMatrix();
 void ZeichneFigurSchatten(int32_t i);
 void ZeichneObjektSchatten(int32_t k);
+
+// The editor's sign models (a trader cell's fixed figure carries one): never drawn in play.
+inline bool IstEditorPlatzhalter(int modell) { return modell == 9000 || modell == 9001; }
 
 // Animates and draws the particles of figure index i (fire, smoke, dust, muzzle flash).
 void ZeichneFigurEffekte(int32_t i);

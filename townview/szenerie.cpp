@@ -14,14 +14,12 @@
 #include "platform/random.h"
 #include "townview/szene_hilfen.h"
 #include "townview/weather.h"
+#include "world/figur_hilfen.h"
 #include "world/records.h"
 #include "world/sky.h"
 
 namespace {
 
-constexpr int kBodenQuad = 9003, kRing = 9005, kSprite = 9006, kGelaende = 9007, kTropfen = 9009;
-constexpr int kMarkerFlach = 9002, kMarkerFeld = 9004;
-constexpr float kPi = 3.14159265f;
 
 void Zustand(gfx::RenderState s, uint32_t v) { MyApp.m_pd3dDevice->SetRenderState(s, v); }
 
@@ -43,10 +41,10 @@ void ZeichneRandSchritt(const RandSeite& s, float lauf)
     const float dx = s.laengsX ? lauf : 0, dz = s.laengsX ? 0 : lauf;
     if (!SichtPyramide.FrustumKugelSichtbar(s.testX + dx, 0, s.testZ + dz, 50)) return;
     AlphaSchalten(false);
-    ZeichneMeshSlot(kBodenQuad, math3d::Translation(s.band[0] + dx, 0, s.band[1] + dz), MyApp.BodenTexturen[21]);
+    ZeichneMeshSlot(slot::BodenQuad, math3d::Translation(s.band[0] + dx, 0, s.band[1] + dz), MyApp.BodenTexturen[21]);
     AlphaSchalten(true);
-    ZeichneMeshSlot(kBodenQuad, GedrehtBei(s.innenDrehung, s.innen[0] + dx, s.innen[1] + dz), MyApp.BodenTexturen[15]);
-    ZeichneMeshSlot(kBodenQuad, GedrehtBei(s.aussenDrehung, s.aussen[0] + dx, s.aussen[1] + dz), MyApp.BodenTexturen[15]);
+    ZeichneMeshSlot(slot::BodenQuad, GedrehtBei(s.innenDrehung, s.innen[0] + dx, s.innen[1] + dz), MyApp.BodenTexturen[15]);
+    ZeichneMeshSlot(slot::BodenQuad, GedrehtBei(s.aussenDrehung, s.aussen[0] + dx, s.aussen[1] + dz), MyApp.BodenTexturen[15]);
 }
 
 bool MarkerTasteGehalten()
@@ -66,11 +64,11 @@ void ZeichneEditorMarker()
             const StadtFeld& f = StadtGitter[i][j];
             int mesh = 0;
             gfx::Texture tex = 0;
-            if (BodenGitter[i][j] == 1) mesh = kMarkerFeld, tex = frei;
-            if (f.Blockiert != 0 || f.Belegt != 0) mesh = kMarkerFeld, tex = gesperrt;
-            if (f.Eingang != 0) mesh = kMarkerFlach, tex = frei;
-            if (f.Sound != 0) mesh = kMarkerFlach, tex = MyApp.Texturen[169];
-            if (f.VegetationErlaubt != 0) mesh = kMarkerFlach, tex = MyApp.Texturen[170];
+            if (BodenGitter[i][j] == 1) mesh = slot::MarkerFeld, tex = frei;
+            if (f.Blockiert != 0 || f.Belegt != 0) mesh = slot::MarkerFeld, tex = gesperrt;
+            if (f.Eingang != 0) mesh = slot::MarkerFlach, tex = frei;
+            if (f.Sound != 0) mesh = slot::MarkerFlach, tex = MyApp.Texturen[169];
+            if (f.VegetationErlaubt != 0) mesh = slot::MarkerFlach, tex = MyApp.Texturen[170];
             if (mesh != 0) ZeichneMeshSlot(mesh, math3d::Translation(10.0f * i, 0, 10.0f * j), tex);
         }
 }
@@ -85,7 +83,7 @@ void Szene::ZeichneHorizont()
     static const float kStuecke[12][2] = {{-335, -335}, {-335, 305}, {-335, 945}, {-335, 1585},
                                           {305, 1505},  {945, 1505}, {1585, 1505}, {1505, 905},
                                           {1505, 265},  {1505, -375}, {870, -335}, {230, -335}};
-    for (const auto& p : kStuecke) ZeichneMeshSlot(kGelaende, math3d::Translation(p[0], 0, p[1]), MyApp.Texturen[267]);
+    for (const auto& p : kStuecke) ZeichneMeshSlot(slot::Gelaende, math3d::Translation(p[0], 0, p[1]), MyApp.Texturen[267]);
 }
 
 void Szene::ZeichneRand()
@@ -100,10 +98,10 @@ void Szene::ZeichneRand()
 
     AlphaSchalten(true);
     const gfx::Texture ecke = MyApp.BodenTexturen[17];
-    ZeichneMeshSlot(kBodenQuad, GedrehtBei(-kPi / 2, -60, -60), ecke);
-    ZeichneMeshSlot(kBodenQuad, GedrehtBei(0, -60, 1230), ecke);
-    ZeichneMeshSlot(kBodenQuad, GedrehtBei(kPi, 1230, -60), ecke);
-    ZeichneMeshSlot(kBodenQuad, GedrehtBei(kPi / 2, 1230, 1230), ecke);
+    ZeichneMeshSlot(slot::BodenQuad, GedrehtBei(-kPi / 2, -60, -60), ecke);
+    ZeichneMeshSlot(slot::BodenQuad, GedrehtBei(0, -60, 1230), ecke);
+    ZeichneMeshSlot(slot::BodenQuad, GedrehtBei(kPi, 1230, -60), ecke);
+    ZeichneMeshSlot(slot::BodenQuad, GedrehtBei(kPi / 2, 1230, 1230), ecke);
 
     static const RandSeite kSeiten[4] = {
         {0, 0, true, {0, -30}, {0, 0}, {0, -60}, kPi, 0},
@@ -134,7 +132,7 @@ void Szene::ZeichneDrehobjekte()
         gewendet = !gewendet;
         if (SichtPyramide.FrustumKugelSichtbar(x, 0, z, 90)) {
             g.SetTransform(gfx::TransformType::World, GedrehtBei(winkel, x, z));
-            ZeichneMeshSubset0(kSprite);
+            ZeichneMeshSubset0(slot::Sprite);
         }
     };
     for (int i = 0; i <= 39; ++i) sprite(30.0f * i, -120);
@@ -158,7 +156,7 @@ void Szene::ZeichneWetter()
         const float weite = static_cast<float>(Zufall() % 30) * 10.0f;
         return minus ? mitte - weite : mitte + weite;
     };
-    const gfx::Texture tropfen = ErsteMeshTextur(kTropfen);
+    const gfx::Texture tropfen = ErsteMeshTextur(slot::Tropfen);
     for (Regentropfen& t : RegenTropfen) {
         if (t.y > 0) {
             t.y -= 16.0f;
@@ -167,7 +165,7 @@ void Szene::ZeichneWetter()
             t.z = neben(Cam.Auge[2]);
             t.y = 300.0f;
         }
-        ZeichneMeshSlot(kTropfen, math3d::Translation(t.x, t.y, t.z), tropfen);
+        ZeichneMeshSlot(slot::Tropfen, math3d::Translation(t.x, t.y, t.z), tropfen);
     }
     Zustand(gfx::RenderState::Lighting, 1);
 
@@ -177,7 +175,7 @@ void Szene::ZeichneWetter()
             const float s = (1.0f - t.y / 300.0f) / 2.0f;
             g.SetTransform(gfx::TransformType::World,
                            math3d::Multiply(math3d::Scaling(s, 1, s), math3d::Translation(t.x, 0, t.z)));
-            ZeichneMeshSubset0(kRing);
+            ZeichneMeshSubset0(slot::Ring);
         }
     }
 
@@ -193,7 +191,7 @@ void Szene::ZeichneWetter()
             }
             w.x += 1.0f;
             g.SetTransform(gfx::TransformType::World, GedrehtBei(static_cast<float>(c), w.x, w.z));
-            ZeichneMeshSubset0(kSprite);
+            ZeichneMeshSubset0(slot::Sprite);
         }
     }
     Zustand(gfx::RenderState::ZEnable, 1);
