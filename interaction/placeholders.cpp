@@ -2,13 +2,8 @@
 #include "framework/services_interaction.h"
 #include "interaction/handler.h"
 
-void VerarbeiteTastatur() {}
 void ZeichneInteraktionsSzene() {}
-uint32_t ZeichneUnterhaltungUndEditor(uint32_t) { return 0; }
-void GespraechsBildschirm() {}
-void TutorialAblauf() {}
 
-void TutorialWeiter() {}
 void RekrutItemSlot(int32_t) {}
 void HerstellenPanel(int32_t) {}
 void SpielMenueKnoepfe(int32_t) {}

@@ -3,3 +3,6 @@
 #include <cstdint>
 
 inline uint8_t TutorialSchritt = 0;
+
+// Whether step n is one the continue strip advances (a click ends it).
+bool TutorialKlickSchritt(int n);

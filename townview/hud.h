@@ -8,3 +8,7 @@ struct LieferAnimationsZustand {
     int32_t Countdown;
 };
 inline LieferAnimationsZustand LieferAnimation = {0, 0};
+
+// The tutorial's blink counter, 0..19: highlights show while it is 10 or more. The HUD and the
+// tutorial both move it.
+inline int32_t TutorialBlinkZaehler = 0;

@@ -8,6 +8,8 @@
 #include "framework/myapp.h"
 #include "framework/services_frontend.h"
 #include "framework/shell.h"
+#include "framework/sound.h"
+#include "framework/texte.h"
 #include "interaction/tutorial.h"
 #include "platform/os.h"
 #include "world/gamefiles.h"
@@ -218,5 +220,18 @@ bool SpielLaden(const std::string& slotOrdner) {
         if (!(wx > -10.0f && wx < 10.0f * GITTER_GROESSE && wz > -10.0f && wz < 10.0f * GITTER_GROESSE)) continue;
         StadtGitter[int(wx / 10.0f)][int(wz / 10.0f)].Belegt = 1;
     }
+    return true;
+}
+
+bool SpeichereInSlot(int k) {
+    if (SonderOrt != 0) {
+        ZeilenTimer[2] = 250;
+        SpieleSound(22);
+        return false;
+    }
+    char ordner[32];
+    std::snprintf(ordner, sizeof ordner, "save/slot%i/", k);
+    if (!SpielSpeichern(ordner)) return false;
+    if (!SchreibeSpeicherSlotNamen("save/save.dat")) os::MessageBox("Datei nicht schreibbar: save/save.dat", kFehlerTitel);
     return true;
 }

@@ -12,3 +12,8 @@ bool SpielSpeichern(const std::string& slotOrdner);
 // Loads from slotOrdner. Every file the load needs is checked before anything changes; on failure
 // a message is shown and the game and its working copies stay as they were. True when loaded.
 bool SpielLaden(const std::string& slotOrdner);
+
+// Saves into slot k ("save/slot%i/") and then writes the slot names to "save/save.dat", so a name
+// is stored only with its save. Refused on an encounter map (it would store the encounter's figures
+// as the town's): the town shows the refusal line and sound 22 plays. True when saved.
+bool SpeichereInSlot(int k);
