@@ -61,7 +61,7 @@ bool Antwortzeile(const char* text, int32_t y, bool aktiv)
     return true;
 }
 
-ItemSlot* ErsterFreierPlatz(FigurRecord& f)
+ItemSlot* ErsterFreierBeutelPlatz(FigurRecord& f)
 {
     for (int r = 0; r < 2; ++r)
         for (ItemSlot& s : f.Inventar[r])
@@ -72,7 +72,7 @@ ItemSlot* ErsterFreierPlatz(FigurRecord& f)
 bool Unterbringen(ItemSlot& slot, FigurRecord* beutel, float x, float z)
 {
     if (slot.ItemId == 0) return true;
-    if (ItemSlot* frei = beutel ? ErsterFreierPlatz(*beutel) : nullptr) {
+    if (ItemSlot* frei = beutel ? ErsterFreierBeutelPlatz(*beutel) : nullptr) {
         *frei = slot;
     } else if (LegeBodenItem(x, z, slot.ItemId, slot.ItemAnzahl) < 0) {
         if (CursorItem != 0) return false;

@@ -22,7 +22,7 @@ bool Antwortzeile(const char* text, int32_t y, bool aktiv);
 bool Unterbringen(ItemSlot& slot, FigurRecord* beutel, float x, float z);
 
 // The first empty place of a figure's bag (row 0, then row 1), or nullptr.
-ItemSlot* ErsterFreierPlatz(FigurRecord& f);
+ItemSlot* ErsterFreierBeutelPlatz(FigurRecord& f);
 
 // The active squad member's record (see AktivesMitglied), or nullptr.
 FigurRecord* AktivesMitgliedRecord();

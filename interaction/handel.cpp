@@ -112,7 +112,7 @@ void Verschiebe(ItemSlot& von, ItemSlot* nach)
     SpieleSound(24);
 }
 
-ItemSlot* ErsterFreierPlatz(ItemSlot (&seite)[12])
+ItemSlot* ErsterFreierTischPlatz(ItemSlot (&seite)[12])
 {
     for (ItemSlot& s : seite)
         if (s.ItemId == 0) return &s;
@@ -155,14 +155,14 @@ void GespraechsBildschirm()
         for (int r = 0; r < 2; ++r)
             for (int s = 0; s < 6; ++s) {
                 ItemSlot& slot = haendler->Inventar[r][s];
-                if (slot.ItemId != 0 && Feld(kBeutel, r, s, slot, false)) Verschiebe(slot, ErsterFreierPlatz(HandelsSlots));
+                if (slot.ItemId != 0 && Feld(kBeutel, r, s, slot, false)) Verschiebe(slot, ErsterFreierTischPlatz(HandelsSlots));
             }
     }
     for (int r = 0; r < 2; ++r)
         for (int s = 0; s < 6; ++s) {
             ItemSlot& slot = HandelsSlots[6 * r + s];
             if (slot.ItemId != 0 && Feld(kPartnerSeite, r, s, slot, false))
-                Verschiebe(slot, haendler ? ErsterFreierPlatz(*haendler) : nullptr);
+                Verschiebe(slot, haendler ? ErsterFreierBeutelPlatz(*haendler) : nullptr);
         }
     for (int r = 0; r < 2; ++r)
         for (int s = 0; s < 6; ++s) {

@@ -14,6 +14,7 @@
 #include "framework/texte.h"
 #include "framework/zeichnen.h"
 #include "interaction/conversation.h"
+#include "interaction/gespraech_anzeige.h"
 #include "interaction/handler.h"
 #include "interaction/sprache.h"
 #include "interaction/tutorial.h"
@@ -188,8 +189,12 @@ const Schritt kSchritte[] = {
      [] { return Erste([](const FigurRecord& f) { return IstTruppFigur(f) && f.EigeneFigur == 0; }) != nullptr; },
      15,
      [] {
-         for (FigurRecord& f : Figuren)
-             if (IstTruppFigur(f) && f.EigeneFigur == 0) f.Inventar[0][0] = ItemSlot{1012, 2, 0};
+         // Two empty bottles for every recruit, in the first bag place unless it holds something.
+         for (FigurRecord& f : Figuren) {
+             if (!IstTruppFigur(f) || f.EigeneFigur != 0) continue;
+             ItemSlot* platz = f.Inventar[0][0].ItemId == 0 ? &f.Inventar[0][0] : ErsterFreierBeutelPlatz(f);
+             if (platz) *platz = ItemSlot{1012, 2, 0};
+         }
      },
      [] { Solange(BefehlsModus != 0, 36, 46, 647, 32, 32); }, {},
      [] {

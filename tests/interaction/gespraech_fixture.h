@@ -43,6 +43,7 @@ protected:
     }
     void TearDown() override { kbd::ClearForcedKeys(); }
 
+public:
     // A figure in use at record `index` with id index + 1, standing at cell (x, z).
     static FigurRecord& Figur(int index, int typ, int x = 50, int z = 50)
     {
@@ -54,6 +55,7 @@ protected:
         return f;
     }
 
+protected:
     // The keys held during one call of the keyboard handler.
     static void Tasten(std::initializer_list<uint8_t> tasten)
     {

@@ -72,7 +72,7 @@ TEST_P(HandelsWert, AnnehmenNurWennDasAngebotReicht)
     EXPECT_FLOAT_EQ(VorratsPool, f.pool);
     Annehmen();
     EXPECT_EQ(SpielModus, f.angenommen ? 1000 : 10000);
-    EXPECT_EQ(ErsterFreierPlatz(*mitglied) == &mitglied->Inventar[0][0], !f.angenommen);
+    EXPECT_EQ(ErsterFreierBeutelPlatz(*mitglied) == &mitglied->Inventar[0][0], !f.angenommen);
 }
 
 INSTANTIATE_TEST_SUITE_P(
