@@ -18,6 +18,7 @@
 #include "interaction/editor_dienste.h"
 #include "interaction/gespraech.h"
 #include "interaction/gespraech_anzeige.h"
+#include "interaction/inventar.h"
 #include "interaction/sprache.h"
 #include "interaction/tutorial.h"
 #include "platform/random.h"
@@ -242,7 +243,7 @@ void Anwerben(FigurRecord& partner)
     }
     if (Zeile(2, 4, 450)) {
         // The offer goes back to the active member, else down where the partner was heading.
-        if (!Unterbringen(angebot, AktivesMitgliedRecord(), partner.Ziel[0], partner.Ziel[2])) {
+        if (!LegeWeg(angebot, AktivesMitgliedRecord(), partner.Ziel)) {
             SpieleSound(22);
             return;
         }

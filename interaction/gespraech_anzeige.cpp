@@ -11,13 +11,14 @@
 #include "interaction/steuerung.h"
 #include "townview/vorschau.h"
 #include "world/figur_hilfen.h"
+#include "world/item_regeln.h"
 
 namespace {
 
 // Items whose count is their filling rather than a stack.
 bool ZeigtFuellung(int id)
 {
-    return id == 1001 || id == 1007 || id == 1012 || id == 1038 || id == 1087 || id == 1092;
+    return WasserFassung(id) > 0 || id == 1087 || id == 1092;
 }
 
 }  // namespace
@@ -58,28 +59,6 @@ bool Antwortzeile(const char* text, int32_t y, bool aktiv)
     ZeichneSchrift(text, 271, float(y), zeiger && aktiv ? 3 : 2);
     if (!zeiger || !aktiv || MausLinksGedrueckt != 1) return false;
     MausLinksGedrueckt = 0;
-    return true;
-}
-
-ItemSlot* ErsterFreierBeutelPlatz(FigurRecord& f)
-{
-    for (int r = 0; r < 2; ++r)
-        for (ItemSlot& s : f.Inventar[r])
-            if (s.ItemId == 0) return &s;
-    return nullptr;
-}
-
-bool Unterbringen(ItemSlot& slot, FigurRecord* beutel, float x, float z)
-{
-    if (slot.ItemId == 0) return true;
-    if (ItemSlot* frei = beutel ? ErsterFreierBeutelPlatz(*beutel) : nullptr) {
-        *frei = slot;
-    } else if (LegeBodenItem(x, z, slot.ItemId, slot.ItemAnzahl) < 0) {
-        if (CursorItem != 0) return false;
-        CursorItem = slot.ItemId;
-        CursorItemAnzahl = slot.ItemAnzahl;
-    }
-    slot = ItemSlot{};
     return true;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // What the conversation and the trade screen share: the partner's portrait and name on the panel,
-// an item slot with its count, a numbered answer row, and putting an item away without losing it.
+// an item slot with its count, a numbered answer row, and the active member.
 #include <cstdint>
 
 #include "world/records.h"
@@ -15,14 +15,6 @@ void ZeichneSlotItem(const ItemSlot& slot, float x, float y, float zahlX, float 
 // An answer row at (271, y): font 3 while the pointer is on it and it is active, else font 2.
 // True when it was clicked, which consumes the left press.
 bool Antwortzeile(const char* text, int32_t y, bool aktiv);
-
-// Puts the item of slot into the first empty bag place of `beutel` (if given), else on the floor at
-// (x, z), else onto the mouse if it is empty. The slot is emptied only when the item found a place;
-// false when it did not.
-bool Unterbringen(ItemSlot& slot, FigurRecord* beutel, float x, float z);
-
-// The first empty place of a figure's bag (row 0, then row 1), or nullptr.
-ItemSlot* ErsterFreierBeutelPlatz(FigurRecord& f);
 
 // The active squad member's record (see AktivesMitglied), or nullptr.
 FigurRecord* AktivesMitgliedRecord();

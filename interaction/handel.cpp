@@ -1,6 +1,6 @@
 // The trade screen: the trader's bag, a table with the goods taken from him and the goods the squad
 // offers, and two answers. Goods taken count at their value, goods offered at 70 per cent of it
-// (stackable goods at 0.7 a piece); the deal can be accepted while the first sum does not exceed
+// (counted goods at 0.7 a piece); the deal can be accepted while the first sum does not exceed
 // the second. Reached from a conversation with a trader (mode 10000) and from a trader's cell
 // (close-up scene 2); both answers end it.
 #include <cstdio>
@@ -13,22 +13,16 @@
 #include "framework/zeichnen.h"
 #include "interaction/conversation.h"
 #include "interaction/gespraech_anzeige.h"
+#include "interaction/angebot.h"
 #include "interaction/handel.h"
+#include "interaction/inventar.h"
 #include "interaction/sprache.h"
+#include "interaction/szenen.h"
 #include "townview/item_karten.h"
 #include "world/figur_hilfen.h"
 #include "world/records.h"
 
 namespace {
-
-bool IstStapelWare(int id)
-{
-    switch (id) {
-    case 1000: case 1003: case 1006: case 1008: case 1013:
-    case 1019: case 1022: case 1028: case 1036: case 1037: return true;
-    default: return false;
-    }
-}
 
 FigurRecord* Haendler()
 {
@@ -51,16 +45,9 @@ void Ablageort(const FigurRecord* mitglied, const FigurRecord* haendler, float& 
 bool RaeumeAb(ItemSlot (&seite)[12], FigurRecord* beutel, float x, float z)
 {
     bool alle = true;
-    for (ItemSlot& s : seite) alle = Unterbringen(s, beutel, x, z) && alle;
+    const float boden[3] = {x, 0.0f, z};
+    for (ItemSlot& s : seite) alle = LegeWeg(s, beutel, boden) && alle;
     return alle;
-}
-
-void SchliesseSzene()
-{
-    for (int k = 0; k < 3; ++k) {
-        Cam.Auge[k] = KameraKopie[k];
-        Cam.Ziel[k] = KameraKopie[3 + k];
-    }
 }
 
 // Both answers: the goods go where they belong, the squad answers, and the town view is back. When
@@ -80,9 +67,8 @@ void Verlassen(bool annehmen, FigurRecord* haendler, FigurRecord* mitglied)
     }
     GespraechsPhase = 1;
     SprichZeile(annehmen ? "Data/Speak/Spieler/0010.wav" : "Data/Speak/Spieler/0011.wav");
-    if (InteraktionsModus > 0) SchliesseSzene();
     SpielModus = 1000;
-    InteraktionsModus = 0;
+    if (InteraktionsModus > 0) SchliesseSzene();
 }
 
 // Slot (r, s) of a 2 x 6 grid drawn with one column per row.
@@ -121,18 +107,12 @@ ItemSlot* ErsterFreierTischPlatz(ItemSlot (&seite)[12])
 
 }  // namespace
 
-double HandelsWertTrupp(const ItemSlot& s)
-{
-    if (!IstItemId(s.ItemId)) return 0.0;
-    return 0.7 * (IstStapelWare(s.ItemId) ? s.ItemAnzahl : ItemWert(s.ItemId));
-}
-
 void BerechneHandelsSummen()
 {
     SzenenSumme = 0.0f;
     VorratsPool = 0.0f;
     for (const ItemSlot& s : HandelsSlots) SzenenSumme += float(ItemWert(s.ItemId));
-    for (const ItemSlot& s : TauschSlotsTrupp) VorratsPool = float(VorratsPool + HandelsWertTrupp(s));
+    for (const ItemSlot& s : TauschSlotsTrupp) VorratsPool += AngebotsWert(s, 0.7f);
 }
 
 void GespraechsBildschirm()
@@ -168,11 +148,7 @@ void GespraechsBildschirm()
         for (int s = 0; s < 6; ++s) {
             ItemSlot& slot = TauschSlotsTrupp[6 * r + s];
             if (!Feld(kTruppSeite, r, s, slot, true)) continue;
-            const ItemSlot alt = slot;
-            slot.ItemId = int16_t(CursorItem);
-            slot.ItemAnzahl = CursorItem != 0 ? uint8_t(CursorItemAnzahl) : 0;
-            CursorItem = alt.ItemId;
-            CursorItemAnzahl = alt.ItemId != 0 ? alt.ItemAnzahl : 0;
+            TauscheMitMaus(slot);
         }
     BerechneHandelsSummen();
 

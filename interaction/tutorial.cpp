@@ -14,7 +14,7 @@
 #include "framework/texte.h"
 #include "framework/zeichnen.h"
 #include "interaction/conversation.h"
-#include "interaction/gespraech_anzeige.h"
+#include "interaction/inventar.h"
 #include "interaction/handler.h"
 #include "interaction/sprache.h"
 #include "interaction/tutorial.h"

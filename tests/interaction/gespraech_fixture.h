@@ -18,7 +18,7 @@
 #include "world/figur_hilfen.h"
 #include "townview/hud.h"
 
-class InteraktionTest : public ::testing::Test {
+class DialogTest : public ::testing::Test {
 protected:
     AufzeichnungsGeraet geraet;
 

@@ -10,14 +10,14 @@
 
 namespace {
 
-class Gespraech : public InteraktionTest {
+class Gespraech : public DialogTest {
 protected:
     FigurRecord* partner = nullptr;
     FigurRecord* mitglied = nullptr;
 
     void SetUp() override
     {
-        InteraktionTest::SetUp();
+        DialogTest::SetUp();
         SpielModus = 1000;
         mitglied = &Figur(2, 1, 40, 40);
         AuswahlSlots[0] = mitglied->Id;

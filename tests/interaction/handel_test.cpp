@@ -1,7 +1,7 @@
 // The trade screen: what the goods are worth, when the deal can be accepted, and that no item is
 // lost or made on either answer.
 #include "framework/services_interaction.h"
-#include "interaction/gespraech_anzeige.h"
+#include "interaction/inventar.h"
 #include "interaction/handel.h"
 #include "tests/interaction/gespraech_fixture.h"
 
@@ -9,14 +9,14 @@ namespace {
 
 constexpr int kWare10 = 1050, kWare14 = 1051, kWare15 = 1052, kAk = 1029, kBrot = 1006;
 
-class Handel : public InteraktionTest {
+class Handel : public DialogTest {
 protected:
     FigurRecord* haendler = nullptr;
     FigurRecord* mitglied = nullptr;
 
     void SetUp() override
     {
-        InteraktionTest::SetUp();
+        DialogTest::SetUp();
         ItemWerte[kWare10 - 1000] = 10;
         ItemWerte[kWare14 - 1000] = 14;
         ItemWerte[kWare15 - 1000] = 15;

@@ -13,11 +13,11 @@ namespace {
 
 namespace dik = kbd::dik;
 
-class Tastatur : public InteraktionTest {
+class Tastatur : public DialogTest {
 protected:
     void SetUp() override
     {
-        InteraktionTest::SetUp();
+        DialogTest::SetUp();
         Sprache = 0;
         std::memset(SpeicherSlotNamen, 0, sizeof SpeicherSlotNamen);
     }
@@ -25,7 +25,7 @@ protected:
     {
         Sprache = 0;
         DebugModus = 0;
-        InteraktionTest::TearDown();
+        DialogTest::TearDown();
     }
 };
 

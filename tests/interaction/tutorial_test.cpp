@@ -4,20 +4,20 @@
 #include <string>
 
 #include "framework/services_interaction.h"
-#include "interaction/gespraech_anzeige.h"
+#include "interaction/inventar.h"
 #include "interaction/handler.h"
 #include "tests/interaction/gespraech_fixture.h"
 
 namespace {
 
-class Tutorial : public InteraktionTest {
+class Tutorial : public DialogTest {
 protected:
     FigurRecord* eigene = nullptr;
     std::vector<std::string> meldungen;
 
     void SetUp() override
     {
-        InteraktionTest::SetUp();
+        DialogTest::SetUp();
         os::CaptureMessageBoxes(&meldungen);
         SpielModus = 1000;
         AktuelleStadt = 0;
@@ -30,7 +30,7 @@ protected:
     void TearDown() override
     {
         os::CaptureMessageBoxes(nullptr);
-        InteraktionTest::TearDown();
+        DialogTest::TearDown();
     }
     static void Weiterklick()
     {
@@ -169,8 +169,8 @@ INSTANTIATE_TEST_SUITE_P(
                 }},
         Aufgabe{"S14_Angeworben", 14, 15,
                 [](FigurRecord&) {
-                    InteraktionTest::Figur(30, 4).Inventar[0][0] = ItemSlot{1003, 9, 0};
-                    InteraktionTest::Figur(31, 2);
+                    DialogTest::Figur(30, 4).Inventar[0][0] = ItemSlot{1003, 9, 0};
+                    DialogTest::Figur(31, 2);
                 },
                 [](FigurRecord& e) {
                     // Whatever the first place holds stays; the bottles go to the next free one.
@@ -183,7 +183,7 @@ INSTANTIATE_TEST_SUITE_P(
         Aufgabe{"S16_Pumpe_und_Falle_bei_Zweien", 16, 17,
                 [](FigurRecord& e) {
                     Traegt(e, {1042});
-                    Traegt(InteraktionTest::Figur(30, 5), {1039});
+                    Traegt(DialogTest::Figur(30, 5), {1039});
                 },
                 Nichts},
         Aufgabe{"S18_Stadt_gehoert_uns", 18, 19, [](FigurRecord&) { StadtTabelle[0].Besitzer = 1; },
@@ -198,7 +198,7 @@ INSTANTIATE_TEST_SUITE_P(
                     BefehlsModus = 7;
                 },
                 [](FigurRecord&) { EXPECT_EQ(BefehlsModus, 0); }},
-        Aufgabe{"S24_Ratte", 24, 25, [](FigurRecord&) { Traegt(InteraktionTest::Figur(30, 2), {1036}); },
+        Aufgabe{"S24_Ratte", 24, 25, [](FigurRecord&) { Traegt(DialogTest::Figur(30, 2), {1036}); },
                 [](FigurRecord& e) {
                     EXPECT_EQ(Figuren[30].Nahrung, 5);
                     EXPECT_EQ(Figuren[30].Wasser, 3);
@@ -265,7 +265,7 @@ TEST_F(Tutorial, ZweiteDateiNachDerPause)
 TEST_F(Tutorial, BlinkenNurSolangeDieBedingungGilt)
 {
     TutorialSchritt = 12;
-    InteraktionTest::Figur(30, 13);
+    DialogTest::Figur(30, 13);
     BefehlsModus = 1;
     TutorialAblauf();
     EXPECT_EQ(TutorialBlinkZaehler, 0);
