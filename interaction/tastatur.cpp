@@ -25,7 +25,6 @@ namespace dik = kbd::dik;
 constexpr int32_t kVerzoegerung = 5;
 constexpr size_t kNamensLaenge = 15;  // the player's name
 constexpr size_t kSlotLaenge = 20;    // a save slot's name
-constexpr int kSlotsAngeboten = 18;   // the slots the save screen offers
 
 bool Gedrueckt(uint8_t taste) { return TastenStatus[taste] != 0; }
 bool Umschalt() { return Gedrueckt(dik::LShift) || Gedrueckt(dik::RShift); }
@@ -71,7 +70,7 @@ char* Eingabefeld(size_t& grenze)
         return SpielerName;
     }
     const int k = SpielModus - 7001;
-    if (k >= 0 && k < kSlotsAngeboten) {
+    if (k >= 0 && k < SPEICHERSLOTS_ANGEBOTEN) {
         grenze = kSlotLaenge;
         return SpeicherSlotNamen[k];
     }
@@ -111,9 +110,9 @@ void Eingabetaste()
         return;
     }
     const int k = SpielModus - 7001;
-    if (k < 0 || k >= kSlotsAngeboten || std::strlen(SpeicherSlotNamen[k]) < 2) return;
+    if (k < 0 || k >= SPEICHERSLOTS_ANGEBOTEN || std::strlen(SpeicherSlotNamen[k]) < 2) return;
     SpielModus = 7000;
-    SpeichereInSlot(k);
+    SpeichereSlot(k);
 }
 
 bool IstStadtModus() { return SpielModus == 1000 || SpielModus == 10000; }

@@ -102,23 +102,6 @@ private:
     std::vector<std::string> geschrieben_;
 };
 
-// The backdrop that stays behind the loading bar.
-void ZeigeLadeBild() {
-    ZeigeSchwarzbild();
-    gfx::Device* dev = MyApp.m_pd3dDevice.get();
-    if (!dev) return;
-    dev->BeginScene();
-    dev->SetTexture(MyApp.Texturen[41]);
-    MyApp.Draw2D(0, 0, 1024, 768);
-    dev->EndScene();
-    dev->Present();
-}
-
-void SetzeCursor(int32_t index) {
-    CursorIndex = index;
-    os::SetCursor(AktuellerCursor());
-}
-
 bool Misslungen(const std::string& fehler) {
     os::MessageBox(fehler, kFehlerTitel);
     SetzeCursor(2);
@@ -223,15 +206,17 @@ bool SpielLaden(const std::string& slotOrdner) {
     return true;
 }
 
-bool SpeichereInSlot(int k) {
-    if (SonderOrt != 0) {
+bool SpeichereSlot(int slot) {
+    if (slot < 0 || slot >= SPEICHERSLOTS_ANGEBOTEN) return false;
+    if (SonderOrt == 1) {
         ZeilenTimer[2] = 250;
         SpieleSound(22);
         return false;
     }
     char ordner[32];
-    std::snprintf(ordner, sizeof ordner, "save/slot%i/", k);
+    std::snprintf(ordner, sizeof ordner, "save/slot%i/", slot);
     if (!SpielSpeichern(ordner)) return false;
+    // The game is saved; only the slot's name would be missing from the list.
     if (!SchreibeSpeicherSlotNamen("save/save.dat")) os::MessageBox("Datei nicht schreibbar: save/save.dat", kFehlerTitel);
     return true;
 }

@@ -13,7 +13,10 @@ bool SpielSpeichern(const std::string& slotOrdner);
 // a message is shown and the game and its working copies stay as they were. True when loaded.
 bool SpielLaden(const std::string& slotOrdner);
 
-// Saves into slot k ("save/slot%i/") and then writes the slot names to "save/save.dat", so a name
-// is stored only with its save. Refused on an encounter map (it would store the encounter's figures
-// as the town's): the town shows the refusal line and sound 22 plays. True when saved.
-bool SpeichereInSlot(int k);
+// The save slots the screens offer: 0..17, slot k in the folder "save/slot%i/".
+constexpr int SPEICHERSLOTS_ANGEBOTEN = 18;
+
+// Saves into slot k and, only once that succeeded, writes the slot names to "save/save.dat". On an
+// encounter map saving is refused, as the game menu refuses it: its town state would hold the
+// encounter's figures. The refusal shows in the town's message lines with sound 22. True when saved.
+bool SpeichereSlot(int slot);
