@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "framework/font.h"
+#include "framework/items.h"
 #include "framework/frame.h"
 #include "framework/myapp.h"
 #include "framework/shell.h"
@@ -41,6 +42,9 @@ constexpr AngebotsSzene kDoktor = {3.0f, &FigurRecord::Gesundheit, 100, 195, 122
                                    "Data/Speak/Doktor/Sonstiges/3.wav", 84, 85, 196, 3, 86,
                                    "Data/Speak/Spieler/0014.wav"};
 
+// The pool's whole points. A pool from a damaged save that no i32 can hold counts as nothing.
+int32_t PoolPunkte() { return VorratsPool > -1.0e9f && VorratsPool < 1.0e9f ? int32_t(VorratsPool) : 0; }
+
 void Sprich(const char* pfad) {
     GespraechsPhase = 0;
     SprichZeile(pfad);
@@ -59,7 +63,7 @@ void Dialog(const AngebotsSzene& a) {
     char text[600];
     ItemSlot& slot = AngebotSlot;
     if (IstItemId(slot.ItemId)) {
-        MyApp.m_pd3dDevice->SetTexture(ItemIcons[slot.ItemId - 1000]);
+        MyApp.m_pd3dDevice->SetTexture(ItemIconTextur(slot.ItemId - 1000));
         MyApp.Draw2D(688, 349, 64, 64);
         if (slot.ItemAnzahl > 1 || WasserFassung(slot.ItemId) > 0 || slot.ItemId == 1087 || slot.ItemId == 1092) {
             std::snprintf(text, sizeof text, "%i", slot.ItemAnzahl);
@@ -76,7 +80,7 @@ void Dialog(const AngebotsSzene& a) {
         }
     }
 
-    const int punkte = int(VorratsPool);
+    const int punkte = PoolPunkte();
     std::snprintf(text, sizeof text, "%s %i %s", TextStandard[a.punkteVor], punkte, TextStandard[a.punkteNach]);
     ZeichneSchrift(text, 399, 229, 2);
     const int icons = (punkte < 0 ? 0 : punkte > 100 ? 100 : punkte) / a.punkteJeIcon;
@@ -117,12 +121,10 @@ void VerteilePool(int32_t FigurRecord::*wert, int32_t kappe) {
         if (f.Aktiv != 1) continue;  // a free record keeps the id of whoever held it
         for (int32_t id : AuswahlSlots) {
             if (id >= KEINE_FIGUR || id != f.Id) continue;
-            f.*wert += int32_t(VorratsPool);
+            const int64_t neu = int64_t(f.*wert) + PoolPunkte();
             VorratsPool = 0.0f;
-            if (f.*wert >= kappe) {
-                VorratsPool = float(f.*wert - kappe);
-                f.*wert = kappe;
-            }
+            f.*wert = neu > kappe ? kappe : int32_t(neu);
+            if (neu >= kappe) VorratsPool = float(neu - kappe);
         }
     }
 }

@@ -1,7 +1,5 @@
 // The recruiter of the tutorial town: one spoken line and two choices, go on with the tutorial or
 // start the game proper in town 0.
-#include <cstdio>
-
 #include "framework/font.h"
 #include "framework/setup.h"
 #include "framework/texte.h"
@@ -14,10 +12,8 @@
 #include "world/records.h"
 
 namespace {
-
 // The recruiter's own cell; choice 1 takes its entrance away, whichever cell opened the scene.
 constexpr int kAnwerberX = 48, kAnwerberZ = 21;
-
 }  // namespace
 
 void AnwerberDialog() {

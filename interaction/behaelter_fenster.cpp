@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "framework/font.h"
+#include "framework/items.h"
 #include "framework/myapp.h"
 #include "framework/shell.h"
 #include "framework/sound.h"
@@ -115,7 +116,7 @@ void ZeichneBehaelterFenster() {
             for (int r = 0; r < 10; ++r) {
                 const ItemSlot& s = (*b)[c][r];
                 if (!IstItemId(s.ItemId)) continue;
-                MyApp.m_pd3dDevice->SetTexture(ItemIcons[s.ItemId - 1000]);
+                MyApp.m_pd3dDevice->SetTexture(ItemIconTextur(s.ItemId - 1000));
                 MyApp.Draw2D(float(199 + 52 * c), float(175 + 32 * r), 64, 64);
                 if (s.ItemAnzahl > 1 || ZeigtImmerAnzahl(s.ItemId)) {
                     std::snprintf(text, sizeof text, "%i", s.ItemAnzahl);
