@@ -11,6 +11,7 @@
 #include "interaction/tutorial.h"
 #include "platform/os.h"
 #include "platform/random.h"
+#include "townview/floating_texts.h"
 #include "townview/hint_panel.h"
 #include "townview/hud.h"
 #include "world/enemy_army.h"
@@ -146,6 +147,7 @@ bool StarteStadtNull() {
 
     StadtBildGezeichnet = 0;
     LieferAnimation.Anzahl = 0;
+    LoescheSchwebeAnzeigen();
     MeldungsPanelAktiv = 0;
     HinweisSichtbar = 0;
     HinweisNummer = 0;
