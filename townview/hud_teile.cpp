@@ -13,7 +13,9 @@
 void ZeichneItemIcon(int32_t id, float x, float y, float w, float h)
 {
     if (!IstItemId(id)) return;
-    MyApp.m_pd3dDevice->SetTexture(ItemIconTextur(id - ERSTE_ITEM_ID));
+    const gfx::Texture icon = ItemIconTextur(id - ERSTE_ITEM_ID);
+    if (icon == 0) return;  // an item without an icon would show as a white square
+    MyApp.m_pd3dDevice->SetTexture(icon);
     MyApp.Draw2D(x, y, w, h);
 }
 

@@ -6,7 +6,8 @@
 
 #include "world/figur.h"
 
-// The icon of item id (1000..1191) as a w x h quad at (x, y); any other id draws nothing.
+// The icon of item id (1000..1191) as a w x h quad at (x, y); any other id, or an item without an
+// icon, draws nothing.
 void ZeichneItemIcon(int32_t id, float x, float y, float w, float h);
 
 // printf-style text, cut at 255 bytes, drawn with ZeichneSchrift.
