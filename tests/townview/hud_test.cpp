@@ -434,4 +434,58 @@ TEST_F(HudTest, TownStockFoodWaterGarrisonAndHoverBoxes)
     EXPECT_TRUE(QuadsVon(108).empty());
 }
 
+TEST_F(HudTest, EquipmentPreviewLitModelAndWornSlots)
+{
+    const gfx::MeshData quad{{{0, 0, 0, 0, 0, 1, 0, 0}, {1, 0, 0, 0, 0, 1, 1, 0}, {0, 1, 0, 0, 0, 1, 0, 1}},
+                             {0, 1, 2},
+                             {{0, 3}},
+                             {{}}};
+    for (int slot : {2000, 2012, 2024, 2036, 2048, 2060, 2072, 2097}) MyApp.Meshes[slot] = dev->CreateMesh(quad);
+    FigurRecord& f = Mitglied(0, 0);
+    AuswahlIndex = 0;
+    f.Aussehen[0] = 3;
+    f.Aussehen[1] = 1;
+    f.Aussehen[2] = 200;  // from a file: the first variant
+    Platz(f, Koerper) = {1026, 1, 0};
+    Platz(f, Helm) = {1103, 1, 0};
+    Platz(f, Hand) = {1035, 1, 0};
+    Platz(f, Stiefel) = {1045, 1, 0};
+    BefehlsModus = kModusAusruestung;
+    HudSchieber[2] = 0;
+    Maus(150, 570);
+    ZeichneHud();
+    std::vector<std::pair<gfx::Mesh, gfx::Texture>> teile;
+    const gfx::Call* messer = nullptr;
+    for (const gfx::Call* c : dev->Draws())
+        if (c->type == gfx::CallType::DrawSubset) {
+            teile.push_back({c->handle, c->state.texture});
+            if (c->handle == MyApp.Meshes[2097]) messer = c;
+        }
+    const auto T = [](int k) { return MyApp.Texturen[k]; };
+    const std::vector<std::pair<gfx::Mesh, gfx::Texture>> erwartet = {
+        {MyApp.Meshes[2000], T(14)},  {MyApp.Meshes[2012], T(214)}, {MyApp.Meshes[2024], T(12)},
+        {MyApp.Meshes[2048], T(18)},  {MyApp.Meshes[2036], T(12)},  {MyApp.Meshes[2060], T(246)},
+        {MyApp.Meshes[2097], T(213)},
+    };
+    EXPECT_EQ(teile, erwartet);
+    ASSERT_NE(messer, nullptr);
+    EXPECT_EQ(messer->state.Get(gfx::RenderState::Lighting), 1u);
+    EXPECT_EQ(messer->state.Get(gfx::RenderState::Ambient), 0xFF191919u);
+    EXPECT_EQ(messer->state.Get(gfx::RenderState::AlphaBlendEnable), 1u);
+    bool licht0 = false;
+    for (const gfx::Call& c : dev->Calls())
+        if (c.type == gfx::CallType::SetLight && c.which == 0) licht0 = c.light.diffuse.g == 0.5f && c.light.range == 150;
+    EXPECT_TRUE(licht0);
+    // The worn items' icons, and the boots' tooltip under the mouse.
+    EXPECT_EQ(IconQuads(1045).size(), 1u);
+    EXPECT_EQ(IconQuads(1026).size(), 1u);
+    ASSERT_GE(QuadsVon(0).size(), 1u);
+    EXPECT_EQ(QuadsVon(0).back().x, 126);
+    // With the panel not yet in, neither model nor slots.
+    HudSchieber[2] = 96;
+    dev->ClearCalls();
+    ZeichneHud();
+    for (const gfx::Call* c : dev->Draws()) EXPECT_NE(c->type, gfx::CallType::DrawSubset);
+}
+
 }  // namespace
