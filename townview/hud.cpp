@@ -45,8 +45,7 @@ bool TutorialObenBlinkt() { return (TutorialSchritt == 21 || TutorialSchritt == 
 
 void ObereLeiste()
 {
-    // The blink is due while the tutorial points at the time buttons.
-    if (TutorialSchritt == 21 || TutorialSchritt == 22) TutorialBlinkt();
+    // At those steps the tutorial moves the blink counter; the bar only follows it.
     if (!(MyApp.MausY < 66 || TutorialObenBlinkt())) return;
     ZeichneBild(270, 0, -8, 1024, 128);
     ZeichneBild(236, 730, 5, 256, 32);

@@ -113,6 +113,7 @@ TEST_F(HudTest, TopBarOnlyWithTheMouseAtTheTopOrTheTutorialBlink)
     TutorialSchritt = 21;
     int mitLeiste = 0;
     for (int i = 0; i < 20; ++i) {
+        TutorialBlinkZaehler = i;  // the tutorial moves it at these steps
         dev->ClearCalls();
         ZeichneHud();
         mitLeiste += !QuadsVon(270).empty();
@@ -432,6 +433,25 @@ TEST_F(HudTest, TownStockFoodWaterGarrisonAndHoverBoxes)
     dev->ClearCalls();
     ZeichneHud();
     EXPECT_TRUE(QuadsVon(108).empty());
+}
+
+TEST_F(HudTest, TutorialHighlightsMoveTheBlinkCounter)
+{
+    FigurRecord& f = Mitglied(0, 0, 2);
+    AuswahlIndex = 0;
+    TutorialSchritt = 17;
+    int an = 0;
+    for (int i = 0; i < 20; ++i) {
+        dev->ClearCalls();
+        ZeichneHud();
+        an += !QuadsVon(40).empty();
+    }
+    EXPECT_EQ(an, 10);
+    EXPECT_EQ(TutorialBlinkZaehler, 0);
+    // The own figure's garrison button is disabled instead, and nothing blinks.
+    f.EigeneFigur = 1;
+    ZeichneHud();
+    EXPECT_EQ(TutorialBlinkZaehler, 0);
 }
 
 TEST_F(HudTest, EquipmentPreviewLitModelAndWornSlots)
