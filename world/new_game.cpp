@@ -11,6 +11,7 @@
 #include "interaction/tutorial.h"
 #include "platform/os.h"
 #include "platform/random.h"
+#include "townview/floating_texts.h"
 #include "townview/hint_panel.h"
 #include "townview/hud.h"
 #include "world/enemy_army.h"
@@ -85,6 +86,7 @@ void ErzeugeEigeneFigur(FigurRecord& f, const SpielStart& start) {
 void SetzeSpielZurueck(uint8_t tutorialSchritt) {
     StadtBildGezeichnet = 0;
     LieferAnimation.Anzahl = 0;
+    LoescheSchwebeAnzeigen();
     GespraechsPhase = 0;
     MeldungsPanelAktiv = 0;
     HinweisSichtbar = 0;

@@ -11,6 +11,7 @@
 #include "framework/sound.h"
 #include "framework/texte.h"
 #include "interaction/tutorial.h"
+#include "townview/floating_texts.h"
 #include "platform/os.h"
 #include "world/gamefiles.h"
 #include "world/records.h"
@@ -195,6 +196,8 @@ bool SpielLaden(const std::string& slotOrdner) {
     MausLinksLosgelassen = MausRechtsLosgelassen = MausMitteDrehen = 0;
 
     TutorialSchritt = 0;
+    // The loaded town's figures have their own ids: nothing floats over them yet.
+    LoescheSchwebeAnzeigen();
     for (const FigurRecord& f : Figuren) {
         const bool person = (f.Typ >= 1 && f.Typ <= 5) || (f.Typ >= 10 && f.Typ <= 18);
         if (f.Aktiv != 1 || !person) continue;
