@@ -531,7 +531,11 @@ Canvas PaintPicture(const ArtEntry& e) {
         Sunken(c, 10, 212, 100, 26, Shade(col, 0.5f));   // water
         Sunken(c, 112, 186, 68, 24, Shade(col, 0.5f));   // protection
         Sunken(c, 112, 212, 68, 26, Shade(col, 0.5f));   // armour
-        Sunken(c, 16, 8, e.w - 32, 116, Shade(col, 0.55f));  // crafting card place
+        // The card place is a window: the side panel slid in behind the page shows through it (the
+        // town stock's food and pump slots, the equipment), the crafting card is drawn into it.
+        Sunken(c, 16, 8, e.w - 32, 116, Shade(col, 0.55f));
+        for (int y = 10; y < 8 + 115; ++y)
+            for (int x = 18; x < 16 + e.w - 32 - 1; ++x) c.Set(x, y, {0, 0, 0, 0});
         break;
     }
     case 21: return PaintTalkPanel(e);

@@ -194,6 +194,12 @@ os::Cursor AktuellerCursor()
     return CursorTabelle[index];
 }
 
+void SetzeCursor(int32_t index)
+{
+    CursorIndex = index;
+    os::SetCursor(AktuellerCursor());
+}
+
 int32_t AusgewaehlteFigurId()
 {
     if (AuswahlIndex < 0 || AuswahlIndex > 6) return KEINE_FIGUR;

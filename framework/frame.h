@@ -28,6 +28,8 @@ constexpr int kCursorAnzahl = 7;
 extern os::Cursor CursorTabelle[kCursorAnzahl];
 // The cursor of CursorIndex; an index from a save outside 0..6 gives the normal cursor (2).
 os::Cursor AktuellerCursor();
+// CursorIndex = index, and that cursor shown at once (for long steps inside one frame).
+void SetzeCursor(int32_t index);
 
 // The one screen a game mode runs, and when the music step runs around it.
 struct Bildschirm {

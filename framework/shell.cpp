@@ -178,6 +178,18 @@ void ZeigeSchwarzbild()
     }
 }
 
+void ZeigeLadeBild()
+{
+    ZeigeSchwarzbild();
+    gfx::Device* device = MyApp.m_pd3dDevice.get();
+    if (!device) return;
+    device->BeginScene();
+    device->SetTexture(MyApp.Texturen[41]);
+    MyApp.Draw2D(0.0f, 0.0f, 1024.0f, 768.0f);
+    device->EndScene();
+    device->Present();
+}
+
 void LoescheDatei(const char* name)
 {
     for (int i = 0; i < kLoeschVersuche; ++i) {

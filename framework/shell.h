@@ -49,6 +49,9 @@ intptr_t WndProc(uint32_t message, uintptr_t wParam, intptr_t lParam);
 // Ends and presents the caller's scene, then 15 black frames (Texturen[0]) with their own message
 // pump and pacing; also ends when the program is closing.
 void ZeigeSchwarzbild();
+// ZeigeSchwarzbild, then the loading picture (Texturen[41]) drawn and presented: the backdrop that
+// stays behind the loading bar of a long step.
+void ZeigeLadeBild();
 // Deletes a file in the working directory, retrying a bounded number of times while it still opens.
 void LoescheDatei(const char* name);
 

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/packarchiv.h"
+#include "framework/setup.h"
 #include "framework/tokendatei.h"
 #include "platform/os.h"
 #include "world/spielglobals.h"
@@ -103,4 +105,20 @@ bool SchreibeSpeicherSlotNamen(const char* datei) {
         text += '\n';
     }
     return os::WriteFileAtomic(datei, text.data(), text.size());
+}
+
+const char* TextPack() {
+    switch (Sprache) {
+    case 0: return "Data/Pack14.gzp";
+    case 1: return "Data/Pack19.gzp";
+    case 2: return "Data/Pack20.gzp";
+    default: return nullptr;
+    }
+}
+
+void LadeTextStandardAusPack() {
+    const char* pack = TextPack();
+    if (!pack || !EntpackeDatei(pack, "Text_Standard.txt")) return;
+    LadeTextStandard("Text_Standard.txt");
+    os::DeleteFile("Text_Standard.txt");
 }

@@ -51,15 +51,10 @@ constexpr Musik kMusik[5] = {
 
 void TextTabellen()
 {
-    const char* pack = Sprache == 0 ? "Data/Pack14.gzp"
-                     : Sprache == 1 ? "Data/Pack19.gzp"
-                     : Sprache == 2 ? "Data/Pack20.gzp"
-                                    : nullptr;
+    const char* pack = TextPack();
     if (!pack) return;
-    Entpacke(pack, "Text_Standard.txt");
-    LadeTextStandard("Text_Standard.txt");
+    LadeTextStandardAusPack();
     ZeichneLadebalken(140);
-    os::DeleteFile("Text_Standard.txt");
     Entpacke(pack, "namen_m.txt");
     LadeNamen("namen_m.txt");
     ZeichneLadebalken(154);

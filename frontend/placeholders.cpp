@@ -1,11 +1,5 @@
-// Stand-ins for the front-end screens until they are built: they draw and change nothing.
-#include "framework/services_frontend.h"
+// Stand-ins for the town editor until it is built: it draws and changes nothing.
 #include "interaction/editor_dienste.h"
-
-void NeuesSpielBildschirm() {}
-void SpielSpeichernBildschirm() {}
-void SpielLadenBildschirm() {}
-void LandkartenBildschirm() {}
 
 void EditorSteuerung(int32_t) {}
 void ZeichneEditorHud() {}
