@@ -362,7 +362,9 @@ TEST_F(ReiseTest, HuntersFindFoodAndKeepTheirExperience)
             EXPECT_EQ(Figuren[j].Erfahrung, 2);
             continue;
         }
-        if (f.fund > 0) EXPECT_EQ(gefunden.ItemId, f.fund);
+        if (f.fund > 0) {
+            EXPECT_EQ(gefunden.ItemId, f.fund);
+        }
         EXPECT_TRUE(gefunden.ItemId == 1013 || gefunden.ItemId == 1036 || gefunden.ItemId == 1037 ||
                     gefunden.ItemId == 1008)
             << gefunden.ItemId;
