@@ -6,6 +6,7 @@
 #include "framework/font.h"
 #include "framework/frame.h"
 #include "framework/myapp.h"
+#include "framework/services_frontend.h"
 #include "framework/szene.h"
 #include "framework/texte.h"
 #include "frontend/new_game.h"

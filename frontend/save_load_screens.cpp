@@ -8,6 +8,7 @@
 #include "framework/font.h"
 #include "framework/frame.h"
 #include "framework/items.h"
+#include "framework/services_frontend.h"
 #include "framework/szene.h"
 #include "framework/texte.h"
 #include "frontend/screen_frame.h"

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "framework/frame.h"
-#include "framework/myapp.h"
 #include "framework/services_frontend.h"
 #include "framework/shell.h"
 #include "framework/sound.h"

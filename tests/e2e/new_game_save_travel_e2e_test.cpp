@@ -1,6 +1,7 @@
-// The real game on the demo data: a new game from the main menu into the tutorial, the campaign in
-// town 0, a save into slot 3 under a name, the world map and a journey, then slot 3 loaded back
-// into town 0 with the records exactly as saved. Every screen it visits is written as a PNG.
+// The real game on the demo data: a new game from the main menu into the tutorial, its recruiter's
+// second answer into the campaign in town 0, a save into slot 3 under a name, the world map and a
+// journey, then slot 3 loaded back into town 0 with the records exactly as saved. Every screen it
+// visits is written as a PNG.
 #include <cstring>
 #include <string>
 #include <vector>
@@ -85,8 +86,17 @@ TEST_F(NeuesSpielE2E, NewGameTownZeroSaveTravelAndLoadBack)
     Frames(3);
     Bild("22_tutorial_start");
 
-    // The tutorial's way out into the campaign: the recruiter's second answer starts town 0.
-    ASSERT_TRUE(StarteStadtNull());
+    // The tutorial's way out into the campaign: its recruiter, opened as the tutorial town opens
+    // him, and his second answer starts town 0.
+    TutorialSchritt = 3;
+    Cam.Set(38.0f, 25.0f, -21.3f, -4.432f, 11.875f, -7.826f, 0.0f, 1.0f, 0.0f);  // the close-up camera
+    InteraktionsModus = 7;
+    Zeiger(400, 456);
+    Frames(3);
+    Bild("22b_recruiter");
+    Klick(400, 456);
+    ASSERT_EQ(SpielModus, 1000);
+    EXPECT_EQ(InteraktionsModus, 0);
     EXPECT_EQ(TutorialSchritt, 0);
     EXPECT_EQ(Schwierigkeitsgrad, 1);  // a start keeps the difficulty
     Frames(3);

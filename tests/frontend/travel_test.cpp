@@ -219,6 +219,43 @@ TEST_F(ReiseTest, WorldMapBoundsStoredIndexes)
     EXPECT_EQ(WeltRaster[3][3].StadtZeichen, 0);
 }
 
+TEST_F(ReiseTest, ClicksSelectTownsAndTheSecondClickOnAnotherTownTravels)
+{
+    auto klick = [](int spalte, int reihe) {
+        SpielModus = 9000;
+        Maus(32 + 64 * spalte + 20, 32 + 64 * reihe + 20);
+        MausLinksGedrueckt = 1;
+        LandkartenBildschirm();
+        EXPECT_EQ(MausLinksGedrueckt, 0);
+    };
+    // The party's own town, selected already: selected again, never a journey.
+    klick(1, 2);
+    EXPECT_EQ(AktuelleStadt, 0);
+    EXPECT_EQ(SpielModus, 9000);
+    EXPECT_EQ(WeltRaster[1][2].StadtZeichen, 1);
+    klick(1, 5);
+    EXPECT_EQ(AktuelleStadt, 0);
+    EXPECT_EQ(WeltRaster[1][5].StadtZeichen, 1);
+    EXPECT_EQ(WeltRaster[1][2].StadtZeichen, 0);
+    klick(1, 5);
+    EXPECT_EQ(AktuelleStadt, 1);
+    EXPECT_EQ(TagZaehler, 3);
+    EXPECT_EQ(SpielModus, 1000);
+    EXPECT_EQ(WeltRaster[1][5].StadtZeichen, 1);
+
+    // Leaving: a right press, or the return button let go over it.
+    SpielModus = 9000;
+    MausRechtsGedrueckt = 1;
+    LandkartenBildschirm();
+    EXPECT_EQ(SpielModus, 1000);
+    SpielModus = 9000;
+    Maus(950, 630);
+    MausLinksLosgelassen = 1;
+    LandkartenBildschirm();
+    EXPECT_EQ(SpielModus, 1000);
+    EXPECT_EQ(MausLinksLosgelassen, 0);
+}
+
 TEST_F(ReiseTest, EncounterOnlyOnTheRoadToACleanTownTheEnemyDoesNotHold)
 {
     struct Fall {
@@ -325,7 +362,9 @@ TEST_F(ReiseTest, HuntersFindFoodAndKeepTheirExperience)
             EXPECT_EQ(Figuren[j].Erfahrung, 2);
             continue;
         }
-        if (f.fund > 0) EXPECT_EQ(gefunden.ItemId, f.fund);
+        if (f.fund > 0) {
+            EXPECT_EQ(gefunden.ItemId, f.fund);
+        }
         EXPECT_TRUE(gefunden.ItemId == 1013 || gefunden.ItemId == 1036 || gefunden.ItemId == 1037 ||
                     gefunden.ItemId == 1008)
             << gefunden.ItemId;
