@@ -34,6 +34,9 @@ uint8_t MeldungsPanelAktiv = 0;
 int32_t InfoPanelZaehler = 0;
 uint8_t HinweisSichtbar = 0;
 uint8_t EditorAktiv = 0;
+int32_t EditorWerkzeug = 0;
+int32_t EditorObjekt = 0;
+int32_t EditorDrehung = 0;
 os::Cursor CursorTabelle[kCursorAnzahl] = {};
 
 namespace {

@@ -17,6 +17,9 @@ extern uint8_t MeldungsPanelAktiv;     // the game-over panel is open
 extern int32_t InfoPanelZaehler;       // frames left of the panel announcing the beaten enemy army
 extern uint8_t HinweisSichtbar;        // the hint panel is shown
 extern uint8_t EditorAktiv;            // the town editor runs
+extern int32_t EditorWerkzeug;         // the editor's tool, 0..8
+extern int32_t EditorObjekt;           // what the tool places (its meaning depends on the tool)
+extern int32_t EditorDrehung;          // rotation step of what is placed, 0..7
 
 // The seven cursors (0 blank, 1 heal, 2 normal, 3 attack, 4 talk, 5 hourglass, 6 rotate), filled
 // by the loading sequence; CursorIndex selects one each frame.

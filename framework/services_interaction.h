@@ -9,11 +9,6 @@ void VerarbeiteTastatur();
 void MausDrehung();
 // The in-town interface controller, run before the frame is drawn.
 void InterfaceSteuerung();
-// Orders given by the interface controller.
-void BewegenBefehl();
-void RennenBefehl();
-void EingangBefehl();
-void ItemBenutzenBefehl(int32_t figur);
 // The close-up scene of InteraktionsModus 1..7, drawn in place of the town view.
 void ZeichneInteraktionsSzene();
 // The conversation overlay (the town frame passes 0); its second half is the town editor's overlay.
@@ -22,7 +17,3 @@ uint32_t ZeichneUnterhaltungUndEditor(uint32_t wert);
 void GespraechsBildschirm();
 // The tutorial step, run by the HUD once per call.
 void TutorialAblauf();
-// Input of the slide-in panels while they are open.
-void InfoPanelSchliessen();
-void MeldungsPanelSchliessen();
-void BeendenDialog();

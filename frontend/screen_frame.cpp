@@ -19,16 +19,7 @@ constexpr int kKlickSound = 6, kRegenSound = 13, kWindSound = 15;
 
 }  // namespace
 
-void ZeichneBild(int k, float x, float y, float w, float h)
-{
-    MyApp.m_pd3dDevice->SetTexture(MyApp.Texturen[k]);
-    MyApp.Draw2D(x, y, w, h);
-}
 
-bool MausIn(int x0, int x1, int y0, int y1)
-{
-    return MyApp.MausX >= x0 && MyApp.MausX <= x1 && MyApp.MausY >= y0 && MyApp.MausY <= y1;
-}
 
 void StoppeStadtSchleifen()
 {
@@ -118,23 +109,5 @@ void ZurueckAusMenue()
     MenueAusStadt = 0;
 }
 
-void ZeichneZentriert(const char* text, int mitte, float y, int font)
-{
-    ZeichneSchrift(text, static_cast<float>(mitte - SchriftBreite(text, font) / 2), y, font);
-}
 
-void ZeichneMeshSlot(int slot, const math3d::Matrix& welt, gfx::Texture textur)
-{
-    const gfx::Mesh mesh = MyApp.Meshes[slot];
-    if (mesh == 0) return;
-    gfx::Device& g = *MyApp.m_pd3dDevice;
-    g.SetTransform(gfx::TransformType::World, welt);
-    g.SetTexture(textur);
-    g.DrawSubset(mesh, 0);
-}
 
-gfx::Texture ErsteMeshTextur(int slot)
-{
-    const std::vector<gfx::Texture>& liste = MyApp.MeshTexturen[slot];
-    return liste.empty() ? 0 : liste[0];
-}

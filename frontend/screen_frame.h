@@ -3,8 +3,7 @@
 // button with its entry and hover counters, the return rule and centred labels.
 #include <cstdint>
 
-#include "platform/gfx.h"
-#include "platform/math3d.h"
+#include "framework/zeichnen.h"
 
 // One standard menu button: its counter slot in MenueZaehler, the top-left corner of its 225 x 34
 // image and its hit box (bounds included).
@@ -35,20 +34,5 @@ void MenueZaehlerNullen(bool alle);
 // the main menu; MenueAusStadt is cleared.
 void ZurueckAusMenue();
 
-// Level texture k as a w x h quad at pixel (x, y).
-void ZeichneBild(int k, float x, float y, float w, float h);
-
-// Whether the pointer lies in [x0, x1] x [y0, y1], bounds included.
-bool MausIn(int x0, int x1, int y0, int y1);
-
 // Stops the town's looped rain and wind sounds where they run, so the town frame starts them anew.
 void StoppeStadtSchleifen();
-
-// Draws text centred on x = mitte (half the width, fraction dropped).
-void ZeichneZentriert(const char* text, int mitte, float y, int font);
-
-// Subset 0 of a mesh slot with the given world transform and texture (0 = none); an empty slot
-// draws nothing.
-void ZeichneMeshSlot(int slot, const math3d::Matrix& welt, gfx::Texture textur);
-// The first texture of a mesh slot's list, 0 when it has none.
-gfx::Texture ErsteMeshTextur(int slot);

@@ -1,17 +1,40 @@
 // Stand-ins for the town interaction until it is built: they draw and change nothing.
 #include "framework/services_interaction.h"
+#include "interaction/handler.h"
 
 void VerarbeiteTastatur() {}
 void MausDrehung() {}
 void InterfaceSteuerung() {}
-void BewegenBefehl() {}
-void RennenBefehl() {}
-void EingangBefehl() {}
-void ItemBenutzenBefehl(int32_t) {}
 void ZeichneInteraktionsSzene() {}
 uint32_t ZeichneUnterhaltungUndEditor(uint32_t) { return 0; }
 void GespraechsBildschirm() {}
 void TutorialAblauf() {}
+
+void TutorialWeiter() {}
+void HinweisPanelKnoepfe() {}
+void BeendenDialog() {}
 void InfoPanelSchliessen() {}
 void MeldungsPanelSchliessen() {}
-void BeendenDialog() {}
+void RekrutItemSlot(int32_t) {}
+void HerstellenPanel(int32_t) {}
+void SpielMenueKnoepfe(int32_t) {}
+void StadtVorratPanel(int32_t) {}
+void AusruestungPanel(int32_t) {}
+void AusruestungKnopf(int32_t) {}
+void MunitionLaden(int32_t) {}
+void HandItemTauschen(int32_t) {}
+void InventarRaster(int32_t) {}
+void BehaelterFenster(int32_t) {}
+void InventarSpalteLinks(int32_t) {}
+void BefehlsKnoepfe(int32_t) {}
+void AuswahlLeisteAblegen(int32_t) {}
+void KameraAufSlot(int32_t) {}
+void AuswahlLeisteKlick(int32_t) {}
+void AuswahlLeisteRechtsKlick(int32_t) {}
+void LinkesPanelSperre() {}
+void ItemBenutzenBefehl(int32_t) {}
+void KlickAuswahl(int32_t) {}
+void RahmenAuswahl(int32_t) {}
+void EingangBefehl(int32_t) {}
+void BewegenBefehl(int32_t) {}
+void RennenBefehl(int32_t) {}

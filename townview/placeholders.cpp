@@ -1,6 +1,9 @@
 // Stand-ins for the town view until it is built: they draw and change nothing.
 #include "framework/services_townview.h"
 #include "framework/szene.h"
+#include "townview/item_karten.h"
+#include "townview/picking.h"
+#include "townview/vorschau.h"
 
 void Szene::AktualisiereMausFeld() {}
 void Szene::SetzeFigurLichter() {}
@@ -37,3 +40,12 @@ void ZeichneInfoPanel() {}
 void ZeichneMeldungsPanel2() {}
 void ZeichneHud() {}
 void ZeichneTooltip() {}
+
+void RenderePortrait(int32_t) {}
+void RendereModellVorschau(int32_t) {}
+uint8_t MausUeberFigur(int32_t) { return 0; }
+uint8_t PickeFigur(int32_t) { return 0; }
+uint8_t PickeFeld(int32_t, int32_t) { return 0; }
+void ZeichneFigurPanel(int32_t, int32_t) {}
+void ZeichneItemInfo(int32_t) {}
+void ZeichneItemTooltip(int32_t) {}

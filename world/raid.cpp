@@ -14,6 +14,7 @@
 #include "framework/sound.h"
 #include "framework/szene.h"
 #include "framework/texte.h"
+#include "framework/zeichnen.h"
 #include "platform/gfx.h"
 #include "platform/math3d.h"
 #include "platform/os.h"
@@ -205,38 +206,33 @@ void MarkiereAktuelleStadt() {
         for (WeltFeld& f : spalte) f.StadtZeichen = (f.StadtId == AktuelleStadt) ? 1 : 0;
 }
 
-void ZeichneBild(gfx::Device& dev, int textur, float x, float y, float w, float h) {
-    dev.SetTexture(MyApp.Texturen[textur]);
-    MyApp.Draw2D(x, y, w, h);
+void ZeichneKaempfer(int icon, float x, float y, int32_t gesundheit, bool getroffen) {
+    ZeichneBild(icon, x, y, 32, 32);
+    if (getroffen) ZeichneBild(1, x + 8, y + 5, 16, 16);
+    ZeichneBild(19, x + 2, y - 5, 25, 2);
+    ZeichneBild(9, x + 2, y - 5, float(std::max(0, gesundheit / 4)), 2);
 }
 
-void ZeichneKaempfer(gfx::Device& dev, int icon, float x, float y, int32_t gesundheit, bool getroffen) {
-    ZeichneBild(dev, icon, x, y, 32, 32);
-    if (getroffen) ZeichneBild(dev, 1, x + 8, y + 5, 16, 16);
-    ZeichneBild(dev, 19, x + 2, y - 5, 25, 2);
-    ZeichneBild(dev, 9, x + 2, y - 5, float(std::max(0, gesundheit / 4)), 2);
-}
-
-void ZeichneKampfPanel(gfx::Device& dev, const AngriffsKampf& k, const KampfRunde& r) {
-    ZeichneBild(dev, 200, 300, 100, 256, 128);
-    ZeichneBild(dev, 199, 300, 228, 256, 256);
+void ZeichneKampfPanel(const AngriffsKampf& k, const KampfRunde& r) {
+    ZeichneBild(200, 300, 100, 256, 128);
+    ZeichneBild(199, 300, 228, 256, 256);
     for (int n = 0; n < r.Verteidiger; ++n) {
         const FigurRecord& f = AngriffsFiguren[r.VerteidigerIndex[n]];
         const float x = 360.0f + 30.0f * float(n % 6), y = 263.0f + 20.0f * float(n / 6);
-        ZeichneKaempfer(dev, kTypIcon[f.Typ - 1], x, y, f.Gesundheit, n == r.VerteidigerTreffer);
+        ZeichneKaempfer(kTypIcon[f.Typ - 1], x, y, f.Gesundheit, n == r.VerteidigerTreffer);
     }
     // The panel has room for ten attackers.
     for (int m = 0; m < std::min(r.Angreifer, kAngreiferJeArt); ++m) {
         const int art = r.AngreiferArt[m];
         const float x = 330.0f + 30.0f * float(m + 1);
-        ZeichneKaempfer(dev, kTypIcon[art], x, 418, k.angreifer.Gesundheit[art][r.AngreiferEintrag[m]],
+        ZeichneKaempfer(kTypIcon[art], x, 418, k.angreifer.Gesundheit[art][r.AngreiferEintrag[m]],
                         m == r.AngreiferTreffer);
     }
     const char* name = StadtName(StadtTabelle[k.stadt].NamenIndex);
-    ZeichneSchrift(name, float(426 - SchriftBreite(name, 2) / 2), 217, 2);
+    ZeichneZentriert(name, 426, 217, 2);
     char stand[32];
     std::snprintf(stand, sizeof stand, "%i : %i", r.Verteidiger, r.Angreifer);
-    ZeichneSchrift(stand, float(426 - SchriftBreite(stand, 1) / 2), 335, 1);
+    ZeichneZentriert(stand, 426, 335, 1);
 }
 
 // The battle screen's own frames until the decided battle is closed by the left button. False
@@ -263,7 +259,7 @@ bool AngriffsSchleife(AngriffsKampf& k) {
                                           k.entschieden);
         if (r.VerteidigerTreffer >= 0) SpieleSound(1);
         if (r.AngreiferTreffer >= 0) SpieleSound(1);
-        if (dev) ZeichneKampfPanel(*dev, k, r);
+        if (dev) ZeichneKampfPanel(k, r);
         k.verteidiger = r.Verteidiger;
         k.angreiferZahl = r.Angreifer;
         if ((r.Verteidiger == 0 || r.Angreifer == 0) && LetzterWParam == 1) verlassen = true;

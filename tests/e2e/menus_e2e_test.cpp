@@ -3,89 +3,22 @@
 // changed and saved), the credits, the camera sequence, the quit confirmation and a clean
 // shut-down. Every screen it visits is written as a PNG into the build folder.
 #include <SDL.h>
-#include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <set>
 #include <string>
 #include <vector>
 
 #include "framework/intro.h"
 #include "framework/myapp.h"
 #include "framework/setup.h"
-#include "framework/shell.h"
-#include "platform/image.h"
 #include "platform/os.h"
-#include "platform/window.h"
+#include "tests/e2e/e2e_spiel.h"
 #include "world/records.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-class MenusE2E : public ::testing::Test {
-protected:
-    fs::path spiel, bilder;
-    std::vector<std::string> meldungen;
-
-    void SetUp() override
-    {
-        const fs::path daten = fs::path(VELQUOR_BINARY_DIR) / "game";
-        ASSERT_TRUE(fs::exists(daten / "Data" / "Pack3.gzp")) << "the demo data is built into " << daten;
-        // A copy of its own: the options screen writes Data/Setup.txt and the game unpacks files.
-        spiel = fs::path(::testing::TempDir()) / ("velquor_e2e_" + std::to_string(getpid()));
-        fs::remove_all(spiel);
-        fs::copy(daten, spiel, fs::copy_options::recursive);
-        bilder = fs::path(VELQUOR_BINARY_DIR) / "e2e_screens";
-        fs::create_directories(bilder);
-        os::CaptureMessageBoxes(&meldungen);
-    }
-
-    void TearDown() override
-    {
-        os::CaptureMessageBoxes(nullptr);
-        fs::current_path(VELQUOR_BINARY_DIR);
-        fs::remove_all(spiel);
-        fs::remove(spiel.string() + ".lock");
-    }
-
-    void Bild(const std::string& name)
-    {
-        image::Image img;
-        img.width = 1024;
-        img.height = 768;
-        img.rgba = MyApp.m_pd3dDevice->ReadBackBuffer();
-        std::string fehler;
-        EXPECT_TRUE(image::SavePng((bilder / (name + ".png")).string(), img, fehler)) << fehler;
-    }
-
-    // The files below a folder, as paths relative to it.
-    static std::set<std::string> Dateien(const fs::path& ordner)
-    {
-        std::set<std::string> namen;
-        for (const auto& e : fs::recursive_directory_iterator(ordner))
-            if (e.is_regular_file()) namen.insert(fs::relative(e.path(), ordner).string());
-        return namen;
-    }
-
-    static void Frames(int n)
-    {
-        for (int i = 0; i < n && BeendenFlag == 0; ++i) FrameSchritt();
-    }
-
-    static void Zeiger(int x, int y) { win::PostMessage(win::msg::MouseMove, 0, win::MakeLParam(x, y)); }
-
-    // A left click at (x, y): moved there, pressed for one frame, released in the next.
-    static void Klick(int x, int y)
-    {
-        Zeiger(x, y);
-        win::PostMessage(win::msg::LButtonDown, win::mk::LButton, win::MakeLParam(x, y));
-        FrameSchritt();
-        win::PostMessage(win::msg::LButtonUp, 0, win::MakeLParam(x, y));
-        FrameSchritt();
-    }
-};
+class MenusE2E : public SpielE2E {};
 
 TEST_F(MenusE2E, StartLoadMenusOptionsCreditsQuit)
 {

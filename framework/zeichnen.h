@@ -1,0 +1,20 @@
+#pragma once
+// The drawing steps every screen and overlay shares: a level texture as a 2D quad, the pointer test
+// against a rectangle, centred text, and subset 0 of a mesh slot.
+#include "platform/gfx.h"
+#include "platform/math3d.h"
+
+// Level texture k (an index outside the table draws nothing) as a w x h quad at pixel (x, y).
+void ZeichneBild(int k, float x, float y, float w, float h);
+
+// Whether the pointer lies in [x0, x1] x [y0, y1], bounds included.
+bool MausIn(int x0, int x1, int y0, int y1);
+
+// Draws text centred on x = mitte (half the width, fraction dropped).
+void ZeichneZentriert(const char* text, int mitte, float y, int font);
+
+// Subset 0 of a mesh slot with the given world transform and texture (0 = none); a slot outside the
+// table or an empty one draws nothing.
+void ZeichneMeshSlot(int slot, const math3d::Matrix& welt, gfx::Texture textur);
+// The first texture of a mesh slot's list, 0 when it has none or the slot is outside the table.
+gfx::Texture ErsteMeshTextur(int slot);

@@ -1,0 +1,116 @@
+#pragma once
+// The real game, headless, on a private copy of the generated demo data, driven frame by frame with
+// synthetic mouse input. Every e2e test derives its fixture from SpielE2E; screenshots go to
+// build-test/e2e_screens/.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "framework/myapp.h"
+#include "framework/shell.h"
+#include "platform/image.h"
+#include "platform/os.h"
+#include "platform/window.h"
+#include "world/new_game.h"
+#include "world/records.h"
+
+class SpielE2E : public ::testing::Test {
+protected:
+    std::filesystem::path spiel, bilder;
+    std::vector<std::string> meldungen;
+
+    void SetUp() override
+    {
+        namespace fs = std::filesystem;
+        const fs::path daten = fs::path(VELQUOR_BINARY_DIR) / "game";
+        ASSERT_TRUE(fs::exists(daten / "Data" / "Pack3.gzp")) << "the demo data is built into " << daten;
+        // A copy of its own: the game writes settings, saves and unpacked files.
+        spiel = fs::path(::testing::TempDir()) / ("velquor_e2e_" + std::to_string(getpid()));
+        fs::remove_all(spiel);
+        fs::copy(daten, spiel, fs::copy_options::recursive);
+        bilder = fs::path(VELQUOR_BINARY_DIR) / "e2e_screens";
+        fs::create_directories(bilder);
+        os::CaptureMessageBoxes(&meldungen);
+    }
+
+    void TearDown() override
+    {
+        namespace fs = std::filesystem;
+        os::CaptureMessageBoxes(nullptr);
+        fs::current_path(VELQUOR_BINARY_DIR);
+        fs::remove_all(spiel);
+        fs::remove(spiel.string() + ".lock");
+    }
+
+    // Starts the game without its intro and runs the loading sequence into the main menu.
+    void StarteBisHauptmenue()
+    {
+        ShellOptions optionen;
+        optionen.workDir = spiel.string();
+        optionen.lockPath = spiel.string() + ".lock";
+        optionen.playIntro = false;
+        ASSERT_TRUE(StarteProgramm(optionen));
+        ASSERT_NE(MyApp.m_pd3dDevice, nullptr);
+        Frames(2);
+        ASSERT_EQ(SpielModus, 3000);
+    }
+
+    // From the main menu straight into a new game in town 0 (the new-game screen's way in).
+    void InStadtNull()
+    {
+        ASSERT_TRUE(StarteStadtNull());
+        ASSERT_EQ(SpielModus, 1000);
+        Frames(2);
+    }
+
+    void Bild(const std::string& name)
+    {
+        image::Image img;
+        img.width = 1024;
+        img.height = 768;
+        img.rgba = MyApp.m_pd3dDevice->ReadBackBuffer();
+        std::string fehler;
+        EXPECT_TRUE(image::SavePng((bilder / (name + ".png")).string(), img, fehler)) << fehler;
+    }
+
+    // The files below a folder, as paths relative to it.
+    static std::set<std::string> Dateien(const std::filesystem::path& ordner)
+    {
+        namespace fs = std::filesystem;
+        std::set<std::string> namen;
+        for (const auto& e : fs::recursive_directory_iterator(ordner))
+            if (e.is_regular_file()) namen.insert(fs::relative(e.path(), ordner).string());
+        return namen;
+    }
+
+    static void Frames(int n)
+    {
+        for (int i = 0; i < n && BeendenFlag == 0; ++i) FrameSchritt();
+    }
+
+    static void Zeiger(int x, int y) { win::PostMessage(win::msg::MouseMove, 0, win::MakeLParam(x, y)); }
+
+    // A left click at (x, y): moved there, pressed for one frame, released in the next.
+    static void Klick(int x, int y)
+    {
+        Zeiger(x, y);
+        win::PostMessage(win::msg::LButtonDown, win::mk::LButton, win::MakeLParam(x, y));
+        FrameSchritt();
+        win::PostMessage(win::msg::LButtonUp, 0, win::MakeLParam(x, y));
+        FrameSchritt();
+    }
+
+    // The same with the right button.
+    static void RechtsKlick(int x, int y)
+    {
+        Zeiger(x, y);
+        win::PostMessage(win::msg::RButtonDown, win::mk::RButton, win::MakeLParam(x, y));
+        FrameSchritt();
+        win::PostMessage(win::msg::RButtonUp, 0, win::MakeLParam(x, y));
+        FrameSchritt();
+    }
+};
