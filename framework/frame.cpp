@@ -172,9 +172,10 @@ void StadtFrame()
     if (MeldungsPanelAktiv == 1) ZeichneMeldungsPanel();
     if (InfoPanelZaehler > 0) ZeichneInfoPanel();
     if (SpielEnde == 1) ZeichneMeldungsPanel2();
+    // The mode may have changed during the frame: each overlay runs only in its own mode.
     if (SpielModus == 1000)
         ZeichneUnterhaltungUndEditor(0);
-    else
+    else if (SpielModus == 10000)
         GespraechsBildschirm();
     ZeichneHud();
     StadtBildGezeichnet = 1;

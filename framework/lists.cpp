@@ -48,13 +48,12 @@ void LeseAbschnitt(const char* datei, const char* marker, std::initializer_list<
     }
 }
 
-// Unpacks a member, runs the loader on it and deletes the unpacked file. A name that could leave
-// the working directory is passed over; a member missing from its pack still goes to the loader,
-// which reports it, but no file that was not unpacked is deleted.
+// Unpacks a member, runs the loader on it and deletes the unpacked file. A member missing from its
+// pack, or a name that could leave the working directory (never unpacked), still goes to the loader,
+// which reports it as missing; no file that was not unpacked is deleted.
 void MitEntpackterDatei(const char* pack, const std::string& datei, const std::function<void()>& lader)
 {
-    if (!IstSichererDateiname(datei)) return;
-    const bool entpackt = pack && EntpackeDatei(pack, datei.c_str()) != nullptr;
+    const bool entpackt = pack && IstSichererDateiname(datei) && EntpackeDatei(pack, datei.c_str()) != nullptr;
     lader();
     if (entpackt) os::DeleteFile(datei);
 }
@@ -126,7 +125,7 @@ void LadeEnergieTexturen(const char* file)
                           if (ziel) MyApp.m_pd3dDevice->ReleaseTexture(ziel);
                           ziel = 0;
                           std::string fehler;
-                          ziel = gfx::LoadTextureFile(*MyApp.m_pd3dDevice, textur, fehler);
+                          if (IstSichererDateiname(textur)) ziel = gfx::LoadTextureFile(*MyApp.m_pd3dDevice, textur, fehler);
                           if (!ziel) os::MessageBox("Texture nicht gefunden (Energie)", textur);
                       });
                       return true;

@@ -34,8 +34,10 @@ void Freigeben(gfx::Device* device, gfx::Texture& texture)
 }
 
 // A texture from an image file; 0 when the file cannot be read or decoded.
+// The names come from the data files: one that could leave the working directory counts as missing.
 gfx::Texture TexturAusDatei(gfx::Device& device, const char* file)
 {
+    if (!IstSichererDateiname(file)) return 0;
     std::string error;
     return gfx::LoadTextureFile(device, file, error);
 }
@@ -278,7 +280,7 @@ int32_t MyApp::LoadModel(const char* file, int slot)
     LeereMeshSlot(*this, slot);
     gfx::MeshData daten;
     std::string fehler;
-    if (!gfx::LoadXFile(file, daten, fehler)) {
+    if (!IstSichererDateiname(file) || !gfx::LoadXFile(file, daten, fehler)) {
         ModellFehlt(file, "Model nicht gefunden:");
         return -1;
     }
@@ -309,7 +311,7 @@ int32_t MyApp::LoadMeshOnly(const char* file, int slot)
     LeereMeshSlot(*this, slot);
     gfx::MeshData daten;
     std::string fehler;
-    if (!gfx::LoadXFile(file, daten, fehler)) return 0;
+    if (!IstSichererDateiname(file) || !gfx::LoadXFile(file, daten, fehler)) return 0;
     Meshes[slot] = m_pd3dDevice->CreateMesh(daten);
     MeshMaterialZahl[slot] = static_cast<uint32_t>(daten.materials.size());
     return 0;

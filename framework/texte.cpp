@@ -1,5 +1,6 @@
 #include "framework/texte.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -90,6 +91,8 @@ void LadeSpeicherSlotNamen(const char* datei) {
         if (ende == std::string::npos) ende = text.size();
         std::string zeile = text.substr(pos, ende - pos);
         pos = ende + 1;
+        // A name ends at a NUL byte, as it does in the slot table, so it reads the same after the next save.
+        zeile.resize(std::min(zeile.size(), zeile.find('\0')));
         // Names hold no blanks; what surrounds them (a CR of a CR LF line end too) is not part of them.
         const size_t a = zeile.find_first_not_of(" \t\r");
         const size_t b = zeile.find_last_not_of(" \t\r");

@@ -1,8 +1,7 @@
 #include "framework/tokendatei.h"
 
-#include <cerrno>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
 
 #include "platform/os.h"
@@ -41,27 +40,31 @@ bool TokenDatei::Wort(std::string& wort) {
     return true;
 }
 
+// A number is the whole word, decimal: "12abc", a word that starts with a NUL byte and hexadecimal
+// ("0x1p-5") are not numbers.
 bool TokenDatei::Ganzzahl(int32_t& wert) {
     std::string wort;
     if (!Wort(wort)) return false;
-    errno = 0;
-    char* ende = nullptr;
-    const long long zahl = std::strtoll(wort.c_str(), &ende, 10);
-    if (errno != 0 || *ende != '\0' || zahl < INT32_MIN || zahl > INT32_MAX) {
+    const char* anfang = wort.data() + (wort.size() > 1 && wort[0] == '+');
+    const char* ende = wort.data() + wort.size();
+    int32_t zahl = 0;
+    const auto [stelle, ec] = std::from_chars(anfang, ende, zahl, 10);
+    if (ec != std::errc() || stelle != ende) {
         fehler_ = true;
         return false;
     }
-    wert = static_cast<int32_t>(zahl);
+    wert = zahl;
     return true;
 }
 
 bool TokenDatei::Kommazahl(float& wert) {
     std::string wort;
     if (!Wort(wort)) return false;
-    errno = 0;
-    char* ende = nullptr;
-    const float zahl = std::strtof(wort.c_str(), &ende);
-    if (errno != 0 || *ende != '\0' || !std::isfinite(zahl)) {
+    const char* anfang = wort.data() + (wort.size() > 1 && wort[0] == '+');
+    const char* ende = wort.data() + wort.size();
+    float zahl = 0;
+    const auto [stelle, ec] = std::from_chars(anfang, ende, zahl, std::chars_format::general);
+    if (ec != std::errc() || stelle != ende || !std::isfinite(zahl)) {
         fehler_ = true;
         return false;
     }

@@ -180,6 +180,7 @@ void Speichern()
     SpielModus = 5000;
     MenueZaehlerNullen(true);
     SchreibeSetup(kSetupDatei);
+    LadeSetup(kSetupDatei);  // the values the file fixes (frame time, animation speed, detail map) count at once
     if (SetupWerte.SOUND == 0) StoppeStadtSchleifen();
     if (SetupWerte.MUSIC == 0) MusikZurueckspulen(kMenueMusik);
     else SpieleMusik(kMenueMusik);

@@ -36,10 +36,32 @@ TEST(TokenDatei, AMalformedValueFailsEveryLaterRead) {
         EXPECT_EQ(i, 99) << schlecht;
         EXPECT_FALSE(d.Wort(w)) << schlecht;
     }
+    // A word that starts with a NUL byte, hexadecimal and other non-decimal floats end the reading.
+    const std::string schlechteKommazahlen[] = {"nan", "inf", "0x1p-5", "0x10", std::string("\0", 1),
+                                                std::string("\0" "7", 2), "1.5f", "1e999", "."};
+    for (const std::string& schlecht : schlechteKommazahlen) {
+        TokenDatei d;
+        d.Setze("FRAMERATE " + schlecht + " FOG 7");
+        std::string w;
+        float f = 1;
+        ASSERT_TRUE(d.Wort(w));
+        EXPECT_FALSE(d.Kommazahl(f)) << schlecht;
+        EXPECT_EQ(f, 1.0f) << schlecht;
+        EXPECT_FALSE(d.Wort(w)) << schlecht;
+    }
     TokenDatei d;
-    d.Setze("nan");
-    float f = 1;
-    EXPECT_FALSE(d.Kommazahl(f));
+    d.Setze(std::string("COLOR \0 FOG 7"));
+    int32_t i = 5;
+    std::string w;
+    ASSERT_TRUE(d.Wort(w));
+    EXPECT_FALSE(d.Ganzzahl(i));
+    EXPECT_EQ(i, 5);
+    float f = 0;
+    d.Setze("0.025 1e-3 -2 +3");
+    for (float erwartet : {0.025f, 1e-3f, -2.0f, 3.0f}) {
+        ASSERT_TRUE(d.Kommazahl(f));
+        EXPECT_EQ(f, erwartet);
+    }
 }
 
 TEST(TokenDatei, CopiesAWordIntoAFixedEntryWithoutOverflow) {

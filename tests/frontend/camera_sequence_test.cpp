@@ -1,4 +1,6 @@
 // The camera sequence's timeline, its sounds, leaving it, and the textures it frees.
+#include <cmath>
+
 #include "framework/services_frontend.h"
 #include "frontend_fixture.h"
 
@@ -67,6 +69,27 @@ TEST_F(CameraSequenceTest, TimelineOfPictureFootprintsAndSounds)
     EXPECT_EQ(MenueZaehler[1], 8);
     EXPECT_EQ(MenueZaehler[2], 120);
     EXPECT_EQ(SpielModus, 12000);
+}
+
+// Each footprint turned about z by its angle and moved to its place of the table.
+TEST_F(CameraSequenceTest, FootprintsStandWhereTheirTableSays)
+{
+    for (int frame = 1; frame <= 95; ++frame) {
+        dev->ClearCalls();
+        KameraSequenz();
+    }
+    const auto m = Meshes();
+    ASSERT_EQ(m.size(), 8u);
+    const float tabelle[7][3] = {{45, 0, 0.8f},  {35, 0, 0.5f},  {38, 7, 0.6f}, {28, 7, 0.8f},
+                                 {28, 15, 1.4f}, {20, 7, 1.8f}, {16, 13, 2.2f}};
+    for (int p = 0; p < 7; ++p) {
+        const math3d::Matrix& w = m[size_t(p) + 1]->state.Get(gfx::TransformType::World);
+        EXPECT_FLOAT_EQ(w.m[3][0], tabelle[p][0]) << p + 1;
+        EXPECT_FLOAT_EQ(w.m[3][1], tabelle[p][1]) << p + 1;
+        EXPECT_NEAR(w.m[0][0], std::cos(tabelle[p][2]), 1e-6) << p + 1;
+        EXPECT_NEAR(w.m[0][1], std::sin(tabelle[p][2]), 1e-6) << p + 1;
+        EXPECT_NEAR(w.m[1][0], -std::sin(tabelle[p][2]), 1e-6) << p + 1;
+    }
 }
 
 TEST_F(CameraSequenceTest, PressInTheFirstFrameLeavesAtOnceWithoutTheFlightSound)

@@ -140,6 +140,9 @@ INSTANTIATE_TEST_SUITE_P(
         // equal F, sits in the lowest open slot, so it is expanded first.
         PfadFall{"GleichstandNiedrigsterSlot", {".....", ".....", "....."}, 0, 1, 4, 1, 1000, true,
                  {{0, 1}, {1, 1}, {2, 1}, {3, 1}, {4, 1}}},
+        // Around a blocked cell the two diagonal ways have the same F: (1, 0) was generated before (1, 2),
+        // so it sits in the lower open slot and is expanded first, and the path goes over it.
+        PfadFall{"GleichstandEntscheidetDenWeg", {"...", ".#.", "..."}, 0, 1, 2, 1, 1000, true, {{0, 1}, {1, 0}, {2, 1}}},
         PfadFall{"UmDieWand", {"..#..", "..#..", "....."}, 0, 0, 4, 0, 1000, true,
                  {{0, 0}, {1, 1}, {2, 2}, {3, 1}, {4, 0}}},
         // The goal four cells away is generated while expanding the third closed node: limit 3 stops short.
