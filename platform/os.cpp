@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <thread>
 
 namespace os {
 
@@ -58,6 +59,13 @@ bool AcquireSingleInstance(const std::string& lockPath)
     return true;
 }
 
+std::string DefaultLockPath()
+{
+    const char* laufzeit = std::getenv("XDG_RUNTIME_DIR");
+    if (laufzeit && *laufzeit && IsDirectory(laufzeit)) return std::string(laufzeit) + "/velquor.lock";
+    return "/tmp/velquor-" + std::to_string(getuid()) + ".lock";
+}
+
 void ReleaseSingleInstance()
 {
     if (lockFd >= 0) {
@@ -75,6 +83,12 @@ uint32_t GetTickCount()
 }
 
 void SetTickSource(uint32_t (*source)()) { tickSource = source; }
+
+void Sleep(uint32_t ms)
+{
+    if (tickSource || ms == 0) return;
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
 
 void MessageBox(const std::string& text, const std::string& caption)
 {

@@ -14,11 +14,17 @@ namespace os {
 // The lock is kept until the process ends or ReleaseSingleInstance is called.
 bool AcquireSingleInstance(const std::string& lockPath);
 void ReleaseSingleInstance();
+// The lock of this user's game: in the user's runtime folder where there is one, else a name of
+// the user's own in the temp folder, so other users on the same machine can play at the same time.
+std::string DefaultLockPath();
 
 // Milliseconds since the process started, from a monotonic clock (GetTickCount semantics).
 uint32_t GetTickCount();
 // Tests replace the clock; nullptr restores the real one.
 void SetTickSource(uint32_t (*source)());
+// Sleeps about ms milliseconds (the scheduler may add a little). While a test's clock replaces the
+// real one it returns at once: only that clock's readings count.
+void Sleep(uint32_t ms);
 
 // True on SDL's headless video drivers (offscreen, dummy): no real window or box can be shown.
 bool Headless();
