@@ -94,16 +94,9 @@ void LadeItems(const char* file)
             if (!wertGelesen) return;
             continue;
         }
-        if (k == 0 && EntpackeDatei("Data/Pack9.gzp", "Itemkiste_000.x")) {
-            MyApp.LoadModel("Itemkiste_000.x", 1000);
-            os::DeleteFile("Itemkiste_000.x");
-        }
+        if (k == 0) LadeAusPack("Data/Pack9.gzp", "Itemkiste_000.x", [] { MyApp.LoadModel("Itemkiste_000.x", 1000); });
         if (skin != "NULL" && IstSichererDateiname(skin)) MyApp.LoadItemTexture(1000 + k, skin.c_str());
-        if (IstSichererDateiname(icon)) {
-            const bool entpackt = EntpackeDatei("Data/Pack1.gzp", icon.c_str()) != nullptr;
-            MyApp.LoadIconTexture(k, icon.c_str());
-            if (entpackt) os::DeleteFile(icon);
-        }
+        MitEntpackterDatei("Data/Pack1.gzp", icon, [&] { MyApp.LoadIconTexture(k, icon.c_str()); });
         KopiereWort(ItemNamen[k], sizeof ItemNamen[k], name);
         KopiereWort(ItemTexte[k], sizeof ItemTexte[k], text);
         if (!wertGelesen) return;

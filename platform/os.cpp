@@ -24,6 +24,28 @@ uint32_t (*tickSource)() = nullptr;
 
 std::vector<std::string>* boxSink = nullptr;
 
+struct MemoryFile {
+    std::string path;
+    std::vector<uint8_t> data;
+};
+std::vector<MemoryFile> memoryFiles;  // one or two at a time
+
+std::string Slashes(std::string path)
+{
+    for (char& c : path)
+        if (c == '\\') c = '/';
+    return path;
+}
+
+const MemoryFile* FindMemoryFile(const std::string& path)
+{
+    if (memoryFiles.empty()) return nullptr;
+    const std::string p = Slashes(path);
+    for (const MemoryFile& m : memoryFiles)
+        if (EqualsNoCase(m.path, p)) return &m;
+    return nullptr;
+}
+
 bool IsDirectory(const std::string& path)
 {
     struct stat st;
@@ -157,14 +179,31 @@ std::string ResolvePath(const std::string& path)
     return result;
 }
 
+void PutMemoryFile(const std::string& path, std::vector<uint8_t> data)
+{
+    DropMemoryFile(path);
+    memoryFiles.push_back({Slashes(path), std::move(data)});
+}
+
+void DropMemoryFile(const std::string& path)
+{
+    const std::string p = Slashes(path);
+    std::erase_if(memoryFiles, [&](const MemoryFile& m) { return EqualsNoCase(m.path, p); });
+}
+
 bool FileExists(const std::string& path)
 {
+    if (FindMemoryFile(path)) return true;
     struct stat st;
     return stat(ResolvePath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 bool ReadFile(const std::string& path, std::vector<uint8_t>& out)
 {
+    if (const MemoryFile* m = FindMemoryFile(path)) {
+        out = m->data;
+        return true;
+    }
     const std::string real = ResolvePath(path);
     if (IsDirectory(real)) return false;
     FILE* f = std::fopen(real.c_str(), "rb");

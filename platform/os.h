@@ -43,6 +43,12 @@ std::string ResolvePath(const std::string& path);
 // The one comparison of names without regard to case (ASCII letters only, as the game's names are).
 bool EqualsNoCase(const std::string& a, const std::string& b);
 
+// A file unpacked only for a loader to read at once is held in memory under its name instead of
+// being written to disk and deleted again. FileExists and ReadFile find it first (by the same name,
+// without regard to case, before any file on disk) until DropMemoryFile.
+void PutMemoryFile(const std::string& path, std::vector<uint8_t> data);
+void DropMemoryFile(const std::string& path);
+
 bool FileExists(const std::string& path);                          // resolved
 bool ReadFile(const std::string& path, std::vector<uint8_t>& out);  // resolved; false when unreadable
 // Writes data to path + ".tmp" and renames it over path, so a failed write never leaves a
