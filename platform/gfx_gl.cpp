@@ -24,7 +24,7 @@
 namespace gfx {
 namespace {
 
-const char* kVertexShader = R"(#version 450 core
+const char* kVertexShader = R"(
 layout(location = 0) in vec3 aPosition;
 layout(location = 1) in vec3 aNormal;
 layout(location = 2) in vec2 aTexCoord;
@@ -36,19 +36,29 @@ uniform vec2 uPixelShift;     // half a pixel right and down, in clip units
 uniform bool uLighting;
 uniform vec4 uGlobalAmbient;
 uniform vec4 uMatDiffuse, uMatAmbient, uMatEmissive;
-uniform int uLightCount;
-
-struct Light {
-    vec4 diffuse;
-    vec4 ambient;
-    vec4 position;     // xyz, range
-    vec4 direction;    // xyz, 1 = directional
-    vec4 attenuation;  // a0, a1, a2
-};
-layout(std140, binding = 0) uniform Lights { Light lights[100]; };
+// The enabled lights, directional ones first, four vec4 each:
+// directional: direction, diffuse, ambient, unused;
+// point: position and range, diffuse, ambient, attenuation (constant, linear, quadratic).
+uniform int uDirectionalCount, uPointCount;
+uniform vec4 uLights[400];
 
 out vec4 vDiffuse;
 out vec2 vTexCoord;
+
+// Without branches: llvmpipe runs the vertex shader on the CPU, where both sides of a branch cost
+// as much as taking them. A vertex beyond the range gets nothing (factor 0).
+void PointLight(int i, vec3 world, vec3 n, inout vec3 ambient, inout vec3 diffuse)
+{
+    vec4 position = uLights[4 * i];
+    vec3 d = position.xyz - world;
+    float dist = length(d);
+    vec3 toLight = d / max(dist, 1e-30);  // 0 at the light itself
+    vec3 a = uLights[4 * i + 3].xyz;
+    float denom = a.x + a.y * dist + a.z * dist * dist;
+    float att = (dist <= position.w ? 1.0 : 0.0) / (denom > 0.0 ? denom : 1.0);
+    ambient += att * uLights[4 * i + 2].rgb;
+    diffuse += att * uLights[4 * i + 1].rgb * max(dot(n, toLight), 0.0);
+}
 
 void main()
 {
@@ -64,23 +74,32 @@ void main()
     vec3 n = uNormalMatrix * aNormal;
     vec3 ambient = uGlobalAmbient.rgb;
     vec3 diffuse = vec3(0.0);
-    for (int i = 0; i < uLightCount; ++i) {
-        vec3 toLight;
-        float att = 1.0;
-        if (lights[i].direction.w > 0.5) {
-            toLight = normalize(-lights[i].direction.xyz);
-        } else {
-            vec3 d = lights[i].position.xyz - world.xyz;
-            float dist = length(d);
-            if (dist > lights[i].position.w) continue;
-            toLight = dist > 0.0 ? d / dist : vec3(0.0);
-            vec3 a = lights[i].attenuation.xyz;
-            float denom = a.x + a.y * dist + a.z * dist * dist;
-            att = denom > 0.0 ? 1.0 / denom : 1.0;
-        }
-        ambient += att * lights[i].ambient.rgb;
-        diffuse += att * lights[i].diffuse.rgb * max(dot(n, toLight), 0.0);
+#if POINT_LIGHTS < 0
+    for (int i = 0; i < uDirectionalCount; ++i) {
+        vec3 toLight = normalize(-uLights[4 * i].xyz);
+        ambient += uLights[4 * i + 2].rgb;
+        diffuse += uLights[4 * i + 1].rgb * max(dot(n, toLight), 0.0);
     }
+    for (int i = uDirectionalCount; i < uDirectionalCount + uPointCount; ++i) PointLight(i, world.xyz, n, ambient, diffuse);
+#else
+    // Written out, so every light is read from a known place.
+#if POINT_LIGHTS > 0
+    PointLight(0, world.xyz, n, ambient, diffuse);
+#endif
+#if POINT_LIGHTS > 1
+    PointLight(1, world.xyz, n, ambient, diffuse);
+#endif
+#if POINT_LIGHTS > 2
+    PointLight(2, world.xyz, n, ambient, diffuse);
+    PointLight(3, world.xyz, n, ambient, diffuse);
+#endif
+#if POINT_LIGHTS > 4
+    PointLight(4, world.xyz, n, ambient, diffuse);
+    PointLight(5, world.xyz, n, ambient, diffuse);
+    PointLight(6, world.xyz, n, ambient, diffuse);
+    PointLight(7, world.xyz, n, ambient, diffuse);
+#endif
+#endif
     vec3 c = uMatAmbient.rgb * ambient + uMatDiffuse.rgb * diffuse + uMatEmissive.rgb;
     vDiffuse = clamp(vec4(c, uMatDiffuse.a), 0.0, 1.0);
 }
@@ -135,9 +154,12 @@ void main()
 }
 )";
 
-struct LightBlock {
-    float diffuse[4], ambient[4], position[4], direction[4], attenuation[4];
-};
+// Programs by the point lights their vertex shader works through: a fixed 0, 1, 2, 4 or 8 (the loop
+// unrolls, which llvmpipe runs several times faster than a loop over a uniform count), or any number
+// with directional lights too (the last one).
+constexpr int kFixedLights[] = {0, 1, 2, 4, 8};
+constexpr int kPrograms = 6;
+constexpr int kGeneralProgram = kPrograms - 1;
 
 struct TextureObject {
     GLuint texture = 0;
@@ -273,33 +295,44 @@ public:
 private:
     enum Dirty : uint32_t {
         kTransforms = 1, kLights = 2, kMaterial = 4, kStage = 8, kFixed = 16, kSampler = 32, kTexture = 64,
-        kAll = 127
+        kTarget = 128, kAll = 255
+    };
+    struct Uniforms {
+        GLint world, viewProj, normalMatrix, pixelShift, lighting, globalAmbient, matDiffuse, matAmbient,
+            matEmissive, directionalCount, pointCount, lights, texture, hasTexture, colorOp, colorArg1, colorArg2,
+            alphaOp, alphaArg1, alphaArg2, alphaTest, alphaFunc, alphaRef;
+    };
+    struct Program {
+        GLuint id = 0;
+        Uniforms u{};
+        uint32_t dirty = kAll;  // what this program has not been given since it changed
     };
     bool MakeTarget(TextureObject& t, GLenum format, bool opaque, std::string& error);
     void DeleteTexture(TextureObject& t);
     void BindTarget();
+    bool BuildProgram(Program& p, GLuint fragment, int pointLights, std::string& error);
+    void Dirty(uint32_t what);
     void Prepare();
-    GLint U(const char* name) const { return glGetUniformLocation(program_, name); }
+    void UploadLights(const Uniforms& u, int slots);
     void MakeCurrent() { SDL_GL_MakeCurrent(window_, context_); }
 
     SDL_Window* window_ = nullptr;
     bool ownWindow_ = false;
     bool ownVideo_ = false;
     SDL_GLContext context_ = nullptr;
-    GLuint program_ = 0, vao_ = 0, sampler_ = 0, lightBuffer_ = 0;
+    GLuint vao_ = 0, sampler_ = 0;
+    Program programs_[kPrograms];
+    int current_ = -1;
+    int directionalLights_ = 0, pointLights_ = 0;  // enabled lights by kind
+    bool textureBound_ = false;
+    float pixelShift_[2] = {};
     TextureObject backBuffer_;
     DeviceState state_;
-    uint32_t dirty_ = kAll;
+    uint32_t dirty_ = kAll;  // the context's own state (depth, blending, culling, sampler, texture binding)
     uint32_t nextHandle_ = 1;
     std::unordered_map<Texture, TextureObject> textures_;
     std::unordered_map<VertexBuffer, BufferObject> buffers_;
     std::unordered_map<Mesh, MeshObject> meshes_;
-
-    struct {
-        GLint world, viewProj, normalMatrix, pixelShift, lighting, globalAmbient, matDiffuse, matAmbient,
-            matEmissive, lightCount, texture, hasTexture, colorOp, colorArg1, colorArg2, alphaOp, alphaArg1,
-            alphaArg2, alphaTest, alphaFunc, alphaRef;
-    } u_{};
 };
 
 bool GLDevice::Init(SDL_Window* window, std::string& error)
@@ -331,31 +364,12 @@ bool GLDevice::Init(SDL_Window* window, std::string& error)
     liveDevices.push_back(this);
     SDL_GL_SetSwapInterval(1);  // Direct3D's PRESENT_INTERVAL_ONE; where it is refused, frames are not paced by it
 
-    GLuint vs = glCreateShader(GL_VERTEX_SHADER), fs = glCreateShader(GL_FRAGMENT_SHADER);
-    bool compiled = CompileShader(vs, kVertexShader, error) && CompileShader(fs, kFragmentShader, error);
-    if (compiled) {
-        program_ = glCreateProgram();
-        glAttachShader(program_, vs);
-        glAttachShader(program_, fs);
-        glLinkProgram(program_);
-    }
-    glDeleteShader(vs);
+    GLuint fs = glCreateShader(GL_FRAGMENT_SHADER);
+    bool built = CompileShader(fs, kFragmentShader, error);
+    for (int v = 0; built && v < kPrograms; ++v)
+        built = BuildProgram(programs_[v], fs, v == kGeneralProgram ? -1 : kFixedLights[v], error);
     glDeleteShader(fs);
-    if (!compiled) return false;
-    GLint linked = 0;
-    glGetProgramiv(program_, GL_LINK_STATUS, &linked);
-    if (!linked) {
-        char log[2048] = {};
-        glGetProgramInfoLog(program_, sizeof log, nullptr, log);
-        error = std::string("shader link: ") + log;
-        return false;
-    }
-    glUseProgram(program_);
-    u_ = {U("uWorld"), U("uViewProj"), U("uNormalMatrix"), U("uPixelShift"), U("uLighting"), U("uGlobalAmbient"),
-          U("uMatDiffuse"), U("uMatAmbient"), U("uMatEmissive"), U("uLightCount"), U("uTexture"), U("uHasTexture"),
-          U("uColorOp"), U("uColorArg1"), U("uColorArg2"), U("uAlphaOp"), U("uAlphaArg1"), U("uAlphaArg2"),
-          U("uAlphaTest"), U("uAlphaFunc"), U("uAlphaRef")};
-    glUniform1i(u_.texture, 0);
+    if (!built) return false;
 
     glClipControl(GL_UPPER_LEFT, GL_ZERO_TO_ONE);
     glFrontFace(GL_CW);  // Direct3D's front faces are clockwise on screen
@@ -372,9 +386,6 @@ bool GLDevice::Init(SDL_Window* window, std::string& error)
 
     glCreateSamplers(1, &sampler_);
     glBindSampler(0, sampler_);
-    glCreateBuffers(1, &lightBuffer_);
-    glNamedBufferData(lightBuffer_, sizeof(LightBlock) * kMaxLights, nullptr, GL_DYNAMIC_DRAW);
-    glBindBufferBase(GL_UNIFORM_BUFFER, 0, lightBuffer_);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
 
@@ -390,6 +401,43 @@ bool GLDevice::Init(SDL_Window* window, std::string& error)
     return true;
 }
 
+bool GLDevice::BuildProgram(Program& p, GLuint fragment, int pointLights, std::string& error)
+{
+    const std::string source =
+        "#version 450 core\n#define POINT_LIGHTS " + std::to_string(pointLights) + "\n" + kVertexShader;
+    GLuint vs = glCreateShader(GL_VERTEX_SHADER);
+    const bool compiled = CompileShader(vs, source.c_str(), error);
+    if (compiled) {
+        p.id = glCreateProgram();
+        glAttachShader(p.id, vs);
+        glAttachShader(p.id, fragment);
+        glLinkProgram(p.id);
+    }
+    glDeleteShader(vs);
+    if (!compiled) return false;
+    GLint linked = 0;
+    glGetProgramiv(p.id, GL_LINK_STATUS, &linked);
+    if (!linked) {
+        char log[2048] = {};
+        glGetProgramInfoLog(p.id, sizeof log, nullptr, log);
+        error = std::string("shader link: ") + log;
+        return false;
+    }
+    auto u = [&](const char* name) { return glGetUniformLocation(p.id, name); };
+    p.u = {u("uWorld"), u("uViewProj"), u("uNormalMatrix"), u("uPixelShift"), u("uLighting"), u("uGlobalAmbient"),
+           u("uMatDiffuse"), u("uMatAmbient"), u("uMatEmissive"), u("uDirectionalCount"), u("uPointCount"),
+           u("uLights"), u("uTexture"), u("uHasTexture"), u("uColorOp"), u("uColorArg1"), u("uColorArg2"),
+           u("uAlphaOp"), u("uAlphaArg1"), u("uAlphaArg2"), u("uAlphaTest"), u("uAlphaFunc"), u("uAlphaRef")};
+    glProgramUniform1i(p.id, p.u.texture, 0);
+    return true;
+}
+
+void GLDevice::Dirty(uint32_t what)
+{
+    dirty_ |= what;
+    for (Program& p : programs_) p.dirty |= what;
+}
+
 GLDevice::~GLDevice()
 {
     if (context_) {
@@ -401,10 +449,9 @@ GLDevice::~GLDevice()
             glDeleteBuffers(1, &m.indices);
         }
         DeleteTexture(backBuffer_);
-        glDeleteBuffers(1, &lightBuffer_);
         glDeleteSamplers(1, &sampler_);
         glDeleteVertexArrays(1, &vao_);
-        glDeleteProgram(program_);
+        for (Program& p : programs_) glDeleteProgram(p.id);
         SDL_GL_MakeCurrent(window_, nullptr);
         SDL_GL_DeleteContext(context_);
         std::erase(liveDevices, this);
@@ -492,7 +539,7 @@ void GLDevice::ReleaseTexture(Texture texture)
         state_.renderTarget = 0;
         BindTarget();
     }
-    dirty_ |= kTexture;
+    Dirty(kTexture);
 }
 
 bool GLDevice::TextureSize(Texture texture, int& width, int& height) const
@@ -566,7 +613,7 @@ uint32_t GLDevice::SubsetCount(Mesh mesh) const
 
 void GLDevice::SetRenderState(RenderState s, uint32_t value)
 {
-    if (state_.Set(s, value)) dirty_ |= (s == RenderState::Ambient ? kMaterial : kFixed);
+    if (state_.Set(s, value)) Dirty(s == RenderState::Ambient ? kMaterial : kFixed);
 }
 
 uint32_t GLDevice::GetRenderState(RenderState s) const
@@ -576,17 +623,17 @@ uint32_t GLDevice::GetRenderState(RenderState s) const
 
 void GLDevice::SetStageState(StageState s, uint32_t value)
 {
-    if (state_.Set(s, value)) dirty_ |= kStage;
+    if (state_.Set(s, value)) Dirty(kStage);
 }
 
 void GLDevice::SetSamplerState(SamplerState s, uint32_t value)
 {
-    if (state_.Set(s, value)) dirty_ |= kSampler;
+    if (state_.Set(s, value)) Dirty(kSampler);
 }
 
 void GLDevice::SetTransform(TransformType type, const math3d::Matrix& matrix)
 {
-    if (state_.Set(type, matrix)) dirty_ |= kTransforms;
+    if (state_.Set(type, matrix)) Dirty(kTransforms);
 }
 
 math3d::Matrix GLDevice::GetTransform(TransformType type) const
@@ -597,24 +644,24 @@ math3d::Matrix GLDevice::GetTransform(TransformType type) const
 void GLDevice::SetMaterial(const Material& material)
 {
     state_.material = material;
-    dirty_ |= kMaterial;
+    Dirty(kMaterial);
 }
 
 void GLDevice::SetLight(uint32_t index, const Light& light)
 {
-    if (state_.SetLight(index, light) && state_.lightEnabled[index]) dirty_ |= kLights;
+    if (state_.SetLight(index, light) && state_.lightEnabled[index]) Dirty(kLights);
 }
 
 void GLDevice::LightEnable(uint32_t index, bool enable)
 {
     if (index < kMaxLights && state_.lightEnabled[index] != enable && state_.EnableLight(index, enable))
-        dirty_ |= kLights;
+        Dirty(kLights);
 }
 
 void GLDevice::SetTexture(Texture texture)
 {
     state_.texture = texture;
-    dirty_ |= kTexture;
+    Dirty(kTexture);
 }
 
 void GLDevice::SetRenderTarget(Texture target)
@@ -622,7 +669,7 @@ void GLDevice::SetRenderTarget(Texture target)
     auto it = textures_.find(target);
     if (target != 0 && (it == textures_.end() || !it->second.renderTarget)) return;  // refused, as Direct3D does
     state_.renderTarget = target;
-    dirty_ |= kTexture;  // a texture that is the new target is not read while drawn into
+    Dirty(kTexture);  // a texture that is the new target is not read while drawn into
     BindTarget();
 }
 
@@ -631,7 +678,9 @@ void GLDevice::BindTarget()
     const TextureObject& t = state_.renderTarget ? textures_.at(state_.renderTarget) : backBuffer_;
     glBindFramebuffer(GL_FRAMEBUFFER, t.framebuffer);
     glViewport(0, 0, t.width, t.height);
-    glUniform2f(u_.pixelShift, 1.0f / float(t.width), -1.0f / float(t.height));
+    pixelShift_[0] = 1.0f / float(t.width);
+    pixelShift_[1] = -1.0f / float(t.height);
+    Dirty(kTarget);
 }
 
 void GLDevice::SetStreamSource(VertexBuffer buffer)
@@ -652,7 +701,7 @@ void GLDevice::Clear(uint32_t flags, uint32_t argb, float z)
         glClearDepth(std::fmin(std::fmax(z, 0.0f), 1.0f));
         glDepthMask(GL_TRUE);
         mask |= GL_DEPTH_BUFFER_BIT;
-        dirty_ |= kFixed;  // the depth write mask is the state's again at the next draw
+        Dirty(kFixed);  // the depth write mask is the state's again at the next draw
     }
     if (mask) glClear(mask);
 }
@@ -682,8 +731,8 @@ bool GLDevice::Present()
 
 void GLDevice::Prepare()
 {
+    auto rs = [&](RenderState s) { return state_.Get(s); };
     if (dirty_ & kFixed) {
-        auto rs = [&](RenderState s) { return state_.Get(s); };
         if (rs(RenderState::ZEnable)) {
             glEnable(GL_DEPTH_TEST);
             glDepthFunc(GL_LEQUAL);  // Direct3D's default ZFUNC, which the game keeps
@@ -704,54 +753,6 @@ void GLDevice::Prepare()
         } else {
             glDisable(GL_CULL_FACE);
         }
-        glUniform1i(u_.lighting, rs(RenderState::Lighting) ? 1 : 0);
-        glUniform1i(u_.alphaTest, rs(RenderState::AlphaTestEnable) ? 1 : 0);
-        glUniform1i(u_.alphaFunc, int(rs(RenderState::AlphaFunc)));
-        glUniform1i(u_.alphaRef, int(rs(RenderState::AlphaRef) & 0xff));
-    }
-    if (dirty_ & kTransforms) {
-        const math3d::Matrix& world = state_.Get(TransformType::World);
-        math3d::Matrix viewProj =
-            math3d::Multiply(state_.Get(TransformType::View), state_.Get(TransformType::Projection));
-        glUniformMatrix4fv(u_.world, 1, GL_FALSE, &world.m[0][0]);
-        glUniformMatrix4fv(u_.viewProj, 1, GL_FALSE, &viewProj.m[0][0]);
-        float normal[9];
-        NormalMatrix(world, normal);
-        glUniformMatrix3fv(u_.normalMatrix, 1, GL_FALSE, normal);
-    }
-    if (dirty_ & kMaterial) {
-        const Material& m = state_.material;
-        float ambient[4];
-        ColorOf(state_.Get(RenderState::Ambient), ambient);
-        glUniform4fv(u_.globalAmbient, 1, ambient);
-        glUniform4f(u_.matDiffuse, m.diffuse.r, m.diffuse.g, m.diffuse.b, m.diffuse.a);
-        glUniform4f(u_.matAmbient, m.ambient.r, m.ambient.g, m.ambient.b, m.ambient.a);
-        glUniform4f(u_.matEmissive, m.emissive.r, m.emissive.g, m.emissive.b, m.emissive.a);
-    }
-    if (dirty_ & kLights) {
-        LightBlock block[kMaxLights];
-        int n = 0;
-        for (uint32_t i = 0; i < kMaxLights; ++i) {
-            if (!state_.lightEnabled[i]) continue;
-            const Light& l = state_.lights[i];
-            LightBlock& b = block[n++];
-            b = LightBlock{{l.diffuse.r, l.diffuse.g, l.diffuse.b, l.diffuse.a},
-                           {l.ambient.r, l.ambient.g, l.ambient.b, l.ambient.a},
-                           {l.position.x, l.position.y, l.position.z, l.range},
-                           {l.direction.x, l.direction.y, l.direction.z, l.type == LightType::Directional ? 1.0f : 0.0f},
-                           {l.attenuation0, l.attenuation1, l.attenuation2, 0}};
-        }
-        if (n > 0) glNamedBufferSubData(lightBuffer_, 0, GLsizeiptr(n * sizeof(LightBlock)), block);
-        glUniform1i(u_.lightCount, n);
-    }
-    if (dirty_ & kStage) {
-        auto ts = [&](StageState s) { return GLint(state_.Get(s)); };
-        glUniform1i(u_.colorOp, ts(StageState::ColorOp));
-        glUniform1i(u_.colorArg1, ts(StageState::ColorArg1));
-        glUniform1i(u_.colorArg2, ts(StageState::ColorArg2));
-        glUniform1i(u_.alphaOp, ts(StageState::AlphaOp));
-        glUniform1i(u_.alphaArg1, ts(StageState::AlphaArg1));
-        glUniform1i(u_.alphaArg2, ts(StageState::AlphaArg2));
     }
     if (dirty_ & kSampler) {
         glSamplerParameteri(sampler_, GL_TEXTURE_MIN_FILTER, FilterOf(state_.Get(SamplerState::MinFilter)));
@@ -762,11 +763,103 @@ void GLDevice::Prepare()
     if (dirty_ & kTexture) {
         auto it = textures_.find(state_.texture);
         // A render target cannot be read while it is being drawn into; Direct3D leaves that undefined.
-        bool bound = it != textures_.end() && state_.texture != state_.renderTarget;
-        glBindTextureUnit(0, bound ? it->second.texture : 0);
-        glUniform1i(u_.hasTexture, bound ? 1 : 0);
+        textureBound_ = it != textures_.end() && state_.texture != state_.renderTarget;
+        glBindTextureUnit(0, textureBound_ ? it->second.texture : 0);
+    }
+    if (dirty_ & kLights) {
+        directionalLights_ = pointLights_ = 0;
+        for (uint32_t i = 0; i < kMaxLights; ++i)
+            if (state_.lightEnabled[i]) ++(state_.lights[i].type == LightType::Directional ? directionalLights_ : pointLights_);
     }
     dirty_ = 0;
+
+    // Unlit draws take the program without lights; lit ones the smallest that holds their lights.
+    int v = 0;
+    if (rs(RenderState::Lighting)) {
+        v = kGeneralProgram;
+        if (directionalLights_ == 0)
+            for (int k = 0; k < kGeneralProgram; ++k)
+                if (pointLights_ <= kFixedLights[k]) {
+                    v = k;
+                    break;
+                }
+    }
+    Program& p = programs_[v];
+    if (v != current_) {
+        glUseProgram(p.id);
+        current_ = v;
+    }
+    const Uniforms& u = p.u;
+    const uint32_t d = p.dirty;
+    p.dirty = 0;
+    if (d & kFixed) {
+        glUniform1i(u.lighting, rs(RenderState::Lighting) ? 1 : 0);
+        glUniform1i(u.alphaTest, rs(RenderState::AlphaTestEnable) ? 1 : 0);
+        glUniform1i(u.alphaFunc, int(rs(RenderState::AlphaFunc)));
+        glUniform1i(u.alphaRef, int(rs(RenderState::AlphaRef) & 0xff));
+    }
+    if (d & kTarget) glUniform2f(u.pixelShift, pixelShift_[0], pixelShift_[1]);
+    if (d & kTransforms) {
+        const math3d::Matrix& world = state_.Get(TransformType::World);
+        math3d::Matrix viewProj =
+            math3d::Multiply(state_.Get(TransformType::View), state_.Get(TransformType::Projection));
+        glUniformMatrix4fv(u.world, 1, GL_FALSE, &world.m[0][0]);
+        glUniformMatrix4fv(u.viewProj, 1, GL_FALSE, &viewProj.m[0][0]);
+        float normal[9];
+        NormalMatrix(world, normal);
+        glUniformMatrix3fv(u.normalMatrix, 1, GL_FALSE, normal);
+    }
+    if (d & kMaterial) {
+        const Material& m = state_.material;
+        float ambient[4];
+        ColorOf(state_.Get(RenderState::Ambient), ambient);
+        glUniform4fv(u.globalAmbient, 1, ambient);
+        glUniform4f(u.matDiffuse, m.diffuse.r, m.diffuse.g, m.diffuse.b, m.diffuse.a);
+        glUniform4f(u.matAmbient, m.ambient.r, m.ambient.g, m.ambient.b, m.ambient.a);
+        glUniform4f(u.matEmissive, m.emissive.r, m.emissive.g, m.emissive.b, m.emissive.a);
+    }
+    if ((d & kLights) && v != 0) UploadLights(u, v == kGeneralProgram ? -1 : kFixedLights[v]);
+    if (d & kStage) {
+        auto ts = [&](StageState s) { return GLint(state_.Get(s)); };
+        glUniform1i(u.colorOp, ts(StageState::ColorOp));
+        glUniform1i(u.colorArg1, ts(StageState::ColorArg1));
+        glUniform1i(u.colorArg2, ts(StageState::ColorArg2));
+        glUniform1i(u.alphaOp, ts(StageState::AlphaOp));
+        glUniform1i(u.alphaArg1, ts(StageState::AlphaArg1));
+        glUniform1i(u.alphaArg2, ts(StageState::AlphaArg2));
+    }
+    if (d & kTexture) glUniform1i(u.hasTexture, textureBound_ ? 1 : 0);
+    // Unlit draws skip the lights: the unlit program is given them again when it next lights.
+    if (v == 0) p.dirty |= d & kLights;
+}
+
+// The enabled lights as plain uniforms rather than a buffer: the game switches lights between draws,
+// and a buffer that queued draws still read would make the driver finish them first. slots < 0: all
+// lights, directional ones first; else the point lights padded with lights that reach nothing.
+void GLDevice::UploadLights(const Uniforms& u, int slots)
+{
+    float block[kMaxLights * 16];
+    int n = 0;
+    for (int pass = slots < 0 ? 0 : 1; pass < 2; ++pass)
+        for (uint32_t i = 0; i < kMaxLights; ++i) {
+            const Light& l = state_.lights[i];
+            const bool directional = l.type == LightType::Directional;
+            if (!state_.lightEnabled[i] || directional != (pass == 0)) continue;
+            const math3d::Vec3& at = directional ? l.direction : l.position;
+            const float v[16] = {at.x, at.y, at.z, l.range, l.diffuse.r, l.diffuse.g, l.diffuse.b, l.diffuse.a,
+                                 l.ambient.r, l.ambient.g, l.ambient.b, l.ambient.a,
+                                 l.attenuation0, l.attenuation1, l.attenuation2, 0};
+            std::memcpy(&block[n++ * 16], v, sizeof v);
+        }
+    for (; n < slots; ++n) {
+        std::memset(&block[n * 16], 0, 16 * sizeof(float));
+        block[n * 16 + 3] = -1.0f;  // a range no distance is within
+    }
+    if (n > 0) glUniform4fv(u.lights, n * 4, block);
+    if (slots < 0) {
+        glUniform1i(u.directionalCount, directionalLights_);
+        glUniform1i(u.pointCount, pointLights_);
+    }
 }
 
 void GLDevice::DrawPrimitive(Primitive type, uint32_t startVertex, uint32_t primitiveCount)

@@ -6,6 +6,7 @@
 
 #include "platform/gfx.h"
 #include "platform/gfx_recording.h"
+#include "platform/gfx_state.h"
 #include "platform/image.h"
 #include "platform/texture_file.h"
 
@@ -332,6 +333,54 @@ TEST_F(GLDeviceTest, PointLightLightsWithinItsRangeOnly)
     dev->DrawPrimitive(Primitive::TriangleList, 0, uint32_t(floor.size() / 3));
     Read();
     EXPECT_TRUE(Near(Pixel(512, 384), {32, 32, 32, 255}));
+}
+
+TEST_F(GLDeviceTest, EveryEnabledLightAddsItsShareWhateverTheirNumber)
+{
+    // Lit draws take a program by their number of lights (fixed counts up to 8, any number with
+    // directional lights or more): each enabled light must add its share, the padding nothing.
+    Setze2DModus();
+    dev->SetRenderState(RenderState::AlphaBlendEnable, 0);
+    dev->SetRenderState(RenderState::Lighting, 1);
+    Material m{};
+    m.diffuse = {1, 1, 1, 1};
+    m.ambient = {1, 1, 1, 1};
+    dev->SetMaterial(m);
+    dev->SetTexture(0);
+    // Each point light stands far out on the quad's normal (+z) and adds 2/255 of red.
+    Light point{};
+    point.type = LightType::Point;
+    point.diffuse = {2 / 255.0f, 0, 0, 0};
+    point.position = {0, 0, 100000};
+    point.range = 200000;
+    point.attenuation0 = 1;
+    Light sun{};  // a directional light adds 40/255 of green and 20/255 of blue ambient
+    sun.type = LightType::Directional;
+    sun.diffuse = {0, 40 / 255.0f, 0, 0};
+    sun.ambient = {0, 0, 20 / 255.0f, 0};
+    sun.direction = {0, 0, -1};
+    struct Case {
+        int points;
+        bool directional;
+    } cases[] = {{0, false}, {1, false}, {2, false}, {4, false}, {3, false}, {8, false}, {9, false}, {99, false}, {3, true}};
+    int x = 0;
+    for (const Case& c : cases) {
+        for (uint32_t i = 0; i < kMaxLights; ++i) {
+            const bool on = int(i) < c.points || (c.directional && i == 99);
+            if (on) dev->SetLight(i, i == 99 && c.directional ? sun : point);
+            dev->LightEnable(i, on);
+        }
+        Draw2D(float(x), 0, 10, 10);
+        x += 10;
+    }
+    Read();
+    for (size_t k = 0; k < std::size(cases); ++k) {
+        const Case& c = cases[k];
+        Rgba p = Pixel(int(k) * 10 + 5, 5);
+        Rgba want{std::min(255, 2 * c.points), c.directional ? 40 : 0, c.directional ? 20 : 0, 255};
+        EXPECT_TRUE(Near(p, want, 1)) << c.points << " point lights" << (c.directional ? " and the sun" : "") << ": "
+                                      << p.r << "," << p.g << "," << p.b;
+    }
 }
 
 TEST_F(GLDeviceTest, TextureFileIsDrawnUprightAtItsOwnSize)
