@@ -24,6 +24,7 @@ int32_t MausRuheFrames = 0;
 int32_t TooltipNummer = 0;
 int32_t TastenVerzoegerung = 0;
 int32_t StartDialogZaehler = 0;
+uint32_t BildNummer = 0;
 
 namespace {
 
@@ -250,6 +251,7 @@ void FrameSchritt()
     if (GespraechsPartner == 0) MausDrehung();
     InterfaceSteuerung();
     MyApp.Render(1.0f);
+    BildNummer += 1;
     // Held at its top: an unpaced game left alone for weeks must not overflow it.
     if (MausRuheFrames < INT32_MAX) MausRuheFrames += 1;
     MyApp.CountFPS();

@@ -14,6 +14,7 @@ extern int32_t MausRuheFrames;       // frames since the last mouse move
 extern int32_t TooltipNummer;        // tooltip to show, 0 none
 extern int32_t TastenVerzoegerung;   // key-repeat delay of the text-entry modes, in frames
 extern int32_t StartDialogZaehler;   // paint counter of the splash
+extern uint32_t BildNummer;          // active frames the loop has run (a clock that replays exactly)
 
 // How the shell starts. The defaults are those of the installed game.
 struct ShellOptions {

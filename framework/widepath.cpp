@@ -1,6 +1,7 @@
 #include "framework/widepath.h"
 
 #include <cstdint>
+#include <cstring>
 
 std::string Utf8Pfad(const wchar_t* pfad) {
     std::string out;
@@ -25,3 +26,5 @@ std::string Utf8Pfad(const wchar_t* pfad) {
     }
     return out;
 }
+
+std::wstring Breit(const char* name) { return std::wstring(name, name + std::strlen(name)); }

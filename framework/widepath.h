@@ -3,3 +3,5 @@
 #include <string>
 
 std::string Utf8Pfad(const wchar_t* pfad);  // empty for nullptr
+// The wide name of a plain ASCII file name, as the sound and music loaders take it.
+std::wstring Breit(const char* name);

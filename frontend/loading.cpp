@@ -14,6 +14,7 @@
 #include "framework/sound.h"
 #include "framework/szene.h"
 #include "framework/texte.h"
+#include "framework/widepath.h"
 #include "frontend/screen_frame.h"
 #include "interaction/conversation.h"
 #include "platform/os.h"
@@ -23,12 +24,6 @@
 #include "world/records.h"
 
 namespace {
-
-// The sound and music loaders take wide file names; ours are plain ASCII.
-std::wstring Breit(const char* name)
-{
-    return std::wstring(name, name + std::strlen(name));
-}
 
 struct Zeiger {
     int slot;

@@ -5,7 +5,6 @@
 void VerarbeiteTastatur() {}
 void MausDrehung() {}
 void InterfaceSteuerung() {}
-void ZeichneInteraktionsSzene() {}
 uint32_t ZeichneUnterhaltungUndEditor(uint32_t) { return 0; }
 void GespraechsBildschirm() {}
 void TutorialAblauf() {}
@@ -15,17 +14,11 @@ void HinweisPanelKnoepfe() {}
 void BeendenDialog() {}
 void InfoPanelSchliessen() {}
 void MeldungsPanelSchliessen() {}
-void RekrutItemSlot(int32_t) {}
 void HerstellenPanel(int32_t) {}
 void SpielMenueKnoepfe(int32_t) {}
 void StadtVorratPanel(int32_t) {}
 void AusruestungPanel(int32_t) {}
 void AusruestungKnopf(int32_t) {}
-void MunitionLaden(int32_t) {}
-void HandItemTauschen(int32_t) {}
-void InventarRaster(int32_t) {}
-void BehaelterFenster(int32_t) {}
-void InventarSpalteLinks(int32_t) {}
 void BefehlsKnoepfe(int32_t) {}
 void AuswahlLeisteAblegen(int32_t) {}
 void KameraAufSlot(int32_t) {}

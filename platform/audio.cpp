@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 
 namespace audio {
 namespace {
@@ -146,6 +148,34 @@ bool EffectPlaying(int slot) {
     for (int ch = 0, n = Mix_AllocateChannels(-1); ch < n; ++ch)
         if (Mix_Playing(ch) && Mix_GetChunk(ch) == effects[slot]) return true;
     return false;
+}
+
+int32_t WavLengthMs(const std::string& path) {
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return -1;
+    auto u32 = [](const uint8_t* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24; };
+    uint8_t kopf[12];
+    uint32_t byteRate = 0;
+    int32_t ms = -1;
+    if (std::fread(kopf, 1, 12, f) == 12 && std::memcmp(kopf, "RIFF", 4) == 0 && std::memcmp(kopf + 8, "WAVE", 4) == 0) {
+        uint8_t chunk[8];
+        while (std::fread(chunk, 1, 8, f) == 8) {
+            const uint32_t groesse = u32(chunk + 4);
+            if (std::memcmp(chunk, "fmt ", 4) == 0 && groesse >= 16) {
+                uint8_t fmt[16];
+                if (std::fread(fmt, 1, 16, f) != 16) break;
+                byteRate = u32(fmt + 8);
+                if (std::fseek(f, long(groesse - 16 + (groesse & 1)), SEEK_CUR) != 0) break;
+            } else if (std::memcmp(chunk, "data", 4) == 0) {
+                if (byteRate > 0) ms = int32_t(std::min<uint64_t>(uint64_t(groesse) * 1000 / byteRate, INT32_MAX));
+                break;
+            } else if (std::fseek(f, long(groesse) + (groesse & 1), SEEK_CUR) != 0) {
+                break;
+            }
+        }
+    }
+    std::fclose(f);
+    return ms;
 }
 
 bool LoadMusic(int slot, std::vector<uint8_t> bytes) {

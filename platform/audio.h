@@ -31,6 +31,9 @@ int32_t EffectVolume();
 void PlayEffect(int slot, bool loop);
 void StopEffect(int slot);  // every instance of the slot
 bool EffectPlaying(int slot);
+// Playing time of a PCM WAV file in milliseconds, read from its header alone (no device needed);
+// -1 when the file cannot be read or is not such a file.
+int32_t WavLengthMs(const std::string& path);
 
 // Music. A slot counts as loaded even when its bytes do not decode (it then plays nothing); the
 // result says whether they decode (before the device is open: whether there are any; they are

@@ -5,6 +5,7 @@
 
 #include "platform/random.h"
 #include "townview/hud.h"
+#include "world/item_regeln.h"
 #include "world/records.h"
 #include "world/saturate.h"
 
@@ -13,18 +14,7 @@ namespace {
 constexpr int kNahrungsKappeStapel = 9;  // the stock is capped at nine stacks
 constexpr int kMaxGelagerteStapel = 8;
 
-// How far a water container is filled at a well; 0 for anything else.
-int WasserGrenze(int itemId) {
-    switch (itemId) {
-    case 1007: return 3;  // O_Feldflasche
-    case 1038: return 4;  // O_Wassersack
-    case 1012: return 2;  // O_Leere_Flasche
-    case 1001: return 5;  // O_Bezinkansiter
-    default: return 0;
-    }
-}
-
-bool IstWasserBehaelter(int itemId) { return WasserGrenze(itemId) > 0; }
+bool IstWasserBehaelter(int itemId) { return WasserFassung(itemId) > 0; }
 
 bool IstVorratsNahrung(int itemId) {
     return itemId == 1008 || itemId == 1013 || itemId == 1003 || itemId == 1037 || itemId == 1036;
@@ -130,7 +120,7 @@ void TaeglicheProduktion() {
             if (feld.Eingang == 5) {
                 for (auto& reihe : behaelter) {
                     for (ItemSlot& slot : reihe) {
-                        const int grenze = WasserGrenze(slot.ItemId);
+                        const int grenze = WasserFassung(slot.ItemId);
                         while (t.Wasser > 0 && slot.ItemAnzahl < grenze) {
                             slot.ItemAnzahl += 1;
                             t.Wasser -= 1;

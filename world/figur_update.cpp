@@ -67,6 +67,7 @@ void BetrittSzene(FigurRecord& f) {
         Cam.Auge[2] = -21.3f;
         SetzeKameraZiel(-4.432f, 11.875f, -7.826f);
         InteraktionsModus = art;
+        EintretendeFigur = f.Id;  // the scenes act for it when no member is selected
         SzenenFeld[0] = cx;
         SzenenFeld[1] = cz;
         if (art == 5) {

@@ -1,6 +1,7 @@
 #include "world/stadt.h"
 
 #include "platform/random.h"
+#include "world/item_regeln.h"
 
 namespace {
 constexpr int PFLANZEN_JE_FELD = 50;
@@ -8,11 +9,9 @@ constexpr uint8_t KEIN_BEHAELTER = 255;
 }  // namespace
 
 int NahrungsStapel(int nahrungsTier) {
+    // The four animals a town can breed (O_Maden, O_Ratte, O_Schlange, O_Fleisch) come in full stacks.
     switch (nahrungsTier) {
-    case 1013: return 3;  // O_Maden
-    case 1036: return 5;  // O_Ratte
-    case 1037: return 7;  // O_Schlange
-    case 1008: return 9;  // O_Fleisch
+    case 1013: case 1036: case 1037: case 1008: return StapelGrenze(nahrungsTier);
     default: return 0;
     }
 }

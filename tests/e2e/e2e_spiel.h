@@ -40,6 +40,7 @@ protected:
     void TearDown() override
     {
         namespace fs = std::filesystem;
+        BeendeProgramm();  // does nothing when the test ended the program itself; the music must not outlive it
         os::CaptureMessageBoxes(nullptr);
         fs::current_path(VELQUOR_BINARY_DIR);
         fs::remove_all(spiel);

@@ -1,0 +1,160 @@
+// The eat, drink and doctor scenes: an item offered from the mouse is worth points; choice 1 spends
+// them on the squad's food, water or health, choice 2 leaves and gives the offer back.
+#include <cstdio>
+
+#include "framework/font.h"
+#include "framework/items.h"
+#include "framework/frame.h"
+#include "framework/myapp.h"
+#include "framework/shell.h"
+#include "framework/texte.h"
+#include "framework/zeichnen.h"
+#include "interaction/angebot.h"
+#include "interaction/conversation.h"
+#include "interaction/inventar.h"
+#include "interaction/sprache.h"
+#include "interaction/szenen.h"
+#include "townview/item_karten.h"
+#include "world/figur_hilfen.h"
+#include "world/item_regeln.h"
+#include "world/records.h"
+
+namespace {
+
+struct AngebotsSzene {
+    float faktor;
+    int32_t FigurRecord::*wert;  // the value the points fill
+    int32_t kappe;
+    int panel, titel, tooltip;
+    const char* angebotSprache;
+    int punkteVor, punkteNach;
+    int icon;
+    int punkteJeIcon;
+    int wahl1;
+    const char* wahl1Sprache;
+};
+
+constexpr AngebotsSzene kEssen = {0.7f, &FigurRecord::Nahrung, 10, 197, 120, 29, "Data/Speak/Misc/0088.wav",
+                                  81, 82, 193, 1, 80, "Data/Speak/Spieler/0013.wav"};
+constexpr AngebotsSzene kTrinken = {0.7f, &FigurRecord::Wasser, 5, 192, 121, 30, "Data/Speak/Misc/0088.wav",
+                                    81, 82, 194, 1, 83, "Data/Speak/Spieler/0015.wav"};
+constexpr AngebotsSzene kDoktor = {3.0f, &FigurRecord::Gesundheit, 100, 195, 122, 31,
+                                   "Data/Speak/Doktor/Sonstiges/3.wav", 84, 85, 196, 3, 86,
+                                   "Data/Speak/Spieler/0014.wav"};
+
+// The pool's whole points. A pool from a damaged save that no i32 can hold counts as nothing.
+int32_t PoolPunkte() { return VorratsPool > -1.0e9f && VorratsPool < 1.0e9f ? int32_t(VorratsPool) : 0; }
+
+void Sprich(const char* pfad) {
+    GespraechsPhase = 0;
+    SprichZeile(pfad);
+}
+
+int AusgewaehltesMitglied() {
+    const int i = AktiveFigurMitId(AusgewaehlteFigurId());
+    return SzenenMitglied(i >= 0 ? i : KEINE_FIGUR);
+}
+
+void Dialog(const AngebotsSzene& a) {
+    const int mitglied = AusgewaehltesMitglied();
+    ZeichneBild(a.panel, 256, 100, 512, 512);
+    ZeichneZentriert(TextStandard[a.titel], 328, 317, 2);
+
+    char text[600];
+    ItemSlot& slot = AngebotSlot;
+    if (IstItemId(slot.ItemId)) {
+        MyApp.m_pd3dDevice->SetTexture(ItemIconTextur(slot.ItemId - 1000));
+        MyApp.Draw2D(688, 349, 64, 64);
+        if (slot.ItemAnzahl > 1 || WasserFassung(slot.ItemId) > 0 || slot.ItemId == 1087 || slot.ItemId == 1092) {
+            std::snprintf(text, sizeof text, "%i", slot.ItemAnzahl);
+            ZeichneSchrift(text, slot.ItemAnzahl >= 10 ? 723.0f : 731.0f, 380, 2);
+        }
+    }
+    if (MausIn(698, 742, 359, 400)) {
+        if (IstItemId(slot.ItemId)) ZeichneItemTooltip(slot.ItemId - 1000);
+        TooltipNummer = a.tooltip;
+        if (MausLinksGedrueckt == 1) {
+            MausLinksGedrueckt = 0;
+            Sprich(a.angebotSprache);
+            NimmAngebot(a.faktor);
+        }
+    }
+
+    const int punkte = PoolPunkte();
+    std::snprintf(text, sizeof text, "%s %i %s", TextStandard[a.punkteVor], punkte, TextStandard[a.punkteNach]);
+    ZeichneSchrift(text, 399, 229, 2);
+    const int icons = (punkte < 0 ? 0 : punkte > 100 ? 100 : punkte) / a.punkteJeIcon;
+    const int n = icons > 22 ? 22 : icons;
+    for (int k = 0; k < icons; ++k) ZeichneBild(a.icon, float(400 + k * (23 - n)), 350, 64, 64);
+
+    if (SzenenWahl(1, a.wahl1, 435)) {
+        Sprich(a.wahl1Sprache);
+        VerteilePool(a.wert, a.kappe);
+    }
+    if (SzenenWahl(2, 79, 450) && GibAngebotZurueck(mitglied)) {
+        Sprich("Data/Speak/Spieler/0012.wav");
+        SpielModus = 1000;
+        SchliesseSzene();
+    }
+}
+
+}  // namespace
+
+float AngebotsWert(const ItemSlot& s, float faktor) {
+    switch (s.ItemId) {
+    case 0: return 0.0f;
+    case 1013: case 1036: case 1037: case 1008: case 1003: case 1006: case 1019: case 1028: case 1000: case 1022:
+        return float(s.ItemAnzahl) * faktor;
+    default: return float(ItemWert(s.ItemId)) * faktor;
+    }
+}
+
+void NimmAngebot(float faktor) {
+    VorratsPool -= AngebotsWert(AngebotSlot, faktor);
+    TauscheMitMaus(AngebotSlot);
+    VorratsPool += AngebotsWert(AngebotSlot, faktor);
+}
+
+void VerteilePool(int32_t FigurRecord::*wert, int32_t kappe) {
+    AngebotSlot = ItemSlot{};  // the offer is given away
+    for (FigurRecord& f : Figuren) {
+        if (f.Aktiv != 1) continue;  // a free record keeps the id of whoever held it
+        for (int32_t id : AuswahlSlots) {
+            if (id >= KEINE_FIGUR || id != f.Id) continue;
+            const int64_t neu = int64_t(f.*wert) + PoolPunkte();
+            VorratsPool = 0.0f;
+            f.*wert = neu > kappe ? kappe : int32_t(neu);
+            if (neu >= kappe) VorratsPool = float(neu - kappe);
+        }
+    }
+}
+
+bool GibAngebotZurueck(int mitglied) {
+    ItemSlot& angebot = AngebotSlot;
+    if (angebot.ItemId == 0) {
+        angebot = ItemSlot{};
+        return true;
+    }
+    if (mitglied >= 0) {
+        FigurRecord& f = Figuren[mitglied];
+        for (int reihe = 0; reihe < 2; ++reihe)
+            for (ItemSlot& s : f.Inventar[reihe])
+                if (s.ItemId == 0) {
+                    s = angebot;
+                    angebot = ItemSlot{};
+                    return true;
+                }
+        if (LegeBodenItem(f.Wegpunkt[0], f.Wegpunkt[2], angebot.ItemId, angebot.ItemAnzahl) >= 0) {
+            angebot = ItemSlot{};
+            return true;
+        }
+    }
+    // No room on the floor (or nobody to give it to): onto an empty mouse, else nothing happens.
+    if (CursorItem != 0) return false;
+    TauscheMitMaus(angebot);
+    return true;
+}
+
+void EssenDialog() { Dialog(kEssen); }
+void TrinkenDialog() { Dialog(kTrinken); }
+void DoktorDialog() { Dialog(kDoktor); }

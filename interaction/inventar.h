@@ -1,0 +1,33 @@
+#pragma once
+// Items on the mouse and in slots: the rules the bag, the hand and ammunition slots, the container
+// window and the recruit slot share. An item and its count always travel together; a slot or a
+// mouse whose id is 0 holds nothing, whatever its count byte says, and is written with count 0.
+#include <cstdint>
+
+#include "world/figur.h"
+#include "world/itemslot.h"
+
+constexpr int kMunition = 1028;       // O_Munition
+constexpr int kMunitionMax = 99;
+
+// Whether a left or right Shift key is down.
+bool ShiftGehalten();
+
+// The count of a slot, 0 for an empty one.
+int SlotAnzahl(const ItemSlot& s);
+
+// A click on slot s with the mouse: Shift takes one of a stackable item (up to its stack limit on
+// the mouse), an equal stackable item merges (the rest stays on the mouse), anything else swaps.
+void KlickeSlot(ItemSlot& s, bool shift);
+// Swaps slot s with the mouse, id and count.
+void TauscheMitMaus(ItemSlot& s);
+
+// Uses one unit of the slot's item on figure f (food, drink, vessels, tins, books); true when
+// something was used. Food is kept at most 10 and water at most 5.
+bool BenutzeItem(ItemSlot& s, FigurRecord& f);
+
+// Food and drink: what the use table eats or drinks (the books left out).
+bool IstNahrungOderGetraenk(int itemId);
+
+// The bag slot (column c = bag row, row r = slot) under the mouse at the panel's slide v, or null.
+ItemSlot* BeutelSlotUnterMaus(FigurRecord& f, int32_t v);
