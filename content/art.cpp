@@ -405,8 +405,8 @@ Canvas PaintPicture(const ArtEntry& e) {
         TitleText(c, e.text, 0, 0, e.w, e.h, 110);
         c.FillRect(120, e.h - 36, e.w - 240, 3, kGold);
         break;
-    case 3:  // banner strip
-        Plate(c, 0, 6, e.w, e.h - 12, col, 148);
+    case 3:  // banner strip: opaque to its edges, the credits scroll underneath it
+        Plate(c, 0, 0, e.w, e.h, col, 148);
         c.FillRect(8, e.h / 2 - 1, e.w - 16, 2, kGold);
         for (int x : {0, e.w - 40}) c.Disc(float(x + 20), float(e.h) / 2, 16, kGold), c.Disc(float(x + 20), float(e.h) / 2, 11, Shade(col, 0.8f));
         break;
@@ -552,8 +552,10 @@ Canvas PaintPicture(const ArtEntry& e) {
         break;
     case 26:  // sunken field or slider groove
         if (e.sx == 1) {
-            Sunken(c, 0, 10, e.w, 12, col);
-            for (int x = 16; x < e.w; x += 32) c.FillRect(x, 24, 1, 6, {160, 150, 130, 255});
+            // Slider groove: the options screen draws the bar at x 181 and its knobs from x 186 to 491,
+            // so the knob's centre runs from 21 to 326 of the bar; the rest of the bar stays clear.
+            Sunken(c, 13, 10, 321, 12, col);
+            for (int x = 26; x <= 326; x += 50) c.FillRect(x, 24, 1, 6, {160, 150, 130, 255});
         } else {
             Sunken(c, 0, 0, e.w, e.h, col);
             c.Outline(0, 0, e.w, e.h, Shade(kGold, 0.6f), 1);

@@ -1,5 +1,5 @@
-// The resource list loaders. Each entry names a member of a pack: it is unpacked into the working
-// directory, handed to its MyApp loader and deleted again.
+// The resource list loaders. Each entry names a member of a pack: it is unpacked, handed to its
+// MyApp loader and forgotten again.
 #include "framework/lists.h"
 
 #include <functional>
@@ -46,16 +46,6 @@ void LeseAbschnitt(const char* datei, const char* marker, std::initializer_list<
         if (!imAbschnitt || IstMarker(wort)) continue;
         if (!eintrag(t, wort)) return;
     }
-}
-
-// Unpacks a member, runs the loader on it and deletes the unpacked file. A member missing from its
-// pack, or a name that could leave the working directory (never unpacked), still goes to the loader,
-// which reports it as missing; no file that was not unpacked is deleted.
-void MitEntpackterDatei(const char* pack, const std::string& datei, const std::function<void()>& lader)
-{
-    const bool entpackt = pack && IstSichererDateiname(datei) && EntpackeDatei(pack, datei.c_str()) != nullptr;
-    lader();
-    if (entpackt) os::DeleteFile(datei);
 }
 
 const char* SchriftPack(int32_t font)

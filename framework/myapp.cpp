@@ -294,10 +294,7 @@ int32_t MyApp::LoadModel(const char* file, int slot)
         if (!mm.textureFile.empty()) {
             // The name comes from the file: only a plain name in the working directory is unpacked.
             const std::string& name = mm.textureFile;
-            if (IstSichererDateiname(name) && EntpackeDatei("Data/Pack10.gzp", name.c_str())) {
-                textur = TexturAusDatei(*m_pd3dDevice, name.c_str());
-                os::DeleteFile(name);
-            }
+            LadeAusPack("Data/Pack10.gzp", name, [&] { textur = TexturAusDatei(*m_pd3dDevice, name.c_str()); });
             if (!textur) ModellFehlt(name, "Texture von Model nicht gefunden:");
         }
         MeshTexturen[slot].push_back(textur);

@@ -121,7 +121,5 @@ const char* TextPack() {
 
 void LadeTextStandardAusPack() {
     const char* pack = TextPack();
-    if (!pack || !EntpackeDatei(pack, "Text_Standard.txt")) return;
-    LadeTextStandard("Text_Standard.txt");
-    os::DeleteFile("Text_Standard.txt");
+    if (pack) LadeAusPack(pack, "Text_Standard.txt", [] { LadeTextStandard("Text_Standard.txt"); });
 }

@@ -55,11 +55,10 @@ Frame Body {
 // (numbers with a point) as lists; separators are not written.
 std::vector<uint8_t> ToBinary(const std::string& text)
 {
-    std::vector<uint8_t> out;
+    const char* header = "xof 0303bin 0032";
+    std::vector<uint8_t> out(header, header + 16);
     auto word = [&](uint16_t w) { out.push_back(uint8_t(w)); out.push_back(uint8_t(w >> 8)); };
     auto dword = [&](uint32_t d) { for (int i = 0; i < 4; ++i) out.push_back(uint8_t(d >> (8 * i))); };
-    const char* header = "xof 0303bin 0032";
-    out.insert(out.end(), header, header + 16);
     std::vector<uint32_t> ints;
     std::vector<float> floats;
     auto flush = [&] {

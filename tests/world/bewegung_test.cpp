@@ -32,11 +32,17 @@ TEST_P(Richtungen, SchrittUndBlickrichtung) {
 }
 
 constexpr float kPiT = 3.14159265f;
+std::string Himmelsrichtung(int dx, int dz) {
+    static const char* const kNamen[3][3] = {
+        {"Nordwest", "West", "Suedwest"}, {"Nord", "Stehen", "Sued"}, {"Nordost", "Ost", "Suedost"}};
+    return kNamen[dx + 1][dz + 1];
+}
 INSTANTIATE_TEST_SUITE_P(Acht, Richtungen,
                          ::testing::Values(SchrittFall{-1, 0, -kPiT / 2}, SchrittFall{1, 0, kPiT / 2},
                                            SchrittFall{0, -1, kPiT}, SchrittFall{0, 1, 0.0f},
                                            SchrittFall{1, -1, 3 * kPiT / 4}, SchrittFall{1, 1, kPiT / 4},
-                                           SchrittFall{-1, 1, -kPiT / 4}, SchrittFall{-1, -1, -3 * kPiT / 4}));
+                                           SchrittFall{-1, 1, -kPiT / 4}, SchrittFall{-1, -1, -3 * kPiT / 4}),
+                         [](const auto& info) { return Himmelsrichtung(info.param.dx, info.param.dz); });
 
 TEST_F(WeltKernTest, SchrittSchiesstNieUeberDenWegpunktHinaus) {
     // A position off the cell centres (a file put it there) still lands on the waypoint.

@@ -62,7 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
                       SchadenFall{11, 1031, 11, {3, 3, 2, 2, 2, 1, 1, 1, 1}},
                       SchadenFall{12, 1032, 11, {5, 5, 5, 4, 4, 4, 3, 3, 2}},
                       SchadenFall{13, 1033, 11, {2, 2, 2, 2, 2, 1, 1, 1, 1}},
-                      SchadenFall{14, 1034, 11, {8, 8, 7, 7, 6, 6, 5, 5, 4}}));
+                      SchadenFall{14, 1034, 11, {8, 8, 7, 7, 6, 6, 5, 5, 4}}),
+    [](const auto& info) { return "Zustand" + std::to_string(info.param.zustand) + "Hand" + std::to_string(info.param.hand); });
 
 // The edge between hit and miss: a roll of 8 hits, 9 misses. A miss plays the miss sound, leaves no blood
 // stain and draws no number for the blood chance, so it takes as many draws as any other miss.
@@ -235,7 +236,11 @@ INSTANTIATE_TEST_SUITE_P(
                       // One byte of experience: from level 3 on the next level comes at 255.
                       StufenFall{13, 3, 253, 3, 254, false}, StufenFall{13, 3, 254, 4, 0, true},
                       StufenFall{1, 9, 254, 10, 0, true}, StufenFall{1, 10, 255, 10, 255, false},
-                      StufenFall{14, 1, 99, 1, 99, false}));
+                      StufenFall{14, 1, 99, 1, 99, false}),
+    [](const auto& info) {
+        return "Typ" + std::to_string(info.param.typ) + "Stufe" + std::to_string(info.param.stufe) + "Erfahrung" +
+               std::to_string(info.param.erfahrung);
+    });
 
 TEST_F(WeltKernTest, HeilenTabelle) {
     struct Fall { int typ, gesundheit, abstandZellen; bool mittel; int gesundheitDanach, mittelDanach, zustand; };
