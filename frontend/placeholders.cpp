@@ -1,11 +1,7 @@
 // Stand-ins for the front-end screens until they are built: they draw and change nothing.
 #include "framework/services_frontend.h"
-#include "interaction/editor_dienste.h"
 
 void NeuesSpielBildschirm() {}
 void SpielSpeichernBildschirm() {}
 void SpielLadenBildschirm() {}
 void LandkartenBildschirm() {}
-
-void EditorSteuerung(int32_t) {}
-void ZeichneEditorHud() {}
