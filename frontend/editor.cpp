@@ -5,9 +5,12 @@
 #include <string>
 
 #include "framework/frame.h"
+#include "framework/keyboard.h"
+#include "framework/setup.h"
 #include "framework/music.h"
 #include "framework/myapp.h"
 #include "interaction/editor_dienste.h"
+#include "platform/keyboard.h"
 #include "platform/os.h"
 #include "platform/random.h"
 #include "world/gamefiles.h"
@@ -316,4 +319,24 @@ void EditorSteuerung(int32_t)
 {
     if (Werkzeugleiste()) return;
     Raster();
+}
+
+void EditorTasten()
+{
+    // Each key acts when it goes down, so a held key does not repeat while the handler is paced.
+    static bool vorher[4] = {};
+    constexpr uint8_t kTasten[4] = {kbd::dik::F9, kbd::dik::Insert, kbd::dik::Home, kbd::dik::F7};
+    bool neu[4];
+    for (int k = 0; k < 4; ++k) {
+        const bool unten = TastenStatus[kTasten[k]] != 0;
+        neu[k] = unten && !vorher[k];
+        vorher[k] = unten;
+    }
+    if (DebugModus != 1) return;
+    if (neu[0]) EditorAktiv = EditorAktiv == 1 ? 0 : 1;
+    if (EditorAktiv != 1) return;
+    const int32_t schritt = TastenStatus[kbd::dik::LShift] || TastenStatus[kbd::dik::RShift] ? 10 : 1;
+    if (neu[1]) EditorObjekt += schritt;
+    if (neu[2]) EditorObjekt -= schritt;
+    if (neu[3]) EditorWerkzeug = 8;
 }

@@ -6,9 +6,12 @@
 #include <vector>
 
 #include "framework/frame.h"
+#include "framework/keyboard.h"
+#include "framework/setup.h"
 #include "framework/myapp.h"
 #include "frontend/editor.h"
 #include "interaction/editor_dienste.h"
+#include "platform/keyboard.h"
 #include "platform/os.h"
 #include "platform/random.h"
 #include "tests/arbeitsordner.h"
@@ -289,6 +292,40 @@ TEST_F(EditorTest, NamesTheOverlayShowsForAKind)
     } faelle[] = {{999, ""}, {1000, "O_Arzt_Koffer"}, {1190, "O_Strummaske"}, {1093, "O_Buch (Band 1)"},
                   {1105, "O_Buch_3 (Band 3)"}, {1191, "O_Ratte_Neu"}, {1192, ""}};
     for (const Fall& f : faelle) EXPECT_EQ(EditorItemName(f.id), f.name) << f.id;
+}
+
+TEST_F(EditorTest, DesignerKeysWorkOnlyWithDebugAndActOncePerPress)
+{
+    auto taste = [](uint8_t code, bool shift = false) {
+        std::memset(TastenStatus, 0, sizeof TastenStatus);
+        TastenStatus[code] = 0x80;
+        if (shift) TastenStatus[kbd::dik::LShift] = 0x80;
+        EditorTasten();
+        EditorTasten();  // still held in the next call: no second step
+        std::memset(TastenStatus, 0, sizeof TastenStatus);
+        EditorTasten();
+    };
+    DebugModus = 0;
+    EditorAktiv = 0;
+    taste(kbd::dik::F9);
+    EXPECT_EQ(EditorAktiv, 0);
+    DebugModus = 1;
+    taste(kbd::dik::F9);
+    EXPECT_EQ(EditorAktiv, 1);
+    EditorObjekt = 5001;
+    taste(kbd::dik::Insert);
+    EXPECT_EQ(EditorObjekt, 5002);
+    taste(kbd::dik::Insert, true);
+    EXPECT_EQ(EditorObjekt, 5012);
+    taste(kbd::dik::Home);
+    EXPECT_EQ(EditorObjekt, 5011);
+    taste(kbd::dik::F7);
+    EXPECT_EQ(EditorWerkzeug, 8);
+    taste(kbd::dik::F9);
+    EXPECT_EQ(EditorAktiv, 0);
+    taste(kbd::dik::Insert);
+    EXPECT_EQ(EditorObjekt, 5011);  // the editor is off
+    DebugModus = 0;
 }
 
 }  // namespace
