@@ -12,6 +12,7 @@
 #include "framework/setup.h"
 #include "framework/shell.h"
 #include "framework/texte.h"
+#include "interaction/editor_dienste.h"
 #include "interaction/zeit.h"
 #include "platform/keyboard.h"
 #include "world/figur_hilfen.h"
@@ -239,4 +240,5 @@ void VerarbeiteTastatur()
 
     if (SpielModus == 1000 && InteraktionsModus == 0) StadtKamera();
     if (SpielModus == 9000) KarteScrollen();
+    if (SpielModus == 1000) EditorTasten();
 }
