@@ -16,6 +16,7 @@
 #include "platform/os.h"
 #include "platform/random.h"
 #include "townview/hud.h"
+#include "townview/floating_texts.h"
 #include "world/economy.h"
 #include "world/enemy_army.h"
 #include "world/figur_hilfen.h"
@@ -302,6 +303,7 @@ bool Reise(int ziel, int spalte, int reihe, int tage)
     }
     StoppeStadtKlaenge();
     StadtNachLaden();  // plants, container numbers, the two overlay tiles
+    LoescheSchwebeAnzeigen();  // nothing floats over the new town's figures yet
     Ankunft();
     for (FigurRecord& f : Figuren) {
         if (f.Aktiv == 1 && IstTrupp(f.Typ) && f.Stationiert == 0) VersorgeAusGepaeck(f);

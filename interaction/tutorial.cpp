@@ -136,12 +136,12 @@ struct Schritt {
     int16_t datei1, datei2;    // speech "Data/Speak/Tutorial/%04i.wav"; 0: none
     int16_t pause;             // calls after the first file ends until the second starts, plus 3
     bool klick;                // the continue strip advances it
-    bool (*test)();            // passes: the step goes to nachTest
-    uint8_t nachTest;
-    void (*erfolg)();          // what a passed test changes besides the step
-    void (*hervorheben)();
-    Zelle offen[3];            // cells whose blocking is lifted while the step runs
-    void (*waehrend)();        // held in every call while the step runs
+    bool (*test)() = nullptr;          // passes: the step goes to nachTest
+    uint8_t nachTest = 0;
+    void (*erfolg)() = nullptr;        // what a passed test changes besides the step
+    void (*hervorheben)() = nullptr;
+    Zelle offen[3] = {};               // cells whose blocking is lifted while the step runs
+    void (*waehrend)() = nullptr;      // held in every call while the step runs
 };
 
 bool Nie() { return false; }

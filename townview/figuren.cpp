@@ -7,6 +7,7 @@
 #include "framework/myapp.h"
 #include "framework/szene.h"
 #include "framework/zeichnen.h"
+#include "townview/figur_texturen.h"
 #include "townview/szene_hilfen.h"
 #include "world/figur_hilfen.h"
 #include "world/records.h"
@@ -14,15 +15,6 @@
 namespace {
 
 constexpr int kBewegungsMarke = 10001;
-
-// The skin or clothing of appearance variant v; -1 binds nothing (variant 10 on head, hands and
-// feet, and any variant a file could hold beyond the table).
-int VariantenTextur(int v, bool mitZehn)
-{
-    static const int kTexturen[11] = {12, 103, 104, 214, 215, 216, 217, 218, 219, 220, 253};
-    if (v < 0 || v > 10 || (v == 10 && !mitZehn)) return -1;
-    return kTexturen[v];
-}
 
 struct Kleidung {
     int16_t item;
@@ -45,7 +37,7 @@ void Binde(int textur)
 // Part p of the person with the texture of its variant, replaced by the worn item's when listed.
 void Teil(const FigurRecord& f, int p, int variante, bool mitZehn, int kleidung)
 {
-    Binde(kleidung >= 0 ? kleidung : VariantenTextur(variante, mitZehn));
+    Binde(kleidung >= 0 ? kleidung : FigurTexturSlot(variante, mitZehn));
     ZeichneMeshSubset0(f.TeilModelle[p]);
 }
 

@@ -11,7 +11,7 @@
 #include "framework/szene.h"
 #include "framework/texte.h"
 #include "framework/zeichnen.h"
-#include "interaction/tutorial.h"
+#include "framework/frame.h"
 #include "townview/hud_teile.h"
 #include "townview/panel_rahmen.h"
 

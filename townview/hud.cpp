@@ -12,7 +12,6 @@
 #include "framework/szene.h"
 #include "framework/texte.h"
 #include "framework/zeichnen.h"
-#include "interaction/tutorial.h"
 #include "townview/hud_teile.h"
 #include "townview/item_karten.h"
 #include "townview/seitenpanels.h"

@@ -9,7 +9,8 @@
 #include "framework/szene.h"
 #include "framework/texte.h"
 #include "framework/zeichnen.h"
-#include "interaction/tutorial.h"
+#include "framework/frame.h"
+#include "townview/figur_texturen.h"
 #include "townview/hud.h"
 #include "townview/hud_teile.h"
 #include "townview/item_karten.h"
@@ -120,8 +121,8 @@ void StadtVorratInhalt(int32_t s)
 // Skin texture of a body part by its look variant (0..9); a variant from a save outside them is 0.
 int32_t HautTextur(int32_t variante)
 {
-    static const int32_t texturen[10] = {12, 103, 104, 214, 215, 216, 217, 218, 219, 220};
-    return variante >= 0 && variante < 10 ? texturen[variante] : texturen[0];
+    const int32_t slot = FigurTexturSlot(variante);
+    return slot >= 0 ? slot : FigurTexturSlot(0);
 }
 
 bool EinesVon(int32_t id, std::initializer_list<int32_t> ids)

@@ -8,7 +8,6 @@
 #include "framework/frame.h"
 #include "framework/shell.h"
 #include "interaction/conversation.h"
-#include "interaction/tutorial.h"
 #include "platform/os.h"
 #include "platform/random.h"
 #include "townview/floating_texts.h"

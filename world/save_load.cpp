@@ -9,7 +9,6 @@
 #include "framework/shell.h"
 #include "framework/sound.h"
 #include "framework/texte.h"
-#include "interaction/tutorial.h"
 #include "townview/floating_texts.h"
 #include "platform/os.h"
 #include "world/figur_hilfen.h"
