@@ -23,6 +23,10 @@ protected:
         StarteBisHauptmenue();
         InStadtNull();
         SetupWerte.FRAMERATE = 0.0f;  // no pacing: the walks take a few hundred frames
+        // The walks below go the way the game's random sequence lets the townsfolk wander; particles
+        // and rain draw from it every frame, so they stay off here to keep the walks as they were made.
+        SetupWerte.PARTIKEL = 0;
+        RegenAktiv = 0;
         for (int i = 0; i < FIGUREN_ANZAHL && mitglied < 0; ++i)
             if (Figuren[i].Aktiv == 1 && IstTrupp(Figuren[i].Typ)) mitglied = i;
         ASSERT_GE(mitglied, 0);
