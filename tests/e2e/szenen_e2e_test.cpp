@@ -90,7 +90,7 @@ TEST_F(SzenenE2E, ContainerWellEatDrinkDoctor)
     Zeiger(230, 200);
     Frames(3);
     Bild("szene_1_behaelter");
-    EXPECT_EQ(HudSchieber[1], 360);
+    EXPECT_GE(HudSchieber[1], 376);  // the town stock panel stays out during a scene
     SchliesseSzene();  // the close button's handler runs in the interface controller
     Frames(2);
 

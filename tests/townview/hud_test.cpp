@@ -209,6 +209,13 @@ TEST_F(HudTest, PanelsSlideFortyEightAFrameAndTheHudTwiceMovesTwice)
     GespraechsPartner = 0;
     ZeichneHud();
     EXPECT_EQ(LinkesPanelVersatz, 108);
+
+    // A close-up frame resets the town stock panel to 360 before the HUD: never further in than 312.
+    for (int i = 0; i < 5; ++i) {
+        HudSchieber[1] = 360;
+        ZeichneHud();
+        EXPECT_EQ(HudSchieber[1], 312);
+    }
 }
 
 TEST_F(HudTest, SquadBarSlotsAndTheActiveFrame)
