@@ -23,7 +23,7 @@
 #include "interaction/tutorial.h"
 #include "platform/random.h"
 #include "townview/hint_panel.h"
-#include "townview/hud.h"
+#include "townview/hud_teile.h"
 #include "world/figur_hilfen.h"
 #include "world/records.h"
 
@@ -215,8 +215,7 @@ void Anwerben(FigurRecord& partner)
     ItemSlot& angebot = partner.Inventar[0][0];
     ZeichneBild(151, 262, 306, 128, 128);
     if (TutorialSchritt == 14 && angebot.ItemId == 0) {
-        TutorialBlinkZaehler = (TutorialBlinkZaehler + 1) % 20;
-        if (TutorialBlinkZaehler >= 10) ZeichneSlotItem(ItemSlot{1003, 1, 0}, 291, 346, 342, 377);
+        if (TutorialBlinkt()) ZeichneSlotItem(ItemSlot{1003, 1, 0}, 291, 346, 342, 377);
     }
     ZeichneSlotItem(angebot, 291, 346, 342, 377);
     const bool genug = AngebotGenuegt(partner.Stufe, angebot.ItemAnzahl);

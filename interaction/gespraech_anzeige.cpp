@@ -9,19 +9,9 @@
 #include "framework/szene.h"
 #include "framework/zeichnen.h"
 #include "interaction/steuerung.h"
+#include "townview/hud_teile.h"
 #include "townview/vorschau.h"
 #include "world/figur_hilfen.h"
-#include "world/item_regeln.h"
-
-namespace {
-
-// Items whose count is their filling rather than a stack.
-bool ZeigtFuellung(int id)
-{
-    return WasserFassung(id) > 0 || id == 1087 || id == 1092;
-}
-
-}  // namespace
 
 void ZeichnePartnerKopf(int32_t i)
 {
@@ -47,7 +37,7 @@ void ZeichneSlotItem(const ItemSlot& slot, float x, float y, float zahlX, float 
     if (!IstItemId(slot.ItemId)) return;
     MyApp.m_pd3dDevice->SetTexture(ItemIconTextur(slot.ItemId - ERSTE_ITEM_ID));
     MyApp.Draw2D(x, y, 64, 64);
-    if (slot.ItemAnzahl <= 1 && !ZeigtFuellung(slot.ItemId)) return;
+    if (slot.ItemAnzahl <= 1 && !ZeigtAnzahlImmer(slot.ItemId)) return;
     char zahl[8];
     std::snprintf(zahl, sizeof zahl, "%i", slot.ItemAnzahl);
     ZeichneSchrift(zahl, slot.ItemAnzahl >= 10 ? zahlX - 8 : zahlX, zahlY, 2);

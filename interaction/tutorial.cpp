@@ -19,6 +19,7 @@
 #include "interaction/sprache.h"
 #include "interaction/tutorial.h"
 #include "townview/hud.h"
+#include "townview/hud_teile.h"
 #include "world/figur_hilfen.h"
 #include "world/new_game.h"
 #include "world/records.h"
@@ -75,28 +76,26 @@ FigurRecord* Erste(Art art)
 
 // ---- highlights ----
 
-void Blinken() { TutorialBlinkZaehler = (TutorialBlinkZaehler + 1) % 20; }
-bool BlinktAn() { return TutorialBlinkZaehler >= 10; }
-
 void ItemIcon(int item, float x, float y, float groesse)
 {
-    if (!BlinktAn()) return;
+    if (!TutorialBlinkt()) return;
     MyApp.m_pd3dDevice->SetTexture(ItemIconTextur(item - ERSTE_ITEM_ID));
     MyApp.Draw2D(x, y, groesse, groesse);
 }
 
-void Bild(int k, float x, float y, float w, float h)
+// A highlight that blinks in every call; drawn only while `zeigen` holds.
+void Bild(int k, float x, float y, float w, float h, bool zeigen = true)
 {
-    if (BlinktAn()) ZeichneBild(k, x, y, w, h);
+    if (TutorialBlinkt() && zeigen) ZeichneBild(k, x, y, w, h);
 }
 
-// A highlight that runs only while its condition holds.
+// A highlight that runs (and counts) only while its condition holds.
 void Solange(bool bedingung, int k, float x, float y, float w, float h)
 {
-    if (!bedingung) return;
-    Blinken();
-    Bild(k, x, y, w, h);
+    if (bedingung) Bild(k, x, y, w, h);
 }
+
+void NurZaehlen() { TutorialBlinkt(); }
 
 // ---- world changes ----
 
@@ -155,23 +154,18 @@ const Schritt kSchritte[] = {
     {6, 0, 0, 0, 0, 0, false,
      [] { return JemandTraegtAlle(IstEigene, {1029, 1028, 1027}); }, 7},
     {7, 137, 138, 144, 145, 26, false, [] { return EigeneHatIm(Hand, 1029); }, 8, nullptr,
-     [] { Blinken(); ItemIcon(1029, -5, float(510 + LinkesPanelVersatz), 128); }},
+     [] { ItemIcon(1029, -5, float(510 + LinkesPanelVersatz), 128); }},
     {8, 139, 140, 146, 0, 0, false, [] { return EigeneHatIm(Munition, 1028); }, 9, nullptr,
-     [] { Blinken(); ItemIcon(1028, 0, float(582 + LinkesPanelVersatz), 64); }},
+     [] { ItemIcon(1028, 0, float(582 + LinkesPanelVersatz), 64); }},
     {9, 141, 142, 147, 0, 0, false, [] { return BefehlsModus == 8; }, 10, nullptr,
-     [] { Blinken(); Bild(127, 64, 595, 64, 32); }},
+     [] { Bild(127, 64, 595, 64, 32); }},
     {10, 0, 0, 0, 0, 0, false, [] { return EigeneHatIm(Koerper, 1027); }, 11, [] { BefehlsModus = 0; },
      [] {
-         if (BefehlsModus != 8) return;
-         Blinken();
-         ItemIcon(1027, float(298 - HudSchieber[2]), 421, 64);
+         if (BefehlsModus == 8) ItemIcon(1027, float(298 - HudSchieber[2]), 421, 64);
      },
      {{55, 33}}},
     {11, 143, 144, 148, 149, 26, true, nullptr, 0, nullptr,
-     [] {
-         Blinken();
-         if (BefehlsModus != 1) Bild(37, 83, 647, 32, 32);
-     }},
+     [] { Bild(37, 83, 647, 32, 32, BefehlsModus != 1); }},
     {12, 0, 0, 0, 0, 0, false,
      [] {
          for (const FigurRecord& f : Figuren)
@@ -180,10 +174,7 @@ const Schritt kSchritte[] = {
      },
      13, BewohnerErzeugen, [] { Solange(BefehlsModus != 1, 37, 83, 647, 32, 32); }},
     {13, 145, 146, 150, 151, 26, true, nullptr, 0, nullptr,
-     [] {
-         Blinken();
-         if (BefehlsModus != 0) Bild(36, 46, 647, 32, 32);
-     },
+     [] { Bild(36, 46, 647, 32, 32, BefehlsModus != 0); },
      {{64, 42}}},
     {14, 0, 0, 0, 0, 0, false,
      [] { return Erste([](const FigurRecord& f) { return IstTruppFigur(f) && f.EigeneFigur == 0; }) != nullptr; },
@@ -212,13 +203,13 @@ const Schritt kSchritte[] = {
          for (FigurRecord& f : Figuren)
              if (IstTruppFigur(f)) Versorgen(f);
      }},
-    {19, 151, 152, 156, 157, 26, true, nullptr, 0, nullptr, [] { Blinken(); Bild(74, 83, 726, 32, 32); }},
+    {19, 151, 152, 156, 157, 26, true, nullptr, 0, nullptr, [] { Bild(74, 83, 726, 32, 32); }},
     {20, 0, 0, 0, 0, 0, false,
      [] { return AktuelleStadtRecord().NahrungsTier > 0 && AktuelleStadtRecord().Pumpe > 0; }, 21,
      [] { BefehlsModus = 0; }, [] { Solange(BefehlsModus != 7, 74, 83, 726, 32, 32); }},
     // 21 and 22 end by the long time skip; the HUD blinks the button by the counter.
-    {21, 153, 154, 158, 159, 26, false, Nie, 0, nullptr, Blinken},
-    {22, 0, 0, 0, 0, 0, false, Nie, 0, nullptr, Blinken},
+    {21, 153, 154, 158, 159, 26, false, Nie, 0, nullptr, NurZaehlen},
+    {22, 0, 0, 0, 0, 0, false, Nie, 0, nullptr, NurZaehlen},
     {23, 155, 156, 160, 161, 2, true, nullptr, 0, nullptr, nullptr, {{81, 47}, {82, 47}}},
     {24, 0, 0, 0, 0, 0, false, [] { return JemandTraegt(IstTyp1oder2, 1036); }, 25,
      [] {
@@ -256,9 +247,9 @@ const Schritt kSchritte[] = {
     {31, 165, 166, 169, 0, 0, true, nullptr, 0, nullptr, nullptr, {{81, 59}}},
     {32, 0, 0, 0, 0, 0, false, [] { return JemandTraegtAlle(IstTruppFigur, {1004, 1053, 1014}); }, 33},
     {33, 167, 168, 170, 171, 26, true},
-    {34, 169, 170, 172, 0, 0, true, nullptr, 0, nullptr, [] { Blinken(); Bild(39, 83, 687, 32, 32); }},
+    {34, 169, 170, 172, 0, 0, true, nullptr, 0, nullptr, [] { Bild(39, 83, 687, 32, 32); }},
     {35, 0, 0, 0, 0, 0, false, [] { return JemandTraegt(IstTruppFigur, 1039); }, 36},
-    {36, 171, 172, 173, 174, 26, true, nullptr, 0, nullptr, [] { Blinken(); Bild(39, 83, 687, 32, 32); }},
+    {36, 171, 172, 173, 174, 26, true, nullptr, 0, nullptr, [] { Bild(39, 83, 687, 32, 32); }},
     {37, 0, 0, 0, 0, 0, false},
 };
 
