@@ -131,7 +131,9 @@ TEST_P(RueckgabeTest, ChoiceTwoGivesTheOfferBack) {
     const bool bleibt = std::string(r.wohin) == "stays";
     EXPECT_EQ(InteraktionsModus, bleibt ? 3 : 0);
     EXPECT_EQ(AngebotSlot.ItemId, bleibt ? 1006 : 0);
-    if (std::string(r.wohin) == "bag") EXPECT_EQ(f.Inventar[0][1].ItemId, 1006);
+    if (std::string(r.wohin) == "bag") {
+        EXPECT_EQ(f.Inventar[0][1].ItemId, 1006);
+    }
     if (std::string(r.wohin) == "floor") {
         const int boden = 1;  // the first free record
         EXPECT_EQ(Figuren[boden].Aktiv, 1);
@@ -144,7 +146,9 @@ TEST_P(RueckgabeTest, ChoiceTwoGivesTheOfferBack) {
         EXPECT_EQ(CursorItem, 1006);
         EXPECT_EQ(CursorItemAnzahl, 5);
     }
-    if (r.mausBelegt) EXPECT_EQ(CursorItem, 1035);
+    if (r.mausBelegt) {
+        EXPECT_EQ(CursorItem, 1035);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
