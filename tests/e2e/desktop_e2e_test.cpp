@@ -161,7 +161,8 @@ protected:
         const fs::path ausgabe = laufzeit / "velquor.log";
         const pid_t spielPid =
             Starte({(fs::path(VELQUOR_BINARY_DIR) / "velquor").string()}, SpielUmgebung(display, laufzeit), spiel, ausgabe);
-        const auto ende = std::chrono::steady_clock::now() + 120s;
+        // Start-up and loading of a sanitizer build on a busy machine can take minutes.
+        const auto ende = std::chrono::steady_clock::now() + 900s;
         int status = -1;
         while ((status = Status(spielPid)) < 0 && std::chrono::steady_clock::now() < ende) {
             // "Beenden": the fifth button, hit box x 400-620, y 495-525. In the quit confirmation
