@@ -340,6 +340,7 @@ TEST_F(SteuerungTest, RightPressClosesOnlyContainerWellAndRecruiterWithAnEmptyMo
 {
     KameraKopie[0] = 11;
     KameraKopie[5] = 66;
+    Maus(1000, 100);  // off the container window, whose slots take right clicks for themselves
     for (int32_t modus : {1, 2, 3, 4, 5, 6, 7}) {
         for (int32_t item : {0, 1030}) {
             InteraktionsModus = modus;
