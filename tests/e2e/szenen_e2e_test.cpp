@@ -147,8 +147,9 @@ TEST_F(SzenenE2E, ContainerWellEatDrinkDoctor)
     EXPECT_EQ(InteraktionsModus, 0);
     EXPECT_EQ(CursorItem, 0);
 
-    // The recruiter, as the tutorial town opens it; his second answer starts the game afresh.
-    TutorialSchritt = 3;
+    // The recruiter, as the tutorial town opens it in the pause after step 3; his second answer
+    // starts the game afresh.
+    TutorialSchritt = 99;
     Cam.Set(38.0f, 25.0f, -21.3f, -4.432f, 11.875f, -7.826f, 0.0f, 1.0f, 0.0f);  // the close-up camera
     InteraktionsModus = 7;
     Zeiger(400, 456);
