@@ -88,7 +88,7 @@ TEST_F(NeuesSpielE2E, NewGameTownZeroSaveTravelAndLoadBack)
 
     // The tutorial's way out into the campaign: its recruiter, opened as the tutorial town opens
     // him, and his second answer starts town 0.
-    TutorialSchritt = 3;
+    TutorialSchritt = 99;  // the pause between the tutorial's parts, where the recruiter waits
     Cam.Set(38.0f, 25.0f, -21.3f, -4.432f, 11.875f, -7.826f, 0.0f, 1.0f, 0.0f);  // the close-up camera
     InteraktionsModus = 7;
     Zeiger(400, 456);
