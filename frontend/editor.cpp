@@ -289,7 +289,6 @@ bool EditorSpeichern()
         f.ABCSchutz = 0;
     }
     std::string fehler;
-    os::MakeDirectory("DATA");
     if (!SchreibeStadtDatei(kEditorStadtDatei, &fehler) || !SchreibeStadtZustandDatei(kEditorZustandDatei, &fehler)) {
         os::MessageBox(fehler, "Editor");
         return false;
