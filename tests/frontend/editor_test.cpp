@@ -238,6 +238,7 @@ TEST_F(EditorTest, AFullTableSkipsThePlacement)
 
 TEST_F(EditorTest, SaveAndLoadRoundTripAndADamagedPairChangesNothing)
 {
+    std::filesystem::create_directories("Data");  // the game's data folder, spelled "DATA/" by the editor
     Werkzeug(4);
     Druck(true);
     Werkzeug(2);
