@@ -1,8 +1,8 @@
 // The town editor's tools: one action per frame on the tool bar or the pick cell.
 #include "frontend/editor.h"
 
-#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "framework/frame.h"
 #include "framework/keyboard.h"
@@ -239,10 +239,10 @@ void Raster()
 
 bool IstPerson(int16_t typ) { return (typ >= 1 && typ <= 5) || (typ >= 10 && typ <= 18) || typ == 9999; }
 
-bool DateiHatGroesse(const char* pfad, uintmax_t groesse)
+bool DateiHatGroesse(const char* pfad, size_t groesse)
 {
-    std::error_code fehler;
-    return std::filesystem::file_size(os::ResolvePath(pfad), fehler) == groesse && !fehler;
+    std::vector<uint8_t> daten;
+    return os::ReadFile(pfad, daten) && daten.size() == groesse;
 }
 
 }  // namespace

@@ -255,8 +255,8 @@ TEST_F(EditorTest, SaveAndLoadRoundTripAndADamagedPairChangesNothing)
     EXPECT_EQ(Figuren[7].Id, 77);
     EXPECT_EQ(Figuren[7].Inventar[0][0].ItemId, 0);
     EXPECT_EQ(Feld().Belegt, 0);
-    EXPECT_EQ(Lies(kEditorStadtDatei).size(), STADTDATEI_GROESSE);
-    EXPECT_EQ(Lies(kEditorZustandDatei).size(), STADTZUSTANDDATEI_GROESSE);
+    EXPECT_EQ(Lies("Data/Town.dat").size(), STADTDATEI_GROESSE);
+    EXPECT_EQ(Lies("Data/S_Town.dat").size(), STADTZUSTANDDATEI_GROESSE);
 
     std::memset(&Figuren, 0, sizeof Figuren);
     std::memset(&StadtGitter, 0, sizeof StadtGitter);
@@ -268,8 +268,8 @@ TEST_F(EditorTest, SaveAndLoadRoundTripAndADamagedPairChangesNothing)
     EXPECT_TRUE(meldungen.empty());
 
     // A short state file: the pair is refused before anything changes.
-    const std::string kurz = Lies(kEditorZustandDatei).substr(0, 1000);
-    Schreibe(kEditorZustandDatei, kurz);
+    const std::string kurz = Lies("Data/S_Town.dat").substr(0, 1000);
+    Schreibe("Data/S_Town.dat", kurz);
     Feld().Blockiert = 0;
     BodenGitter[5][5] = 1;
     EXPECT_FALSE(EditorLaden());
