@@ -15,18 +15,7 @@
 
 void ZeichnePartnerKopf(int32_t i)
 {
-    gfx::Device& g = *MyApp.m_pd3dDevice;
-    Szene.Setze3DKamera();
-    RenderePortrait(i);
-    Szene.Setze2DModus();
-    // The portrait is added to the panel, its black ground vanishing.
-    g.SetRenderState(gfx::RenderState::AlphaTestEnable, 0);
-    g.SetRenderState(gfx::RenderState::AlphaBlendEnable, 1);
-    g.SetRenderState(gfx::RenderState::SrcBlend, gfx::blend::One);
-    g.SetRenderState(gfx::RenderState::DestBlend, gfx::blend::One);
-    g.SetTexture(MyApp.PortraitTextur);
-    MyApp.Draw2D(283, 239, 90, 64);
-    Szene.Setze2DModus();
+    ZeichnePortrait(i, 283, 239);
     char name[64];
     std::snprintf(name, sizeof name, "%s", MaennerName(Figuren[i].NamensIndex));
     ZeichneZentriert(name, 328, 317, 0);

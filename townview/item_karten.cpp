@@ -50,22 +50,12 @@ void ZeichneFigurPanel(int32_t i, int32_t x)
 {
     if (i < 0 || i >= FIGUREN_ANZAHL) return;
     const FigurRecord& f = Figuren[i];
-    gfx::Device& g = *MyApp.m_pd3dDevice;
     ZeichneBild(10, x + 373.0f, 693, 83, 86);
     if (f.Gesundheit < 1) {
         ZeichneBild(245, x + 384.0f, 695, 64, 64);
         return;
     }
-    Szene.Setze3DKamera();
-    RenderePortrait(i);
-    Szene.Setze2DModus();
-    g.SetRenderState(gfx::RenderState::AlphaTestEnable, 0);
-    g.SetRenderState(gfx::RenderState::AlphaBlendEnable, 1);
-    g.SetRenderState(gfx::RenderState::SrcBlend, gfx::blend::One);
-    g.SetRenderState(gfx::RenderState::DestBlend, gfx::blend::One);
-    g.SetTexture(MyApp.PortraitTextur);
-    MyApp.Draw2D(x + 367.0f, 695, 90, 64);
-    Szene.Setze2DModus();
+    ZeichnePortrait(i, x + 367.0f, 695);
 
     const int32_t h = f.Gesundheit;
     ZeichneBild(10, x + 438.0f, 696, 8, 62);

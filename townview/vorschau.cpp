@@ -66,6 +66,21 @@ void RenderePortrait(int32_t i)
     g.SetRenderTarget(0);
 }
 
+void ZeichnePortrait(int32_t i, float x, float y)
+{
+    gfx::Device& g = *MyApp.m_pd3dDevice;
+    Szene.Setze3DKamera();
+    RenderePortrait(i);
+    Szene.Setze2DModus();
+    g.SetRenderState(gfx::RenderState::AlphaTestEnable, 0);
+    g.SetRenderState(gfx::RenderState::AlphaBlendEnable, 1);
+    g.SetRenderState(gfx::RenderState::SrcBlend, gfx::blend::One);
+    g.SetRenderState(gfx::RenderState::DestBlend, gfx::blend::One);
+    g.SetTexture(MyApp.PortraitTextur);
+    MyApp.Draw2D(x, y, 90, 64);
+    Szene.Setze2DModus();
+}
+
 void RendereModellVorschau(int32_t model)
 {
     Szene.Setze3DKamera();
