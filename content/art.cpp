@@ -121,12 +121,6 @@ Canvas PaintSprite(const ArtEntry& e) {
                        r * (0.55f + 0.3f * Hash(k, 2, e.index)), col);
         }
         break;
-    case 4:  // rain: thin slanted streaks
-        for (int k = 0; k < 14; ++k) {
-            const float x = float(e.w) * Hash(k, 3, 7), y = float(e.h) * Hash(k, 4, 7);
-            c.Line(x, y, x - 3, y + 18, 1.2f, col);
-        }
-        break;
     case 5:  // a ring seen from above
         c.Ring(cx, cy, r * 0.72f, r * 0.92f, col);
         c.Ring(cx, cy, r * 0.6f, r * 0.72f, Shade({col.r, col.g, col.b, uint8_t(col.a / 3)}, 1.0f));
@@ -411,8 +405,8 @@ Canvas PaintPicture(const ArtEntry& e) {
         TitleText(c, e.text, 0, 0, e.w, e.h, 110);
         c.FillRect(120, e.h - 36, e.w - 240, 3, kGold);
         break;
-    case 3:  // banner strip
-        Plate(c, 0, 6, e.w, e.h - 12, col, 148);
+    case 3:  // banner strip: opaque to its edges, the credits scroll underneath it
+        Plate(c, 0, 0, e.w, e.h, col, 148);
         c.FillRect(8, e.h / 2 - 1, e.w - 16, 2, kGold);
         for (int x : {0, e.w - 40}) c.Disc(float(x + 20), float(e.h) / 2, 16, kGold), c.Disc(float(x + 20), float(e.h) / 2, 11, Shade(col, 0.8f));
         break;
@@ -537,7 +531,11 @@ Canvas PaintPicture(const ArtEntry& e) {
         Sunken(c, 10, 212, 100, 26, Shade(col, 0.5f));   // water
         Sunken(c, 112, 186, 68, 24, Shade(col, 0.5f));   // protection
         Sunken(c, 112, 212, 68, 26, Shade(col, 0.5f));   // armour
-        Sunken(c, 16, 8, e.w - 32, 116, Shade(col, 0.55f));  // crafting card place
+        // The card place is a window: the side panel slid in behind the page shows through it (the
+        // town stock's food and pump slots, the equipment), the crafting card is drawn into it.
+        Sunken(c, 16, 8, e.w - 32, 116, Shade(col, 0.55f));
+        for (int y = 10; y < 8 + 115; ++y)
+            for (int x = 18; x < 16 + e.w - 32 - 1; ++x) c.Set(x, y, {0, 0, 0, 0});
         break;
     }
     case 21: return PaintTalkPanel(e);
@@ -554,8 +552,10 @@ Canvas PaintPicture(const ArtEntry& e) {
         break;
     case 26:  // sunken field or slider groove
         if (e.sx == 1) {
-            Sunken(c, 0, 10, e.w, 12, col);
-            for (int x = 16; x < e.w; x += 32) c.FillRect(x, 24, 1, 6, {160, 150, 130, 255});
+            // Slider groove: the options screen draws the bar at x 181 and its knobs from x 186 to 491,
+            // so the knob's centre runs from 21 to 326 of the bar; the rest of the bar stays clear.
+            Sunken(c, 13, 10, 321, 12, col);
+            for (int x = 26; x <= 326; x += 50) c.FillRect(x, 24, 1, 6, {160, 150, 130, 255});
         } else {
             Sunken(c, 0, 0, e.w, e.h, col);
             c.Outline(0, 0, e.w, e.h, Shade(kGold, 0.6f), 1);

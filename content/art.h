@@ -27,7 +27,7 @@ enum class ArtKind {
 // Painter variants, by kind.
 namespace art {
 // Sprite variants
-enum { kFlame, kSmoke, kFog, kCloud, kRain, kRingSprite, kDust, kTufts, kHit };
+enum { kFlame, kSmoke, kFog, kCloud, kRingSprite = 5, kDust, kTufts, kHit };
 // Material variants
 enum { kCloth, kSkin, kVest, kMetal, kGlass, kRubber, kBlade, kGun, kCamo };
 // Icon variants

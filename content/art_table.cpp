@@ -25,7 +25,7 @@ std::vector<ArtEntry> Build() {
         {135, 128, 128, K::Sprite, 0xFF40E040, "", kRingSprite, 0, 0, "move marker ring"},
         {136, 32, 64, K::Bar, 0xFFB0D020, "", 1, 0, 0, "contamination gauge"},
         {137, 64, 64, K::Sprite, 0xC0C0E0FF, "", kRingSprite, 0, 0, "rain splash ring"},
-        {138, 64, 128, K::Sprite, 0xA0C0D8FF, "", kRain, 0, 0, "rain drops"},
+        {138, 256, 256, K::Sprite, 0x50101820, "", kCloud, 0, 0, "cloud shadow on the ground"},
         {208, 256, 256, K::Sprite, 0xFF3C8C30, "", kTufts, 0, 0, "detail set: grass"},
         {209, 256, 256, K::Sprite, 0xFF4C9C38, "", kTufts, 0, 0, "detail set: grass"},
         {210, 256, 256, K::Sprite, 0xFF5CA040, "", kTufts, 0, 0, "detail set: grass"},
@@ -241,6 +241,8 @@ std::vector<ArtEntry> Build() {
         {25, 32, 32, K::Icon, 0xFF8090A0, "⇩", kRaised, 0, 0, "editor: load"},
         {28, 32, 32, K::Icon, 0xFF8090A0, "⇧", kRaised, 0, 0, "editor: save"},
         {27, 32, 32, K::Icon, 0xFF8090A0, "↻", kRaised, 0, 0, "editor: rotation step"},
+        {169, 32, 32, K::Icon, 0xFF40A0E0, "♪", kBare, 0, 0, "editor: cell marker, a sound"},
+        {170, 32, 32, K::Icon, 0xFF40C040, "✿", kBare, 0, 0, "editor: cell marker, plants may grow"},
     };
     // Frame tiles of the panels and the world map border: 51 upper corner, 57 lower corner, 52-56
     // left edge, 58-62 upper edge, 63-67 lower edge, 71-73 ornaments.

@@ -17,7 +17,7 @@ float Grain(int x, int y, int seed) {
     return float((h ^ (h >> 16)) & 0xffff) / 65535.0f;
 }
 
-enum class Ground { Sand, Earth, Grass, DryGrass, Cobble, Asphalt, Planks, Gravel, Mud, Tiles, Path };
+enum class Ground { Sand, Earth, Grass, DryGrass, Cobble, Asphalt, Planks, Gravel, Mud, Tiles, Path, Edge, Corner };
 
 struct Tile {
     Ground ground;
@@ -26,7 +26,8 @@ struct Tile {
 };
 
 // Tile n of the floor table. 0 and 21-24 are the bases of the encounter maps, 20 the overlay laid
-// over the two tiles at a map's entrance.
+// over the two tiles at a map's entrance. 21 is also the band round the town's edge, which 15 (its
+// edges) and 17 (its corners) fade into the floor on either side.
 const Tile kTiles[] = {
     {Ground::Sand, 0xC8B088, "sand"},          {Ground::Earth, 0x8A6A48, "earth"},
     {Ground::Grass, 0x5A8A3A, "grass"},        {Ground::DryGrass, 0x9A9050, "dry grass"},
@@ -35,8 +36,8 @@ const Tile kTiles[] = {
     {Ground::Mud, 0x5A4A38, "mud"},            {Ground::Tiles, 0xA89078, "floor tiles"},
     {Ground::Sand, 0xB89C70, "dark sand"},     {Ground::Grass, 0x4A7A30, "dark grass"},
     {Ground::Earth, 0x7A5A3A, "dark earth"},   {Ground::Cobble, 0x7A746A, "old cobbles"},
-    {Ground::Asphalt, 0x3A3A3C, "asphalt"},    {Ground::Gravel, 0x8A8478, "grey gravel"},
-    {Ground::DryGrass, 0xA8A060, "straw"},     {Ground::Mud, 0x4A3C2C, "wet mud"},
+    {Ground::Asphalt, 0x3A3A3C, "asphalt"},    {Ground::Edge, 0xD0B890, "border edge"},
+    {Ground::DryGrass, 0xA8A060, "straw"},     {Ground::Corner, 0xD0B890, "border corner"},
     {Ground::Tiles, 0x907868, "red tiles"},    {Ground::Planks, 0x6A4A28, "dark planks"},
     {Ground::Path, 0xA08060, "entrance path overlay"},
     {Ground::Sand, 0xD0B890, "pale sand"},     {Ground::DryGrass, 0x8A8848, "steppe"},
@@ -69,6 +70,17 @@ Canvas PaintTile(const Tile& t, int seed) {
             case Ground::DryGrass:
                 if (Grain(x, y, seed + 4) > 0.8f) p = Shade(col, 1.3f);
                 break;
+            case Ground::Edge:
+            case Ground::Corner: {
+                // Opaque along the top edge (the border corner: the bottom right corner), fading out
+                // over the tile. The border pass turns each piece to face the band.
+                const float d = t.ground == Ground::Edge
+                                    ? float(y) / 127.0f
+                                    : std::sqrt(float((127 - x) * (127 - x) + (127 - y) * (127 - y))) / 127.0f;
+                const float a = std::max(0.0f, 1.0f - d);
+                p.a = uint8_t(230.0f * a * a * (3 - 2 * a));
+                break;
+            }
             case Ground::Path: {
                 const float d = std::fabs(float(x) - 64.0f) / 64.0f;
                 p = {col.r, col.g, col.b, uint8_t(d < 0.5f ? 230 : std::max(0.0f, 230 * (1 - (d - 0.5f) * 2)))};

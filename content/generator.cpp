@@ -32,6 +32,8 @@ void Generator::WritePacks() {
 }
 
 void MakeListFiles(Generator& g) {
+    // The town editor names a model slot by its file from this copy of the level list.
+    g.WriteFile("Load/Level001.txt", g.catalogue.LevelFile());
     const char* const packs[3] = {"Pack16.gzp", "Pack17.gzp", "Pack18.gzp"};
     for (int lang = 0; lang < 3; ++lang) {
         PackWriter& p = g.Pack(packs[lang]);

@@ -15,11 +15,15 @@
 namespace content {
 
 std::vector<uint8_t> EncodeWav(const std::vector<float>& samples, int rate) {
+    const uint32_t bytes = uint32_t(samples.size() * 2);
+    // Reserved whole: the header and the samples are appended without a reallocation.
     std::vector<uint8_t> out;
+    out.reserve(44 + size_t(bytes));
     auto put16 = [&](uint32_t v) { out.push_back(uint8_t(v)), out.push_back(uint8_t(v >> 8)); };
     auto put32 = [&](uint32_t v) { put16(v & 0xffff), put16(v >> 16); };
-    auto tag = [&](const char* t) { out.insert(out.end(), t, t + 4); };
-    const uint32_t bytes = uint32_t(samples.size() * 2);
+    auto tag = [&](const char* t) {
+        for (int i = 0; i < 4; ++i) out.push_back(uint8_t(t[i]));
+    };
     tag("RIFF"), put32(36 + bytes), tag("WAVE");
     tag("fmt "), put32(16), put16(1), put16(1), put32(uint32_t(rate)), put32(uint32_t(rate * 2)), put16(2), put16(16);
     tag("data"), put32(bytes);

@@ -50,7 +50,7 @@ struct Thema {
 const Thema kThemen[] = {
     {1, 4, 9, 12, 2, modell::Mauer, 0},      {3, 7, 13, 11, 24, modell::Zaun, 1},
     {0, 5, 18, 12, 3, modell::Palisade, 1},  {23, 14, 9, 11, 2, modell::Mauer, 0},
-    {22, 15, 13, 12, 24, modell::Zaun, 1},   {10, 5, 18, 8, 3, modell::Mauer, 0},
+    {22, 7, 13, 12, 24, modell::Zaun, 1},   {10, 5, 18, 8, 3, modell::Mauer, 0},
     {2, 4, 9, 11, 24, modell::Palisade, 1},
 };
 

@@ -154,7 +154,9 @@ void BaueZustand(const KartenPlan& plan) {
             if (nr >= BEHAELTER_ANZAHL) continue;
             if (tutorial && art == 1) TutorialBehaelter(x, z, Behaelter[nr]);
             else if (art == 1) StadtBehaelter(r, plan.nummer, Behaelter[nr]);
-            else if (art == 5)
+            // The tutorial's well stays empty: its vessels would take the day's water that the
+            // player's bottles are to be filled with.
+            else if (art == 5 && !tutorial)
                 for (int i = 0; i < 2 + r(3); ++i) Lege(Behaelter[nr], r.Eins(kWasser));
         }
 

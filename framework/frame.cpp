@@ -37,6 +37,7 @@ uint8_t EditorAktiv = 0;
 int32_t EditorWerkzeug = 0;
 int32_t EditorObjekt = 0;
 int32_t EditorDrehung = 0;
+uint8_t TutorialSchritt = 0;
 os::Cursor CursorTabelle[kCursorAnzahl] = {};
 
 namespace {
@@ -171,9 +172,10 @@ void StadtFrame()
     if (MeldungsPanelAktiv == 1) ZeichneMeldungsPanel();
     if (InfoPanelZaehler > 0) ZeichneInfoPanel();
     if (SpielEnde == 1) ZeichneMeldungsPanel2();
+    // The mode may have changed during the frame: each overlay runs only in its own mode.
     if (SpielModus == 1000)
         ZeichneUnterhaltungUndEditor(0);
-    else
+    else if (SpielModus == 10000)
         GespraechsBildschirm();
     ZeichneHud();
     StadtBildGezeichnet = 1;
@@ -191,6 +193,12 @@ os::Cursor AktuellerCursor()
 {
     const int index = (CursorIndex >= 0 && CursorIndex < kCursorAnzahl) ? CursorIndex : 2;
     return CursorTabelle[index];
+}
+
+void SetzeCursor(int32_t index)
+{
+    CursorIndex = index;
+    os::SetCursor(AktuellerCursor());
 }
 
 int32_t AusgewaehlteFigurId()

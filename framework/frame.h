@@ -20,6 +20,7 @@ extern uint8_t EditorAktiv;            // the town editor runs
 extern int32_t EditorWerkzeug;         // the editor's tool, 0..8
 extern int32_t EditorObjekt;           // what the tool places (its meaning depends on the tool)
 extern int32_t EditorDrehung;          // rotation step of what is placed, 0..7
+extern uint8_t TutorialSchritt;        // 0 no tutorial, 1..37 the steps, 99 the pause between its two parts
 
 // The seven cursors (0 blank, 1 heal, 2 normal, 3 attack, 4 talk, 5 hourglass, 6 rotate), filled
 // by the loading sequence; CursorIndex selects one each frame.
@@ -27,6 +28,8 @@ constexpr int kCursorAnzahl = 7;
 extern os::Cursor CursorTabelle[kCursorAnzahl];
 // The cursor of CursorIndex; an index from a save outside 0..6 gives the normal cursor (2).
 os::Cursor AktuellerCursor();
+// CursorIndex = index, and that cursor shown at once (for long steps inside one frame).
+void SetzeCursor(int32_t index);
 
 // The one screen a game mode runs, and when the music step runs around it.
 struct Bildschirm {

@@ -94,16 +94,10 @@ void LadeItems(const char* file)
             if (!wertGelesen) return;
             continue;
         }
-        if (k == 0 && EntpackeDatei("Data/Pack9.gzp", "Itemkiste_000.x")) {
-            MyApp.LoadModel("Itemkiste_000.x", 1000);
-            os::DeleteFile("Itemkiste_000.x");
-        }
-        if (skin != "NULL" && IstSichererDateiname(skin)) MyApp.LoadItemTexture(1000 + k, skin.c_str());
-        if (IstSichererDateiname(icon)) {
-            const bool entpackt = EntpackeDatei("Data/Pack1.gzp", icon.c_str()) != nullptr;
-            MyApp.LoadIconTexture(k, icon.c_str());
-            if (entpackt) os::DeleteFile(icon);
-        }
+        // A missing crate or an unsafe name still goes to its loader, which reports it as missing.
+        if (k == 0) MitEntpackterDatei("Data/Pack9.gzp", "Itemkiste_000.x", [] { MyApp.LoadModel("Itemkiste_000.x", 1000); });
+        if (skin != "NULL") MyApp.LoadItemTexture(1000 + k, skin.c_str());
+        MitEntpackterDatei("Data/Pack1.gzp", icon, [&] { MyApp.LoadIconTexture(k, icon.c_str()); });
         KopiereWort(ItemNamen[k], sizeof ItemNamen[k], name);
         KopiereWort(ItemTexte[k], sizeof ItemTexte[k], text);
         if (!wertGelesen) return;

@@ -1,5 +1,5 @@
-// The resource list loaders. Each entry names a member of a pack: it is unpacked into the working
-// directory, handed to its MyApp loader and deleted again.
+// The resource list loaders. Each entry names a member of a pack: it is unpacked, handed to its
+// MyApp loader and forgotten again.
 #include "framework/lists.h"
 
 #include <functional>
@@ -46,17 +46,6 @@ void LeseAbschnitt(const char* datei, const char* marker, std::initializer_list<
         if (!imAbschnitt || IstMarker(wort)) continue;
         if (!eintrag(t, wort)) return;
     }
-}
-
-// Unpacks a member, runs the loader on it and deletes the unpacked file. A name that could leave
-// the working directory is passed over; a member missing from its pack still goes to the loader,
-// which reports it, but no file that was not unpacked is deleted.
-void MitEntpackterDatei(const char* pack, const std::string& datei, const std::function<void()>& lader)
-{
-    if (!IstSichererDateiname(datei)) return;
-    const bool entpackt = pack && EntpackeDatei(pack, datei.c_str()) != nullptr;
-    lader();
-    if (entpackt) os::DeleteFile(datei);
 }
 
 const char* SchriftPack(int32_t font)
@@ -126,7 +115,7 @@ void LadeEnergieTexturen(const char* file)
                           if (ziel) MyApp.m_pd3dDevice->ReleaseTexture(ziel);
                           ziel = 0;
                           std::string fehler;
-                          ziel = gfx::LoadTextureFile(*MyApp.m_pd3dDevice, textur, fehler);
+                          if (IstSichererDateiname(textur)) ziel = gfx::LoadTextureFile(*MyApp.m_pd3dDevice, textur, fehler);
                           if (!ziel) os::MessageBox("Texture nicht gefunden (Energie)", textur);
                       });
                       return true;

@@ -34,8 +34,10 @@ void Freigeben(gfx::Device* device, gfx::Texture& texture)
 }
 
 // A texture from an image file; 0 when the file cannot be read or decoded.
+// The names come from the data files: one that could leave the working directory counts as missing.
 gfx::Texture TexturAusDatei(gfx::Device& device, const char* file)
 {
+    if (!IstSichererDateiname(file)) return 0;
     std::string error;
     return gfx::LoadTextureFile(device, file, error);
 }
@@ -278,7 +280,7 @@ int32_t MyApp::LoadModel(const char* file, int slot)
     LeereMeshSlot(*this, slot);
     gfx::MeshData daten;
     std::string fehler;
-    if (!gfx::LoadXFile(file, daten, fehler)) {
+    if (!IstSichererDateiname(file) || !gfx::LoadXFile(file, daten, fehler)) {
         ModellFehlt(file, "Model nicht gefunden:");
         return -1;
     }
@@ -292,10 +294,7 @@ int32_t MyApp::LoadModel(const char* file, int slot)
         if (!mm.textureFile.empty()) {
             // The name comes from the file: only a plain name in the working directory is unpacked.
             const std::string& name = mm.textureFile;
-            if (IstSichererDateiname(name) && EntpackeDatei("Data/Pack10.gzp", name.c_str())) {
-                textur = TexturAusDatei(*m_pd3dDevice, name.c_str());
-                os::DeleteFile(name);
-            }
+            LadeAusPack("Data/Pack10.gzp", name, [&] { textur = TexturAusDatei(*m_pd3dDevice, name.c_str()); });
             if (!textur) ModellFehlt(name, "Texture von Model nicht gefunden:");
         }
         MeshTexturen[slot].push_back(textur);
@@ -309,7 +308,7 @@ int32_t MyApp::LoadMeshOnly(const char* file, int slot)
     LeereMeshSlot(*this, slot);
     gfx::MeshData daten;
     std::string fehler;
-    if (!gfx::LoadXFile(file, daten, fehler)) return 0;
+    if (!IstSichererDateiname(file) || !gfx::LoadXFile(file, daten, fehler)) return 0;
     Meshes[slot] = m_pd3dDevice->CreateMesh(daten);
     MeshMaterialZahl[slot] = static_cast<uint32_t>(daten.materials.size());
     return 0;

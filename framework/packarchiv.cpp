@@ -1,5 +1,6 @@
 #include "framework/packarchiv.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -26,7 +27,7 @@ bool SchreibeEntpackt(const std::string& name, const uint8_t* daten, size_t groe
     const std::string pfad = os::ResolvePath(name);
     std::FILE* f = std::fopen(pfad.c_str(), "wb");
     if (!f) return false;
-    bool ok = std::fwrite(daten, 1, groesse, f) == groesse;
+    bool ok = groesse == 0 || std::fwrite(daten, 1, groesse, f) == groesse;
     ok = std::fclose(f) == 0 && ok;
     if (!ok) std::remove(pfad.c_str());
     return ok;
@@ -34,23 +35,23 @@ bool SchreibeEntpackt(const std::string& name, const uint8_t* daten, size_t groe
 
 }  // namespace
 
-std::unique_ptr<uint8_t[]> EntpackeDatei(const char* pack, const char* name, uint32_t* size) {
+bool LiesPackEintrag(const char* pack, const char* name, std::vector<uint8_t>& daten) {
     const std::string gesucht = name ? name : "";
-    // The requested name is also the output path.
-    if (!pack || !IstSichererDateiname(gesucht)) return nullptr;
+    // The member is unpacked under its own name: one that could leave the working directory is refused.
+    if (!pack || !IstSichererDateiname(gesucht)) return false;
     std::FILE* f = std::fopen(os::ResolvePath(pack).c_str(), "rb");
-    if (!f) return nullptr;
+    if (!f) return false;
     Datei datei{f};
-    if (std::fseek(f, 0, SEEK_END) != 0) return nullptr;
+    if (std::fseek(f, 0, SEEK_END) != 0) return false;
     const long laenge = std::ftell(f);
-    if (laenge < 0 || std::fseek(f, 0, SEEK_SET) != 0) return nullptr;
+    if (laenge < 0 || std::fseek(f, 0, SEEK_SET) != 0) return false;
     const uint64_t packGroesse = static_cast<uint64_t>(laenge);
 
     uint64_t pos = 0;
     uint8_t kopf[30];
     while (std::fread(kopf, 1, sizeof kopf, f) == sizeof kopf) {
         // Past the last member come the central directory and its end record: stop there.
-        if (bytes::Le32(kopf) != LOKALER_KOPF) return nullptr;
+        if (bytes::Le32(kopf) != LOKALER_KOPF) return false;
         const uint16_t flags = bytes::Le16(kopf + 6);
         const uint16_t methode = bytes::Le16(kopf + 8);
         const uint32_t datenGroesse = bytes::Le32(kopf + 18);
@@ -59,30 +60,51 @@ std::unique_ptr<uint8_t[]> EntpackeDatei(const char* pack, const char* name, uin
 
         char gespeichert[NAME_PUFFER] = {};
         const size_t gelesen = nameLaenge < NAME_PUFFER - 1 ? nameLaenge : NAME_PUFFER - 1;
-        if (std::fread(gespeichert, 1, gelesen, f) != gelesen) return nullptr;
+        if (std::fread(gespeichert, 1, gelesen, f) != gelesen) return false;
         pos += sizeof kopf + nameLaenge + extraLaenge;
         const uint64_t datenEnde = pos + datenGroesse;
-        if (datenEnde > packGroesse) return nullptr;  // a member cut short ends the walk
+        if (datenEnde > packGroesse) return false;  // a member cut short ends the walk
 
         if (os::EqualsNoCase(gespeichert, gesucht)) {
-            if (methode != 0 || (flags & 1) != 0) return nullptr;
-            if (std::fseek(f, static_cast<long>(pos), SEEK_SET) != 0) return nullptr;
-            std::unique_ptr<uint8_t[]> daten(new uint8_t[datenGroesse ? datenGroesse : 1]);
-            if (std::fread(daten.get(), 1, datenGroesse, f) != datenGroesse) return nullptr;
-            if (!SchreibeEntpackt(gesucht, daten.get(), datenGroesse)) return nullptr;
-            if (size) *size = datenGroesse;
-            return daten;
+            if (methode != 0 || (flags & 1) != 0) return false;
+            if (std::fseek(f, static_cast<long>(pos), SEEK_SET) != 0) return false;
+            std::vector<uint8_t> inhalt(datenGroesse);
+            if (datenGroesse > 0 && std::fread(inhalt.data(), 1, datenGroesse, f) != datenGroesse) return false;
+            daten.swap(inhalt);
+            return true;
         }
 
         pos = datenEnde;
         if (flags & 8) {
             // The data descriptor: 12 bytes, or 16 when it starts with its optional signature.
             uint8_t kennung[4];
-            if (std::fseek(f, static_cast<long>(pos), SEEK_SET) != 0) return nullptr;
+            if (std::fseek(f, static_cast<long>(pos), SEEK_SET) != 0) return false;
             const bool mitKennung = std::fread(kennung, 1, 4, f) == 4 && bytes::Le32(kennung) == DESKRIPTOR_KENNUNG;
             pos += mitKennung ? 16 : 12;
         }
-        if (std::fseek(f, static_cast<long>(pos), SEEK_SET) != 0) return nullptr;
+        if (std::fseek(f, static_cast<long>(pos), SEEK_SET) != 0) return false;
     }
-    return nullptr;
+    return false;
+}
+
+std::unique_ptr<uint8_t[]> EntpackeDatei(const char* pack, const char* name, uint32_t* size) {
+    std::vector<uint8_t> daten;
+    if (!LiesPackEintrag(pack, name, daten) || !SchreibeEntpackt(name, daten.data(), daten.size())) return nullptr;
+    std::unique_ptr<uint8_t[]> kopie(new uint8_t[daten.empty() ? 1 : daten.size()]);
+    std::copy(daten.begin(), daten.end(), kopie.get());
+    if (size) *size = static_cast<uint32_t>(daten.size());
+    return kopie;
+}
+
+bool LadeAusPack(const char* pack, const std::string& datei, const std::function<void()>& lader) {
+    std::vector<uint8_t> daten;
+    if (!LiesPackEintrag(pack, datei.c_str(), daten)) return false;
+    os::PutMemoryFile(datei, std::move(daten));
+    lader();
+    os::DropMemoryFile(datei);
+    return true;
+}
+
+void MitEntpackterDatei(const char* pack, const std::string& datei, const std::function<void()>& lader) {
+    if (!IstSichererDateiname(datei) || !LadeAusPack(pack, datei, lader)) lader();
 }

@@ -1,6 +1,7 @@
 #include "framework/shell.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstdint>
 #include <filesystem>
 
@@ -29,6 +30,10 @@ namespace {
 
 ShellOptions optionen;
 bool gestartet = false;
+bool startFehlgeschlagen = false;  // the start-up data could not be set up
+
+// The last few milliseconds of a frame are waited for by watching the counter: a sleep can overrun.
+constexpr uint32_t kWachZeitMs = 2;
 
 // A file that cannot be deleted but can still be opened would keep the original loop going for ever.
 constexpr int kLoeschVersuche = 100;
@@ -41,6 +46,7 @@ intptr_t StartDialogProc(uint32_t message, uintptr_t, intptr_t)
         if (MyApp.Init() < 0) {
             os::MessageBox("Init() - FAILED", "");
             BeendenFlag = 1;
+            startFehlgeschlagen = true;
         }
         return 1;
     }
@@ -151,7 +157,11 @@ void WarteAufFrameZeit(uint32_t t0)
     const double grenze = double(frameZeit) * 1000.0;
     // The elapsed time as an unsigned difference stays right when the counter wraps (after
     // about 49.7 days); float seconds that large would have lost their milliseconds long before.
-    while (BeendenFlag == 0 && double(os::GetTickCount() - t0) <= grenze) {
+    for (;;) {
+        if (BeendenFlag != 0) return;
+        const double rest = grenze - double(os::GetTickCount() - t0);
+        if (rest < 0.0) return;
+        if (rest > kWachZeitMs) os::Sleep(static_cast<uint32_t>(rest) - kWachZeitMs);
     }
 }
 
@@ -178,6 +188,18 @@ void ZeigeSchwarzbild()
     }
 }
 
+void ZeigeLadeBild()
+{
+    ZeigeSchwarzbild();
+    gfx::Device* device = MyApp.m_pd3dDevice.get();
+    if (!device) return;
+    device->BeginScene();
+    device->SetTexture(MyApp.Texturen[41]);
+    MyApp.Draw2D(0.0f, 0.0f, 1024.0f, 768.0f);
+    device->EndScene();
+    device->Present();
+}
+
 void LoescheDatei(const char* name)
 {
     for (int i = 0; i < kLoeschVersuche; ++i) {
@@ -189,6 +211,7 @@ void LoescheDatei(const char* name)
 bool StarteProgramm(const ShellOptions& options)
 {
     optionen = options;
+    startFehlgeschlagen = false;
     if (!optionen.workDir.empty()) {
         std::error_code ec;
         std::filesystem::current_path(optionen.workDir, ec);
@@ -199,6 +222,7 @@ bool StarteProgramm(const ShellOptions& options)
     std::string fehler;
     win::SetWindowProc(WndProc);
     if (!win::Create("Velquor Kerrowind", fehler)) {
+        std::fprintf(stderr, "%s\n", fehler.c_str());
         os::ReleaseSingleInstance();
         return false;
     }
@@ -267,8 +291,8 @@ void BeendeProgramm()
 
 int32_t WinMain(const ShellOptions& options)
 {
-    if (!StarteProgramm(options)) return 0;
+    if (!StarteProgramm(options)) return kExitFehler;
     while (BeendenFlag == 0) FrameSchritt();
     BeendeProgramm();
-    return LetzterWParam;
+    return startFehlgeschlagen ? kExitFehler : kExitErfolg;
 }

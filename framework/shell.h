@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/gfx.h"
+#include "platform/os.h"
 
 // Process values outside the saved globals.
 extern int32_t MausRuheFrames;       // frames since the last mouse move
@@ -18,7 +19,7 @@ extern uint32_t BildNummer;          // active frames the loop has run (a clock 
 // How the shell starts. The defaults are those of the installed game.
 struct ShellOptions {
     std::string workDir;                          // empty: stay where we are
-    std::string lockPath = "/tmp/velquor.lock";   // the single-instance lock
+    std::string lockPath = os::DefaultLockPath();  // the single-instance lock, one per user
     bool playIntro = true;
     bool showWindow = true;
     // Makes the drawing device; null (with the reason) on failure. Empty: the OpenGL device.
@@ -28,11 +29,16 @@ struct ShellOptions {
 // The drawing device for start-up: the options' factory, else the OpenGL device on the window.
 std::unique_ptr<gfx::Device> ErzeugeGeraet(std::string& error);
 
-// The whole program as main runs it: start-up, loop, shut-down. Returns the last message's wParam.
+// The program's exit status: a normal end (quit or the window closed) is a success; a start-up that
+// failed (another instance runs, no window or display, the start-up data) is a failure.
+constexpr int32_t kExitErfolg = 0, kExitFehler = 1;
+
+// The whole program as main runs it: start-up, loop, shut-down. Returns the exit status.
 int32_t WinMain(const ShellOptions& options);
 
 // The same in steps, for tests. StarteProgramm returns false when the program must end at once
-// (another instance runs, or the window cannot be made); after it the loop runs while BeendenFlag is 0.
+// (another instance runs, or the window cannot be made, whose reason goes to stderr in one line);
+// after it the loop runs while BeendenFlag is 0.
 bool StarteProgramm(const ShellOptions& options);
 // One pass of the frame loop: messages, and when the window is active input, one frame and pacing.
 void FrameSchritt();
@@ -49,9 +55,13 @@ intptr_t WndProc(uint32_t message, uintptr_t wParam, intptr_t lParam);
 // Ends and presents the caller's scene, then 15 black frames (Texturen[0]) with their own message
 // pump and pacing; also ends when the program is closing.
 void ZeigeSchwarzbild();
+// ZeigeSchwarzbild, then the loading picture (Texturen[41]) drawn and presented: the backdrop that
+// stays behind the loading bar of a long step.
+void ZeigeLadeBild();
 // Deletes a file in the working directory, retrying a bounded number of times while it still opens.
 void LoescheDatei(const char* name);
 
 // The minimum frame time: waits on the tick counter until FRAMERATE seconds have passed since
-// t0 (a tick count in milliseconds), or until the program is closing.
+// t0 (a tick count in milliseconds), or until the program is closing. It sleeps until shortly
+// before the frame is due and watches the counter only for the last moment.
 void WarteAufFrameZeit(uint32_t t0);

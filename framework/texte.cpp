@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/packarchiv.h"
+#include "framework/setup.h"
 #include "framework/tokendatei.h"
 #include "platform/os.h"
 #include "world/spielglobals.h"
@@ -106,4 +108,18 @@ bool SchreibeSpeicherSlotNamen(const char* datei) {
         text += '\n';
     }
     return os::WriteFileAtomic(datei, text.data(), text.size());
+}
+
+const char* TextPack() {
+    switch (Sprache) {
+    case 0: return "Data/Pack14.gzp";
+    case 1: return "Data/Pack19.gzp";
+    case 2: return "Data/Pack20.gzp";
+    default: return nullptr;
+    }
+}
+
+void LadeTextStandardAusPack() {
+    const char* pack = TextPack();
+    if (pack) LadeAusPack(pack, "Text_Standard.txt", [] { LadeTextStandard("Text_Standard.txt"); });
 }

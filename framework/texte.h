@@ -40,6 +40,11 @@ extern char SpeicherSlotNamen[SPEICHERSLOTS][TEXT_LAENGE];
 // MaennerNamen lives in the game globals (world/spielglobals.h).
 
 void LadeTextStandard(const char* datei);
+// The pack holding the text tables of the language Sprache (0, 1, 2); nullptr for any other.
+const char* TextPack();
+// Unpacks "Text_Standard.txt" from the language's pack, reads it into TextStandard and deletes the
+// unpacked file again. Nothing changes when the language has no pack or the member is missing.
+void LadeTextStandardAusPack();
 void LadeSprechen(const char* datei);
 void LadeNamen(const char* datei);  // a missing file is reported: "Datei nicht gefunden!"
 void LadeMitwirkende(const char* datei);

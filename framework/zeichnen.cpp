@@ -22,13 +22,18 @@ void ZeichneZentriert(const char* text, int mitte, float y, int font)
 
 void ZeichneMeshSlot(int slot, const math3d::Matrix& welt, gfx::Texture textur)
 {
-    if (slot < 0 || slot >= MyApp::kMeshSlots) return;
-    const gfx::Mesh mesh = MyApp.Meshes[slot];
-    if (mesh == 0) return;
+    if (!MeshGeladen(slot)) return;
     gfx::Device& g = *MyApp.m_pd3dDevice;
     g.SetTransform(gfx::TransformType::World, welt);
     g.SetTexture(textur);
-    g.DrawSubset(mesh, 0);
+    g.DrawSubset(MyApp.Meshes[slot], 0);
+}
+
+bool MeshGeladen(int slot) { return slot >= 0 && slot < MyApp::kMeshSlots && MyApp.Meshes[slot] != 0; }
+
+void ZeichneMeshSubset0(int slot)
+{
+    if (MeshGeladen(slot)) MyApp.m_pd3dDevice->DrawSubset(MyApp.Meshes[slot], 0);
 }
 
 gfx::Texture ErsteMeshTextur(int slot)

@@ -16,5 +16,9 @@ void ZeichneZentriert(const char* text, int mitte, float y, int font);
 // Subset 0 of a mesh slot with the given world transform and texture (0 = none); a slot outside the
 // table or an empty one draws nothing.
 void ZeichneMeshSlot(int slot, const math3d::Matrix& welt, gfx::Texture textur);
+// Whether a mesh slot lies in the table and holds a mesh.
+bool MeshGeladen(int slot);
+// Subset 0 of a mesh slot with the transform and texture already set; nothing for an empty slot.
+void ZeichneMeshSubset0(int slot);
 // The first texture of a mesh slot's list, 0 when it has none or the slot is outside the table.
 gfx::Texture ErsteMeshTextur(int slot);

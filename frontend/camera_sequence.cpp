@@ -68,8 +68,8 @@ void KameraSequenz()
         MenueZaehlerNullen(true);
         SpielModus = MenueAusStadt == 0 ? 15000 : 1000;
         MenueAusStadt = 0;
-        // Nothing loads these again; the emptied slots draw untextured from now on.
-        TexturFreigeben(MyApp.Texturen[kBildTextur]);
+        // Nothing loads these again; the emptied slots draw untextured from now on. The level
+        // texture of the first picture stays: the squad bar shows it as a dead member's plate.
         ErsteMeshTexturFreigeben(kFussabdruck);
         ErsteMeshTexturFreigeben(kFussabdruck2);
         ErsteMeshTexturFreigeben(kBild);

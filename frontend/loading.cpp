@@ -25,12 +25,6 @@
 
 namespace {
 
-// Unpacks a member into the working directory; the loaders read the file, not the copy.
-void Entpacke(const char* pack, const char* name)
-{
-    EntpackeDatei(pack, name);
-}
-
 struct Zeiger {
     int slot;
     const char* datei;
@@ -51,25 +45,14 @@ constexpr Musik kMusik[5] = {
 
 void TextTabellen()
 {
-    const char* pack = Sprache == 0 ? "Data/Pack14.gzp"
-                     : Sprache == 1 ? "Data/Pack19.gzp"
-                     : Sprache == 2 ? "Data/Pack20.gzp"
-                                    : nullptr;
+    const char* pack = TextPack();
     if (!pack) return;
-    Entpacke(pack, "Text_Standard.txt");
-    LadeTextStandard("Text_Standard.txt");
+    MitEntpackterDatei(pack, "Text_Standard.txt", [] { LadeTextStandard("Text_Standard.txt"); });
     ZeichneLadebalken(140);
-    os::DeleteFile("Text_Standard.txt");
-    Entpacke(pack, "namen_m.txt");
-    LadeNamen("namen_m.txt");
+    MitEntpackterDatei(pack, "namen_m.txt", [] { LadeNamen("namen_m.txt"); });
     ZeichneLadebalken(154);
-    os::DeleteFile("namen_m.txt");
-    Entpacke(pack, "Sprechen.txt");
-    LadeSprechen("Sprechen.txt");
-    os::DeleteFile("Sprechen.txt");
-    Entpacke(pack, "mitwirkende.txt");
-    LadeMitwirkende("mitwirkende.txt");
-    os::DeleteFile("mitwirkende.txt");
+    MitEntpackterDatei(pack, "Sprechen.txt", [] { LadeSprechen("Sprechen.txt"); });
+    MitEntpackterDatei(pack, "mitwirkende.txt", [] { LadeMitwirkende("mitwirkende.txt"); });
 }
 
 }  // namespace
@@ -114,20 +97,14 @@ void DatenLaden()
     LadeSpeicherSlotNamen("save/save.dat");
     ZeichneLadebalken(168);
 
-    for (const Zeiger& z : kZeiger) {
-        Entpacke("Data/Pack15.gzp", z.datei);
-        CursorTabelle[z.slot] = os::LoadCursorFile(z.datei);
-        os::DeleteFile(z.datei);
-    }
+    for (const Zeiger& z : kZeiger)
+        MitEntpackterDatei("Data/Pack15.gzp", z.datei, [&] { CursorTabelle[z.slot] = os::LoadCursorFile(z.datei); });
     CursorIndex = 2;
     ZeichneLadebalken(182);
 
     // The music slots keep the tracks in memory, so the unpacked files can go at once.
-    for (const Musik& m : kMusik) {
-        Entpacke("Data/Pack13.gzp", m.datei);
-        LadeMusik(m.slot, Breit(m.datei).c_str());
-        os::DeleteFile(m.datei);
-    }
+    for (const Musik& m : kMusik)
+        MitEntpackterDatei("Data/Pack13.gzp", m.datei, [&] { LadeMusik(m.slot, Breit(m.datei).c_str()); });
     ZeichneLadebalken(196);
 
     MusikTrack = 4;
@@ -140,7 +117,7 @@ void DatenLaden()
             LadeSound(L"Data/Speak/Tutorial/0135.wav", id);
             continue;
         }
-        Entpacke("Data/Pack13.gzp", SoundDateien[id]);
+        EntpackeDatei("Data/Pack13.gzp", SoundDateien[id]);
         LadeSound(Breit(SoundDateien[id]).c_str(), id);
     }
     ZeichneLadebalken(224);

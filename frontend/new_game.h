@@ -1,6 +1,9 @@
 #pragma once
-// Choices of the new-game screen that outlive it (not saved; they keep their values for the run).
-#include <cstdint>
+// The new game: its screen (modes 6000 and 6001) and its start in the tutorial map.
+#include "world/new_game.h"  // AussehenWahl
 
-// The three appearance sliders of the own figure, each 0..9.
-inline int32_t AussehenWahl[3] = {};
+// Makes the 20 towns' working copies from their templates, loads the tutorial map with its state,
+// fills the world with its starting values, places the own figure and enters the town view in
+// tutorial step 1. Every file is checked first: when one is missing or damaged a message names it
+// and nothing changes. True when the game started.
+bool StarteNeuesSpiel();

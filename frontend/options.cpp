@@ -32,10 +32,12 @@ constexpr const char* kSetupDatei = "Data/Setup.txt";
 // Room for the longest composition of two text entries, so no label is ever cut short.
 using LabelPuffer = char[2 * 255 + 32];
 
-// Sliders follow the held button: the press is not consumed.
-bool SchieberGezogen(int y0, int y1)
+// The sliders' input range starts at x 190.
+constexpr int kSchieberLinks = 190;
+
+bool ZeileGezogen(int y0, int y1)
 {
-    return MausLinksGedrueckt == 1 && MausIn(190, 527, y0, y1);
+    return SchieberGezogen(kSchieberLinks, 527, y0, y1);
 }
 
 // Check boxes change once per press.
@@ -59,14 +61,12 @@ void Box(float x, float y, bool an)
     if (an) ZeichneBild(kTexHaken, x, y, 32, 32);
 }
 
-int SchieberWert() { return std::min(10 * MyApp.MausX - 1900, 3050); }
-
 // Three positions (COLOR, FILTER): 0, 1, 2.
-int DreiStufen() { const int v = SchieberWert(); return v <= 1016 ? 0 : v <= 2032 ? 1 : 2; }
+int DreiPositionen() { return DreiStufen(SchieberWert(kSchieberLinks)); }
 // Four positions (PARTIKEL, SHADOW): 0 to 3.
-int VierStufen()
+int VierPositionen()
 {
-    const int v = SchieberWert();
+    const int v = SchieberWert(kSchieberLinks);
     return v <= 762 ? 0 : v <= 1525 ? 1 : v <= 2287 ? 2 : 3;
 }
 // Volumes in hundredths of a decibel: -3050 to 0.
@@ -96,7 +96,7 @@ void GrafikSeite()
         std::snprintf(label, sizeof label, "%s: %i Bit", Text(32), SetupWerte.COLOR);
     ZeichneSchrift(label, 181, 185, 2);
     Schieber(205, SetupWerte.COLOR == 24 ? 341 : SetupWerte.COLOR == 32 ? 491 : 191);
-    if (SchieberGezogen(210, 230)) SetupWerte.COLOR = 16 + 8 * DreiStufen();
+    if (ZeileGezogen(210, 230)) SetupWerte.COLOR = 16 + 8 * DreiPositionen();
 
     // Texture filter.
     static const char* const kFilterLatein[3] = {nullptr, "Linear", "Anisotropic"};
@@ -114,17 +114,17 @@ void GrafikSeite()
                       SetupWerte.FILTER == 0 ? Text(68) : kFilterLatein[SetupWerte.FILTER]);
     ZeichneSchrift(label, 181, 245, 2);
     Schieber(265, 191 + 150 * std::clamp(SetupWerte.FILTER, 0, 2));
-    if (SchieberGezogen(270, 290)) SetupWerte.FILTER = DreiStufen();
+    if (ZeileGezogen(270, 290)) SetupWerte.FILTER = DreiPositionen();
 
     StufenLabel(label, 39, SetupWerte.PARTIKEL);
     ZeichneSchrift(label, 181, 305, 2);
     Schieber(325, 191 + 100 * std::clamp(SetupWerte.PARTIKEL, 0, 3));
-    if (SchieberGezogen(330, 350)) SetupWerte.PARTIKEL = VierStufen();
+    if (ZeileGezogen(330, 350)) SetupWerte.PARTIKEL = VierPositionen();
 
     StufenLabel(label, 34, SetupWerte.SHADOW);
     ZeichneSchrift(label, 181, 365, 2);
     Schieber(385, 191 + 100 * std::clamp(SetupWerte.SHADOW, 0, 3));
-    if (SchieberGezogen(390, 410)) SetupWerte.SHADOW = VierStufen();
+    if (ZeileGezogen(390, 410)) SetupWerte.SHADOW = VierPositionen();
 
     ZeichneSchrift(Text(42), 181, 455, 2);
     ZeichneZentriert(Text(69), 325, 430, 2);
@@ -161,11 +161,11 @@ void TonSeite()
     ZeichneSchrift(Text(28), 181, 420, 2);
     Box(311, 413, SetupWerte.MUSIC > 0);
 
-    if (SchieberGezogen(210, 230)) {
+    if (ZeileGezogen(210, 230)) {
         SetupWerte.SOUND_VOLUME = Lautstaerke();
         audio::SetEffectVolume(SetupWerte.SOUND_VOLUME);
     }
-    if (SchieberGezogen(280, 300)) {
+    if (ZeileGezogen(280, 300)) {
         SetupWerte.SOUND_VOLUME_SPRACHE = Lautstaerke();
         MusikLautstaerke = static_cast<float>(SetupWerte.SOUND_VOLUME_SPRACHE);
         MusikFadeLautstaerke = SetupWerte.SOUND_VOLUME_SPRACHE;
@@ -180,6 +180,7 @@ void Speichern()
     SpielModus = 5000;
     MenueZaehlerNullen(true);
     SchreibeSetup(kSetupDatei);
+    LadeSetup(kSetupDatei);  // the values the file fixes (frame time, animation speed, detail map) count at once
     if (SetupWerte.SOUND == 0) StoppeStadtSchleifen();
     if (SetupWerte.MUSIC == 0) MusikZurueckspulen(kMenueMusik);
     else SpieleMusik(kMenueMusik);

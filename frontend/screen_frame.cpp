@@ -1,6 +1,8 @@
 // The menu backdrop, the standard button, the loading bar and the two steps into the main menu.
 #include "frontend/screen_frame.h"
 
+#include <algorithm>
+
 #include "framework/font.h"
 #include "framework/frame.h"
 #include "framework/myapp.h"
@@ -101,6 +103,21 @@ void MenueZaehlerNullen(bool alle)
 {
     for (int32_t& c : MenueZaehler) c = 0;
     if (alle) MenueSeitenVersatz = 0;
+}
+
+bool SchieberGezogen(int x0, int x1, int y0, int y1)
+{
+    return MausLinksGedrueckt == 1 && MausIn(x0, x1, y0, y1);
+}
+
+int SchieberWert(int x0)
+{
+    return std::min(10 * (MyApp.MausX - x0), 3050);
+}
+
+int DreiStufen(int wert)
+{
+    return wert <= 1016 ? 0 : wert <= 2032 ? 1 : 2;
 }
 
 void ZurueckAusMenue()

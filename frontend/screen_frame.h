@@ -34,5 +34,13 @@ void MenueZaehlerNullen(bool alle);
 // the main menu; MenueAusStadt is cleared.
 void ZurueckAusMenue();
 
+// Sliders of the page screens (options, new game). The left button held with the pointer in
+// [x0, x1] x [y0, y1] moves the value every frame; the press is not consumed, so dragging goes on.
+bool SchieberGezogen(int x0, int x1, int y0, int y1);
+// The raw value of a slider whose input range starts at x0: 10 x (MausX - x0), at most 3050.
+int SchieberWert(int x0);
+// A three-position slider's value from the raw value: 0 up to 1016, 1 up to 2032, else 2.
+int DreiStufen(int wert);
+
 // Stops the town's looped rain and wind sounds where they run, so the town frame starts them anew.
 void StoppeStadtSchleifen();

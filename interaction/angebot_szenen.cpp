@@ -130,29 +130,8 @@ void VerteilePool(int32_t FigurRecord::*wert, int32_t kappe) {
 }
 
 bool GibAngebotZurueck(int mitglied) {
-    ItemSlot& angebot = AngebotSlot;
-    if (angebot.ItemId == 0) {
-        angebot = ItemSlot{};
-        return true;
-    }
-    if (mitglied >= 0) {
-        FigurRecord& f = Figuren[mitglied];
-        for (int reihe = 0; reihe < 2; ++reihe)
-            for (ItemSlot& s : f.Inventar[reihe])
-                if (s.ItemId == 0) {
-                    s = angebot;
-                    angebot = ItemSlot{};
-                    return true;
-                }
-        if (LegeBodenItem(f.Wegpunkt[0], f.Wegpunkt[2], angebot.ItemId, angebot.ItemAnzahl) >= 0) {
-            angebot = ItemSlot{};
-            return true;
-        }
-    }
-    // No room on the floor (or nobody to give it to): onto an empty mouse, else nothing happens.
-    if (CursorItem != 0) return false;
-    TauscheMitMaus(angebot);
-    return true;
+    FigurRecord* f = mitglied >= 0 ? &Figuren[mitglied] : nullptr;
+    return LegeWeg(AngebotSlot, f, f ? f->Wegpunkt : nullptr);
 }
 
 void EssenDialog() { Dialog(kEssen); }

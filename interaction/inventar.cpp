@@ -92,6 +92,32 @@ void TauscheMitMaus(ItemSlot& s) {
     CursorItemAnzahl = anzahl;
 }
 
+ItemSlot* ErsterFreierBeutelPlatz(FigurRecord& f) {
+    for (int reihe = 0; reihe < 2; ++reihe)
+        for (ItemSlot& s : f.Inventar[reihe])
+            if (s.ItemId == 0) return &s;
+    return nullptr;
+}
+
+bool LegeWeg(ItemSlot& slot, FigurRecord* beutel, const float* boden) {
+    if (slot.ItemId == 0) {
+        slot = ItemSlot{};
+        return true;
+    }
+    if (ItemSlot* frei = beutel ? ErsterFreierBeutelPlatz(*beutel) : nullptr) {
+        *frei = slot;
+        slot = ItemSlot{};
+        return true;
+    }
+    if (boden && LegeBodenItem(boden[0], boden[2], slot.ItemId, slot.ItemAnzahl) >= 0) {
+        slot = ItemSlot{};
+        return true;
+    }
+    if (CursorItem != 0) return false;
+    TauscheMitMaus(slot);
+    return true;
+}
+
 void KlickeSlot(ItemSlot& s, bool shift) {
     const int grenze = StapelGrenze(s.ItemId);
     // A stack that holds nothing (a damaged file) has nothing to take.

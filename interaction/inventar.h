@@ -26,6 +26,14 @@ void TauscheMitMaus(ItemSlot& s);
 // something was used. Food is kept at most 10 and water at most 5.
 bool BenutzeItem(ItemSlot& s, FigurRecord& f);
 
+// The first empty place of a figure's bag (row 0, then row 1), or nullptr.
+ItemSlot* ErsterFreierBeutelPlatz(FigurRecord& f);
+
+// Puts the slot's item away without losing it: into the first empty place of `beutel`'s bag (when
+// given), else on the floor at boden (x and z of a position, when given), else onto an empty mouse.
+// The slot is emptied only when the item found a place; false when it found none.
+bool LegeWeg(ItemSlot& slot, FigurRecord* beutel, const float* boden);
+
 // Food and drink: what the use table eats or drinks (the books left out).
 bool IstNahrungOderGetraenk(int itemId);
 

@@ -11,6 +11,7 @@
 #include "framework/szene.h"
 #include "framework/texte.h"
 #include "framework/zeichnen.h"
+#include "interaction/gespraech_anzeige.h"
 #include "interaction/szenen.h"
 #include "world/records.h"
 
@@ -70,14 +71,9 @@ void Lichter(gfx::Device& g) {
 }  // namespace
 
 bool SzenenWahl(int nummer, int eintrag, float y) {
-    const int y0 = int(y) + 1;
-    const bool drauf = MausIn(269, 752, y0, y0 + 12);
     char text[300];
     std::snprintf(text, sizeof text, "%i. %s", nummer, TextStandard[eintrag]);
-    ZeichneSchrift(text, 271, y, drauf ? 3 : 2);
-    if (!drauf || MausLinksGedrueckt != 1) return false;
-    MausLinksGedrueckt = 0;
-    return true;
+    return Antwortzeile(text, int32_t(y), true);
 }
 
 void ZeichneInteraktionsSzene() {

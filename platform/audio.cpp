@@ -117,6 +117,8 @@ void FreeEffect(int slot) {
 
 bool EffectLoaded(int slot) { return Valid(slot) && effects[slot]; }
 
+size_t EffectBytes(int slot) { return EffectLoaded(slot) ? effects[slot]->alen : 0; }
+
 void SetEffectVolume(int32_t hundredths) {
     effectVolume = hundredths;
     if (open) Mix_Volume(-1, MixerVolume(float(hundredths)));
@@ -197,6 +199,12 @@ bool LoadMusic(int slot, std::vector<uint8_t> bytes) {
 }
 
 bool MusicLoaded(int slot) { return FindTrack(slot) != nullptr; }
+
+size_t MusicBytes(int slot)
+{
+    const Track* t = FindTrack(slot);
+    return t ? t->bytes.size() : 0;
+}
 
 void FreeMusic(int slot) {
     if (!FindTrack(slot)) return;

@@ -25,6 +25,7 @@ void Close();
 bool LoadEffect(int slot, const std::string& path);
 void FreeEffect(int slot);
 bool EffectLoaded(int slot);
+size_t EffectBytes(int slot);  // the decoded sound's size, 0 when empty (tests tell slots apart by it)
 // The one effects gain, for every effect playing now and later.
 void SetEffectVolume(int32_t hundredths);
 int32_t EffectVolume();
@@ -40,6 +41,7 @@ int32_t WavLengthMs(const std::string& path);
 // then tried at the first run). Only one slot sounds at a time: running one stops another.
 bool LoadMusic(int slot, std::vector<uint8_t> bytes);
 bool MusicLoaded(int slot);
+size_t MusicBytes(int slot);   // the file's size as loaded, 0 when empty (tests)
 void FreeMusic(int slot);
 void RunMusic(int slot);     // from where it stopped; a track at its end stays silent until rewound
 void StopMusic(int slot);    // keeps the position

@@ -1,6 +1,8 @@
 #pragma once
-// Image decoding for textures: PNG (libpng), JPEG (libjpeg), BMP (24/32-bit and 8-bit paletted) and
-// TGA (uncompressed and RLE), to RGBA8 with row 0 at the top. Damaged input is an error, never a crash.
+// Image decoding for textures, every kind the game's texture loader reads: PNG (libpng, the stored values
+// with no gamma conversion), JPEG (libjpeg), BMP (1 to 32 bits, run-length encoded, colour masks), TGA
+// (true colour, paletted and grey, raw and RLE) and DDS (DXT1, DXT3, DXT5, uncompressed), to RGBA8 with
+// row 0 at the top. Damaged input is an error, never a crash; sizes past the budget are refused.
 #include <cstdint>
 #include <string>
 #include <vector>

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <thread>
 
 namespace os {
 
@@ -22,6 +23,28 @@ const auto processStart = std::chrono::steady_clock::now();
 uint32_t (*tickSource)() = nullptr;
 
 std::vector<std::string>* boxSink = nullptr;
+
+struct MemoryFile {
+    std::string path;
+    std::vector<uint8_t> data;
+};
+std::vector<MemoryFile> memoryFiles;  // one or two at a time
+
+std::string Slashes(std::string path)
+{
+    for (char& c : path)
+        if (c == '\\') c = '/';
+    return path;
+}
+
+const MemoryFile* FindMemoryFile(const std::string& path)
+{
+    if (memoryFiles.empty()) return nullptr;
+    const std::string p = Slashes(path);
+    for (const MemoryFile& m : memoryFiles)
+        if (EqualsNoCase(m.path, p)) return &m;
+    return nullptr;
+}
 
 bool IsDirectory(const std::string& path)
 {
@@ -58,6 +81,13 @@ bool AcquireSingleInstance(const std::string& lockPath)
     return true;
 }
 
+std::string DefaultLockPath()
+{
+    const char* laufzeit = std::getenv("XDG_RUNTIME_DIR");
+    if (laufzeit && *laufzeit && IsDirectory(laufzeit)) return std::string(laufzeit) + "/velquor.lock";
+    return "/tmp/velquor-" + std::to_string(getuid()) + ".lock";
+}
+
 void ReleaseSingleInstance()
 {
     if (lockFd >= 0) {
@@ -75,6 +105,12 @@ uint32_t GetTickCount()
 }
 
 void SetTickSource(uint32_t (*source)()) { tickSource = source; }
+
+void Sleep(uint32_t ms)
+{
+    if (tickSource || ms == 0) return;
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
 
 void MessageBox(const std::string& text, const std::string& caption)
 {
@@ -143,14 +179,31 @@ std::string ResolvePath(const std::string& path)
     return result;
 }
 
+void PutMemoryFile(const std::string& path, std::vector<uint8_t> data)
+{
+    DropMemoryFile(path);
+    memoryFiles.push_back({Slashes(path), std::move(data)});
+}
+
+void DropMemoryFile(const std::string& path)
+{
+    const std::string p = Slashes(path);
+    std::erase_if(memoryFiles, [&](const MemoryFile& m) { return EqualsNoCase(m.path, p); });
+}
+
 bool FileExists(const std::string& path)
 {
+    if (FindMemoryFile(path)) return true;
     struct stat st;
     return stat(ResolvePath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 bool ReadFile(const std::string& path, std::vector<uint8_t>& out)
 {
+    if (const MemoryFile* m = FindMemoryFile(path)) {
+        out = m->data;
+        return true;
+    }
     const std::string real = ResolvePath(path);
     if (IsDirectory(real)) return false;
     FILE* f = std::fopen(real.c_str(), "rb");

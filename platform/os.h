@@ -14,11 +14,17 @@ namespace os {
 // The lock is kept until the process ends or ReleaseSingleInstance is called.
 bool AcquireSingleInstance(const std::string& lockPath);
 void ReleaseSingleInstance();
+// The lock of this user's game: in the user's runtime folder where there is one, else a name of
+// the user's own in the temp folder, so other users on the same machine can play at the same time.
+std::string DefaultLockPath();
 
 // Milliseconds since the process started, from a monotonic clock (GetTickCount semantics).
 uint32_t GetTickCount();
 // Tests replace the clock; nullptr restores the real one.
 void SetTickSource(uint32_t (*source)());
+// Sleeps about ms milliseconds (the scheduler may add a little). While a test's clock replaces the
+// real one it returns at once: only that clock's readings count.
+void Sleep(uint32_t ms);
 
 // True on SDL's headless video drivers (offscreen, dummy): no real window or box can be shown.
 bool Headless();
@@ -36,6 +42,12 @@ std::string ResolvePath(const std::string& path);
 
 // The one comparison of names without regard to case (ASCII letters only, as the game's names are).
 bool EqualsNoCase(const std::string& a, const std::string& b);
+
+// A file unpacked only for a loader to read at once is held in memory under its name instead of
+// being written to disk and deleted again. FileExists and ReadFile find it first (by the same name,
+// without regard to case, before any file on disk) until DropMemoryFile.
+void PutMemoryFile(const std::string& path, std::vector<uint8_t> data);
+void DropMemoryFile(const std::string& path);
 
 bool FileExists(const std::string& path);                          // resolved
 bool ReadFile(const std::string& path, std::vector<uint8_t>& out);  // resolved; false when unreadable

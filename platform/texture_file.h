@@ -1,5 +1,5 @@
 #pragma once
-// Textures from image files (PNG, JPEG, BMP, TGA), as the game's texture loader makes them.
+// Textures from image files (PNG, JPEG, BMP, TGA, DDS), as the game's texture loader makes them.
 #include <string>
 
 #include "platform/gfx.h"

@@ -134,16 +134,35 @@ Rect FitFrame(int outerW, int outerH)
 bool Create(const std::string& title, std::string& error)
 {
     if (window) return true;
+    // Without a display SDL would fall back to a driver that shows nothing and run the game unseen;
+    // the headless drivers are for tests, which name them.
+    const char* treiber = std::getenv("SDL_VIDEODRIVER");
+    const bool treiberGewaehlt = treiber && *treiber;
+    if (!treiberGewaehlt && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) {
+        error = kNoDisplay;
+        return false;
+    }
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         error = SDL_GetError();
+        return false;
+    }
+    if (!treiberGewaehlt && os::Headless()) {  // a display was named but could not be opened
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        error = kNoDisplay;
         return false;
     }
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 4);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 5);
     Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN;
-    if (!os::Headless()) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-    window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 1024, 768, flags);
+    // Made full-screen at the desktop's own size from the start: a window manager maps it full-screen
+    // at once, and without one (nothing would resize it) it already covers the screen.
+    SDL_Rect bereich{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 1024, 768};
+    if (!os::Headless()) {
+        flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+        if (SDL_GetDisplayBounds(0, &bereich) != 0) bereich = {SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 1024, 768};
+    }
+    window = SDL_CreateWindow(title.c_str(), bereich.x, bereich.y, bereich.w, bereich.h, flags);
     if (!window) {
         error = SDL_GetError();
         return false;

@@ -1,429 +1,680 @@
 #include "platform/xfile.h"
 
-#include <assimp/Importer.hpp>
-#include <assimp/material.h>
-#include <assimp/scene.h>
+#include <zlib.h>
 
-#include <poll.h>
-#include <signal.h>
-#include <sys/prctl.h>
-#include <sys/resource.h>
-#include <sys/socket.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <strings.h>
 
-#include <cerrno>
-#include <chrono>
-#include <cmath>
-#include <cstdio>
+#include <array>
+#include <charconv>
 #include <cstring>
-#include <mutex>
-#include <type_traits>
+#include <string_view>
+#include <unordered_map>
 
+#include "platform/bytes.h"
 #include "platform/gfx_state.h"
+#include "platform/math3d.h"
 #include "platform/os.h"
 
 namespace gfx {
 namespace {
 
-// Assimp turns an X file into right-handed space: it negates z (positions, normals, and every frame
-// transform as S M S with S = diag(1, 1, -1)), flips v and reverses every face's winding. All three are
-// undone here, so the mesh is the file's again: for a point, S (G p) with G the frame transforms as
-// Assimp gives them equals the file's point under the file's transforms.
+using bytes::Le16;
+using bytes::Le32;
 
-struct Builder {
-    std::vector<Vertex> vertices;
-    std::vector<std::vector<uint32_t>> triangles;  // per material
+constexpr int kMaxDepth = 64;                       // frames and objects nested deeper are refused
+constexpr size_t kMaxUnpacked = size_t(256) << 20;  // a compressed file may unpack to no more than this
+constexpr size_t kBlock = 32768;                    // a compressed block unpacks to at most this
+
+struct Failure {
+    std::string what;
 };
 
-aiVector3D TransformNormal(const aiMatrix3x3& normalMatrix, const aiVector3D& n)
+[[noreturn]] void Fail(const std::string& what) { throw Failure{what}; }
+
+bool SameName(const std::string& a, const char* b)
 {
-    aiVector3D t = normalMatrix * n;
-    float before = n.Length(), after = t.Length();
-    return after > 0 ? t * (before / after) : t;  // the direction follows the frame, the length stays as written
+    return strcasecmp(a.c_str(), b) == 0;
 }
 
-void AddNode(const aiScene* scene, const aiNode* node, const aiMatrix4x4& parent, Builder& b)
+// The compressed variants: the bytes after the header hold the unpacked size and then blocks, each
+// its unpacked size, its packed size, "CK" and raw deflate data whose window is the block before.
+std::vector<uint8_t> Unpack(const uint8_t* data, size_t size)
 {
-    const aiMatrix4x4 global = parent * node->mTransformation;
-    const bool moved = !global.IsIdentity();
-    aiMatrix3x3 normalMatrix(global);
-    if (moved && normalMatrix.Determinant() != 0) normalMatrix = normalMatrix.Inverse().Transpose();
+    if (size < 22) Fail("compressed file cut short");
+    const size_t total = Le32(data + 16);
+    if (total < 16) Fail("compressed file of a wrong size");
+    // Count the blocks first: the space to unpack into is checked against what they can hold.
+    size_t blocks = 0;
+    for (size_t at = 20; at < size; ++blocks) {
+        if (size - at < 4) Fail("compressed block cut short");
+        const size_t packed = Le16(data + at + 2);
+        if (packed < 2 || packed > size - at - 4) Fail("compressed block cut short");
+        at += 4 + packed;
+    }
+    if (total - 16 > blocks * kBlock || total - 16 > kMaxUnpacked) Fail("compressed file of a wrong size");
 
-    for (unsigned i = 0; i < node->mNumMeshes; ++i) {
-        if (node->mMeshes[i] >= scene->mNumMeshes) continue;
-        const aiMesh* mesh = scene->mMeshes[node->mMeshes[i]];
-        if (mesh->mMaterialIndex >= b.triangles.size()) continue;
-        const uint32_t base = uint32_t(b.vertices.size());
-        for (unsigned v = 0; v < mesh->mNumVertices; ++v) {
-            aiVector3D p = moved ? global * mesh->mVertices[v] : mesh->mVertices[v];
-            aiVector3D n;
-            if (mesh->mNormals) n = moved ? TransformNormal(normalMatrix, mesh->mNormals[v]) : mesh->mNormals[v];
-            float tu = 0, tv = 0;
-            if (mesh->mTextureCoords[0]) {
-                tu = mesh->mTextureCoords[0][v].x;
-                tv = 1.0f - mesh->mTextureCoords[0][v].y;
-            }
-            b.vertices.push_back({p.x, p.y, -p.z, n.x, n.y, -n.z, tu, tv});
+    std::vector<uint8_t> out(total);
+    std::memcpy(out.data(), data, 16);
+    z_stream z{};
+    if (inflateInit2(&z, -MAX_WBITS) != Z_OK) Fail("cannot unpack");
+    size_t done = 16;
+    bool ok = true;
+    for (size_t at = 20; at < size && ok;) {
+        const size_t expect = Le16(data + at), packed = Le16(data + at + 2);
+        const uint8_t* block = data + at + 4;
+        at += 4 + packed;
+        if (block[0] != 'C' || block[1] != 'K' || expect > total - done) {
+            ok = false;
+            break;
         }
-        auto& out = b.triangles[mesh->mMaterialIndex];
-        for (unsigned f = 0; f < mesh->mNumFaces; ++f) {
-            const aiFace& face = mesh->mFaces[f];
-            if (face.mNumIndices < 3) continue;
-            bool inRange = true;
-            for (unsigned k = 0; k < face.mNumIndices; ++k) inRange = inRange && face.mIndices[k] < mesh->mNumVertices;
-            if (!inRange) continue;
-            // The file's corner order is Assimp's reversed; a polygon becomes a fan from its first corner.
-            auto corner = [&](unsigned k) { return base + face.mIndices[face.mNumIndices - 1 - k]; };
-            for (unsigned k = 1; k + 1 < face.mNumIndices; ++k) out.insert(out.end(), {corner(0), corner(k), corner(k + 1)});
+        if (done > 16) {
+            const size_t window = std::min(done - 16, kBlock);
+            ok = inflateReset(&z) == Z_OK &&
+                 inflateSetDictionary(&z, out.data() + done - window, uInt(window)) == Z_OK;
+        }
+        z.next_in = const_cast<uint8_t*>(block + 2);
+        z.avail_in = uInt(packed - 2);
+        z.next_out = out.data() + done;
+        z.avail_out = uInt(expect);
+        const int r = ok ? inflate(&z, Z_FINISH) : Z_DATA_ERROR;
+        ok = ok && (r == Z_STREAM_END || (r == Z_BUF_ERROR && z.avail_out == 0)) && z.avail_out == 0;
+        done += expect;
+    }
+    inflateEnd(&z);
+    if (!ok || done != total) Fail("damaged compressed data");
+    return out;
+}
+
+// One token of either form of the file. Binary lists of numbers come out one number at a time.
+enum class Kind { End, Name, String, Number, Guid, Open, Close, Other };
+
+struct Token {
+    Kind kind = Kind::End;
+    std::string_view text;  // a name, a string, or a number's word in a text file
+    double number = 0;      // a number of a binary file
+    bool integer = false;   // that number came from an integer list
+    int code = 0;           // the binary token code of Other
+};
+
+class Lexer {
+public:
+    Lexer(const uint8_t* data, size_t size, bool binary, bool doubles)
+        : at_(data), end_(data + size), binary_(binary), doubles_(doubles) {}
+
+    Token Next()
+    {
+        if (peeked_) {
+            peeked_ = false;
+            return peek_;
+        }
+        return binary_ ? NextBinary() : NextText();
+    }
+    const Token& Peek()
+    {
+        if (!peeked_) {
+            peek_ = Next();
+            peeked_ = true;
+        }
+        return peek_;
+    }
+
+    // A count of items of so many numbers each: more than the rest of the file can hold is refused before
+    // anything is allocated for them. A number takes four bytes in a binary file and, with its separator,
+    // at least two in a text file.
+    uint32_t Count(size_t numbersEach)
+    {
+        const uint32_t n = Uint();
+        const uint64_t least = uint64_t(n) * numbersEach * (binary_ ? 4 : 2);
+        if (least > uint64_t(end_ - at_) + 2) Fail("a count larger than the file");
+        return n;
+    }
+    uint32_t Uint()
+    {
+        const Token t = Next();
+        if (t.kind != Kind::Number) Fail("number expected");
+        if (binary_) {
+            if (t.number < 0 || t.number > 4294967295.0 || t.number != double(uint32_t(t.number))) Fail("bad count");
+            return uint32_t(t.number);
+        }
+        uint32_t v = 0;
+        const auto r = std::from_chars(t.text.data(), t.text.data() + t.text.size(), v);
+        if (r.ec != std::errc() || r.ptr != t.text.data() + t.text.size()) Fail("bad whole number");
+        return v;
+    }
+    float Float()
+    {
+        const Token t = Next();
+        if (t.kind != Kind::Number) Fail("number expected");
+        if (binary_) return float(t.number);
+        const char* first = t.text.data();
+        const char* last = first + t.text.size();
+        if (first != last && *first == '+') ++first;
+        float v = 0;
+        const auto r = std::from_chars(first, last, v, std::chars_format::general);
+        if (r.ec != std::errc() || r.ptr != last) Fail("bad number");
+        return v;
+    }
+
+private:
+    size_t NumberBytes() const { return listInts_ || !doubles_ ? 4 : 8; }
+
+    static bool Blank(uint8_t c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == ',' || c == ';'; }
+
+    Token NextText()
+    {
+        for (;;) {
+            while (at_ < end_ && Blank(*at_)) ++at_;
+            if (at_ == end_) return {};
+            if (*at_ == '#' || (*at_ == '/' && end_ - at_ > 1 && at_[1] == '/')) {
+                while (at_ < end_ && *at_ != '\n') ++at_;
+                continue;
+            }
+            break;
+        }
+        Token t;
+        const uint8_t c = *at_;
+        if (c == '{' || c == '}') {
+            ++at_;
+            t.kind = c == '{' ? Kind::Open : Kind::Close;
+            return t;
+        }
+        if (c == '"' || c == '<') {
+            const uint8_t close = c == '"' ? '"' : '>';
+            const uint8_t* stop = static_cast<const uint8_t*>(std::memchr(at_ + 1, close, size_t(end_ - at_ - 1)));
+            if (!stop) Fail(c == '"' ? "unterminated string" : "unterminated GUID");
+            t.kind = c == '"' ? Kind::String : Kind::Guid;
+            t.text = std::string_view(reinterpret_cast<const char*>(at_ + 1), size_t(stop - at_ - 1));
+            at_ = stop + 1;
+            return t;
+        }
+        const uint8_t* start = at_;
+        while (at_ < end_ && !Blank(*at_) && *at_ != '{' && *at_ != '}' && *at_ != '"' && *at_ != '<') ++at_;
+        t.text = std::string_view(reinterpret_cast<const char*>(start), size_t(at_ - start));
+        t.kind = (c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.' ? Kind::Number : Kind::Name;
+        return t;
+    }
+
+    uint32_t Dword()
+    {
+        if (end_ - at_ < 4) Fail("cut short");
+        const uint32_t v = Le32(at_);
+        at_ += 4;
+        return v;
+    }
+
+    std::string_view Chars(size_t n)
+    {
+        if (size_t(end_ - at_) < n) Fail("cut short");
+        std::string_view s(reinterpret_cast<const char*>(at_), n);
+        at_ += n;
+        return s;
+    }
+
+    Token NextBinary()
+    {
+        Token t;
+        for (;;) {
+            if (listLeft_ > 0) {
+                --listLeft_;
+                t.kind = Kind::Number;
+                t.integer = listInts_;
+                if (listInts_) {
+                    t.number = Le32(at_);
+                } else if (doubles_) {
+                    double d;
+                    std::memcpy(&d, at_, 8);
+                    t.number = d;
+                } else {
+                    float f;
+                    std::memcpy(&f, at_, 4);
+                    t.number = f;
+                }
+                at_ += NumberBytes();
+                return t;
+            }
+            if (at_ == end_) return t;
+            if (end_ - at_ < 2) Fail("cut short");
+            const int code = Le16(at_);
+            at_ += 2;
+            switch (code) {
+            case 1:
+            case 2: {
+                t.kind = code == 1 ? Kind::Name : Kind::String;
+                t.text = Chars(Dword());
+                if (code == 2) Chars(2);  // the string's separator
+                return t;
+            }
+            case 3:
+                t.kind = Kind::Number;
+                t.integer = true;
+                t.number = Dword();
+                return t;
+            case 5:
+                t.kind = Kind::Guid;
+                Chars(16);
+                return t;
+            case 6:
+            case 7:
+                listInts_ = code == 6;
+                listLeft_ = Dword();
+                if (listLeft_ > size_t(end_ - at_) / NumberBytes()) Fail("a list longer than the file");
+                continue;
+            case 10: t.kind = Kind::Open; return t;
+            case 11: t.kind = Kind::Close; return t;
+            case 19:
+            case 20: continue;  // separators
+            default:
+                if ((code >= 12 && code <= 18) || code == 31 || (code >= 40 && code <= 53)) {
+                    t.kind = Kind::Other;
+                    t.code = code;
+                    return t;
+                }
+                Fail("unknown binary token " + std::to_string(code));
+            }
         }
     }
-    for (unsigned c = 0; c < node->mNumChildren; ++c) AddNode(scene, node->mChildren[c], global, b);
+
+    const uint8_t* at_;
+    const uint8_t* end_;
+    bool binary_, doubles_;
+    size_t listLeft_ = 0;
+    bool listInts_ = false;
+    Token peek_;
+    bool peeked_ = false;
+};
+
+// One mesh as the file writes it; joined with the others once the whole file is read.
+struct FileMesh {
+    int frame = -1;  // -1: not inside a frame
+    std::vector<math3d::Vec3> positions;
+    std::vector<uint32_t> faceSizes, corners;  // the corners of all faces one after another
+    std::vector<math3d::Vec3> normals;
+    std::vector<uint32_t> normalCorners;       // empty, or one normal per corner
+    std::vector<std::array<float, 2>> uvs;     // empty, or one per position
+    std::vector<uint32_t> faceMaterials;
+    std::vector<MeshMaterial> materials;
+    bool hasMaterialList = false;
+};
+
+struct Frame {
+    int parent;
+    math3d::Matrix local;
+};
+
+class Reader {
+public:
+    Reader(const uint8_t* data, size_t size, bool binary, bool doubles) : lex_(data, size, binary, doubles) {}
+
+    void ReadFile()
+    {
+        for (;;) {
+            const Token t = lex_.Next();
+            if (t.kind == Kind::End) return;
+            if (t.kind == Kind::Close) Fail("a closing brace too many");
+            if ((t.kind == Kind::Name && t.text == "template") || (t.kind == Kind::Other && t.code == 31)) {
+                SkipTemplate();
+            } else if (t.kind == Kind::Name) {
+                Object(t.text, -1, 1);
+            } else if (t.kind == Kind::Open) {
+                SkipBody(1);
+            }
+        }
+    }
+
+    std::vector<FileMesh> meshes;
+    std::vector<Frame> frames;
+
+private:
+    // The part of an object before its body: an optional name and an optional GUID.
+    std::string OpenObject()
+    {
+        std::string name;
+        Token t = lex_.Next();
+        if (t.kind == Kind::Name) {
+            name = t.text;
+            t = lex_.Next();
+        }
+        if (t.kind == Kind::Guid) t = lex_.Next();
+        if (t.kind != Kind::Open) Fail("'{' expected");
+        return name;
+    }
+
+    // Everything up to the brace that closes the body the reader is in.
+    void SkipBody(int depth)
+    {
+        for (int open = 1; open > 0;) {
+            const Token t = lex_.Next();
+            if (t.kind == Kind::End) Fail("cut short");
+            if (t.kind == Kind::Open && ++open + depth > kMaxDepth) Fail("nested too deep");
+            if (t.kind == Kind::Close) --open;
+        }
+    }
+
+    void SkipTemplate()
+    {
+        lex_.Next();  // its name
+        if (lex_.Next().kind != Kind::Open) Fail("'{' expected");
+        SkipBody(1);
+    }
+
+    // A data object whose type name has been read; meshes and frames keep what they hold.
+    void Object(std::string_view type, int frame, int depth)
+    {
+        if (depth > kMaxDepth) Fail("nested too deep");
+        if (type == "Frame") return ReadFrame(frame, depth);
+        if (type == "Mesh") return ReadMesh(frame, depth);
+        if (type == "Material") {
+            MeshMaterial m;
+            ReadMaterial(m, depth);
+            return;
+        }
+        OpenObject();
+        SkipBody(depth);
+    }
+
+    // The rest of a body: child objects, references and stray data.
+    template <class OnChild>
+    void Children(int depth, OnChild onChild)
+    {
+        for (;;) {
+            const Token t = lex_.Next();
+            if (t.kind == Kind::End) Fail("cut short");
+            if (t.kind == Kind::Close) return;
+            if (t.kind == Kind::Open) {
+                SkipBody(depth + 1);
+            } else if (t.kind == Kind::Name) {
+                if (depth + 1 > kMaxDepth) Fail("nested too deep");
+                const std::string type(t.text);
+                if (!onChild(type)) {
+                    OpenObject();
+                    SkipBody(depth + 1);
+                }
+            }
+        }
+    }
+
+    void ReadFrame(int parent, int depth)
+    {
+        OpenObject();
+        const int self = int(frames.size());
+        frames.push_back({parent, math3d::Identity()});
+        Children(depth, [&](const std::string& type) {
+            if (type == "FrameTransformMatrix") {
+                OpenObject();
+                math3d::Matrix& m = frames[size_t(self)].local;
+                for (auto& row : m.m)
+                    for (float& v : row) v = lex_.Float();
+                SkipBody(depth + 1);
+                return true;
+            }
+            if (type == "Frame" || type == "Mesh" || type == "Material") {
+                Object(type, self, depth + 1);
+                return true;
+            }
+            return false;
+        });
+    }
+
+    void ReadMesh(int frame, int depth)
+    {
+        OpenObject();
+        FileMesh m;
+        m.frame = frame;
+        m.positions.resize(lex_.Count(3));
+        for (auto& p : m.positions) p = {lex_.Float(), lex_.Float(), lex_.Float()};
+        m.faceSizes.resize(lex_.Count(1));
+        for (uint32_t& n : m.faceSizes) {
+            n = lex_.Count(1);
+            for (uint32_t k = 0; k < n; ++k) m.corners.push_back(lex_.Uint());
+        }
+        for (uint32_t c : m.corners)
+            if (c >= m.positions.size()) Fail("a face names a vertex that does not exist");
+
+        Children(depth, [&](const std::string& type) {
+            if (type == "MeshNormals") {
+                ReadNormals(m, depth + 1);
+            } else if (type == "MeshTextureCoords") {
+                OpenObject();
+                if (lex_.Count(2) != m.positions.size()) Fail("texture coordinates not one per vertex");
+                m.uvs.resize(m.positions.size());
+                for (auto& uv : m.uvs) uv = {lex_.Float(), lex_.Float()};
+                SkipBody(depth + 1);
+            } else if (type == "MeshMaterialList") {
+                ReadMaterialList(m, depth + 1);
+            } else {
+                return false;
+            }
+            return true;
+        });
+        meshes.push_back(std::move(m));
+    }
+
+    void ReadNormals(FileMesh& m, int depth)
+    {
+        OpenObject();
+        if (!m.normals.empty() || !m.normalCorners.empty()) Fail("two normal lists in one mesh");
+        m.normals.resize(lex_.Count(3));
+        for (auto& n : m.normals) n = {lex_.Float(), lex_.Float(), lex_.Float()};
+        if (lex_.Count(1) != m.faceSizes.size()) Fail("normals not for every face");
+        m.normalCorners.reserve(m.corners.size());
+        for (uint32_t n : m.faceSizes) {
+            if (lex_.Uint() != n) Fail("a face's normals do not match its corners");
+            for (uint32_t k = 0; k < n; ++k) {
+                const uint32_t i = lex_.Uint();
+                if (i >= m.normals.size()) Fail("a face names a normal that does not exist");
+                m.normalCorners.push_back(i);
+            }
+        }
+        SkipBody(depth);
+    }
+
+    void ReadMaterialList(FileMesh& m, int depth)
+    {
+        OpenObject();
+        if (m.hasMaterialList) Fail("two material lists in one mesh");
+        m.hasMaterialList = true;
+        const uint32_t count = lex_.Uint();
+        const uint32_t given = lex_.Count(1);
+        m.faceMaterials.reserve(m.faceSizes.size());
+        for (uint32_t i = 0; i < given; ++i) {
+            const uint32_t a = lex_.Uint();
+            if (a >= count) Fail("a face names a material that does not exist");
+            if (i < m.faceSizes.size()) m.faceMaterials.push_back(a);
+        }
+        // A shorter list means the last material holds for the faces after it.
+        m.faceMaterials.resize(m.faceSizes.size(), m.faceMaterials.empty() ? 0 : m.faceMaterials.back());
+        for (;;) {
+            const Token t = lex_.Next();
+            if (t.kind == Kind::End) Fail("cut short");
+            if (t.kind == Kind::Close) break;
+            if (t.kind == Kind::Open) {  // a reference to a named material
+                Token name = lex_.Next();
+                if (name.kind != Kind::Name) Fail("a material reference without a name");
+                auto it = named_.find(std::string(name.text));
+                if (it == named_.end()) Fail("unknown material " + std::string(name.text));
+                if (lex_.Peek().kind == Kind::Guid) lex_.Next();
+                if (lex_.Next().kind != Kind::Close) Fail("'}' expected");
+                m.materials.push_back(it->second);
+            } else if (t.kind == Kind::Name && t.text == "Material") {
+                if (depth + 1 > kMaxDepth) Fail("nested too deep");
+                m.materials.emplace_back();
+                ReadMaterial(m.materials.back(), depth + 1);
+            } else if (t.kind == Kind::Name) {
+                OpenObject();
+                SkipBody(depth + 1);
+            }
+        }
+        if (m.materials.size() != count)
+            Fail("a material list of " + std::to_string(count) + " materials holds " + std::to_string(m.materials.size()));
+    }
+
+    void ReadMaterial(MeshMaterial& out, int depth)
+    {
+        const std::string name = OpenObject();
+        Material& mat = out.material;
+        mat = {};
+        mat.diffuse = {lex_.Float(), lex_.Float(), lex_.Float(), lex_.Float()};
+        mat.power = lex_.Float();
+        mat.specular = {lex_.Float(), lex_.Float(), lex_.Float(), 1};
+        mat.emissive = {lex_.Float(), lex_.Float(), lex_.Float(), 1};
+        Children(depth, [&](const std::string& type) {
+            if (!SameName(type, "TextureFilename")) return false;
+            OpenObject();
+            const Token t = lex_.Next();
+            if (t.kind != Kind::String) Fail("texture file name expected");
+            out.textureFile = t.text;
+            SkipBody(depth + 1);
+            return true;
+        });
+        if (!name.empty()) named_[name] = out;
+    }
+
+    Lexer lex_;
+    std::unordered_map<std::string, MeshMaterial> named_;
+};
+
+math3d::Matrix GlobalOf(const std::vector<Frame>& frames, int frame)
+{
+    math3d::Matrix m = math3d::Identity();
+    for (int f = frame; f >= 0; f = frames[size_t(f)].parent) m = math3d::Multiply(m, frames[size_t(f)].local);
+    return m;
 }
 
-Color ColorOf(const aiMaterial* m, const char* key, unsigned type, unsigned index)
+bool IsIdentity(const math3d::Matrix& m)
 {
-    aiColor4D c(0, 0, 0, 0);
-    if (m->Get(key, type, index, c) != AI_SUCCESS) return {0, 0, 0, 0};
-    return {c.r, c.g, c.b, c.a};
+    const math3d::Matrix one = math3d::Identity();
+    return std::memcmp(&m, &one, sizeof m) == 0;
 }
 
-MeshMaterial MaterialOf(const aiMaterial* m)
+// Joins the meshes: each one's materials appended to the table, its faces' materials offset by the
+// materials before it. A vertex is shared by the corners that give it the same normal.
+MeshData Join(const std::vector<FileMesh>& meshes, const std::vector<Frame>& frames)
 {
-    MeshMaterial out;
-    out.material.diffuse = ColorOf(m, AI_MATKEY_COLOR_DIFFUSE);
-    out.material.ambient = ColorOf(m, AI_MATKEY_COLOR_AMBIENT);
-    out.material.specular = ColorOf(m, AI_MATKEY_COLOR_SPECULAR);
-    out.material.emissive = ColorOf(m, AI_MATKEY_COLOR_EMISSIVE);
-    float power = 0;
-    if (m->Get(AI_MATKEY_SHININESS, power) == AI_SUCCESS) out.material.power = power;
-    // Assimp files a texture under a type it guesses from the name; an X material has one texture at most.
-    for (int t = aiTextureType_DIFFUSE; t <= aiTextureType_UNKNOWN && out.textureFile.empty(); ++t) {
-        aiString path;
-        if (m->GetTextureCount(aiTextureType(t)) > 0 && m->GetTexture(aiTextureType(t), 0, &path) == AI_SUCCESS)
-            out.textureFile = path.C_Str();
+    MeshData out;
+    std::vector<std::vector<uint32_t>> triangles;
+    for (const FileMesh& fm : meshes) {
+        const uint32_t firstMaterial = uint32_t(out.materials.size());
+        if (fm.hasMaterialList) {
+            out.materials.insert(out.materials.end(), fm.materials.begin(), fm.materials.end());
+        } else {
+            MeshMaterial plain;
+            plain.material.diffuse = {1, 1, 1, 1};
+            out.materials.push_back(plain);
+        }
+        triangles.resize(out.materials.size());
+
+        const math3d::Matrix global = GlobalOf(frames, fm.frame);
+        const bool moved = !IsIdentity(global);
+        math3d::Matrix normalMatrix = global, inverse;
+        if (moved && math3d::Inverse(global, inverse)) {
+            for (int r = 0; r < 3; ++r)
+                for (int c = 0; c < 3; ++c) normalMatrix.m[r][c] = inverse.m[c][r];
+        }
+        std::vector<math3d::Vec3> normals = fm.normals;
+        if (moved) {
+            for (math3d::Vec3& n : normals) {
+                // The direction turns with the frame; the length stays as written.
+                const math3d::Vec3 t = math3d::TransformNormal(n, normalMatrix);
+                const float before = math3d::Length(n), after = math3d::Length(t);
+                n = after > 0 ? math3d::Scale(t, before / after) : t;
+            }
+        }
+
+        const uint32_t base = uint32_t(out.vertices.size());
+        for (size_t i = 0; i < fm.positions.size(); ++i) {
+            const math3d::Vec3 p = moved ? math3d::TransformCoord(fm.positions[i], global) : fm.positions[i];
+            const auto uv = fm.uvs.empty() ? std::array<float, 2>{0, 0} : fm.uvs[i];
+            out.vertices.push_back({p.x, p.y, p.z, 0, 0, 0, uv[0], uv[1]});
+        }
+        // Each position's vertex takes the normal of its first corner; another normal makes a copy.
+        std::vector<uint8_t> taken(fm.positions.size(), 0);
+        std::vector<uint32_t> nextCopy(fm.positions.size(), UINT32_MAX);
+        auto vertexOf = [&](uint32_t position, size_t corner) {
+            if (fm.normalCorners.empty()) return base + position;
+            const math3d::Vec3& n = normals[fm.normalCorners[corner]];
+            if (!taken[position]) {
+                taken[position] = 1;
+                Vertex& v = out.vertices[base + position];
+                v.nx = n.x, v.ny = n.y, v.nz = n.z;
+                return base + position;
+            }
+            uint32_t at = base + position;
+            for (;;) {
+                const Vertex& v = out.vertices[at];
+                if (v.nx == n.x && v.ny == n.y && v.nz == n.z) return at;
+                const uint32_t next = nextCopy[at - base];
+                if (next == UINT32_MAX) break;
+                at = next;
+            }
+            Vertex copy = out.vertices[base + position];
+            copy.nx = n.x, copy.ny = n.y, copy.nz = n.z;
+            const uint32_t added = uint32_t(out.vertices.size());
+            out.vertices.push_back(copy);
+            nextCopy.push_back(UINT32_MAX);
+            nextCopy[at - base] = added;
+            return added;
+        };
+
+        size_t corner = 0;
+        for (size_t f = 0; f < fm.faceSizes.size(); ++f) {
+            const uint32_t n = fm.faceSizes[f];
+            auto& list = triangles[firstMaterial + (fm.hasMaterialList ? fm.faceMaterials[f] : 0)];
+            if (n >= 3) {
+                // A polygon becomes a fan from its first corner.
+                const uint32_t first = vertexOf(fm.corners[corner], corner);
+                uint32_t previous = vertexOf(fm.corners[corner + 1], corner + 1);
+                for (uint32_t k = 2; k < n; ++k) {
+                    const uint32_t next = vertexOf(fm.corners[corner + k], corner + k);
+                    list.insert(list.end(), {first, previous, next});
+                    previous = next;
+                }
+            }
+            corner += n;
+        }
+    }
+    for (const auto& list : triangles) {
+        out.subsets.push_back({uint32_t(out.indices.size()), uint32_t(list.size())});
+        out.indices.insert(out.indices.end(), list.begin(), list.end());
     }
     return out;
 }
 
-// Assimp's importer itself: only ever run in the importer process.
-bool ImportWithAssimp(const uint8_t* data, size_t size, MeshData& out, std::string& error)
-{
-    Assimp::Importer importer;
-    const aiScene* scene = importer.ReadFileFromMemory(data, size, 0, "x");
-    if (!scene || !scene->mRootNode) {
-        error = std::string("damaged X file: ") + importer.GetErrorString();
-        return false;
-    }
-
-    Builder b;
-    b.triangles.resize(scene->mNumMaterials > 0 ? scene->mNumMaterials : 1);
-    AddNode(scene, scene->mRootNode, aiMatrix4x4(), b);
-
-    MeshData mesh;
-    mesh.vertices = std::move(b.vertices);
-    for (size_t i = 0; i < b.triangles.size(); ++i) {
-        mesh.subsets.push_back({uint32_t(mesh.indices.size()), uint32_t(b.triangles[i].size())});
-        mesh.indices.insert(mesh.indices.end(), b.triangles[i].begin(), b.triangles[i].end());
-        mesh.materials.push_back(i < scene->mNumMaterials ? MaterialOf(scene->mMaterials[i]) : MeshMaterial{});
-    }
-    if (mesh.indices.empty()) {
-        error = "X file without triangles";
-        return false;
-    }
-    out = std::move(mesh);
-    return true;
-}
-
-// Assimp's X importer crashes, or loops for a long time, on some damaged files. So it runs in a process
-// of its own, forked on first use: a damaged model costs that process, which is started again for the
-// next file, never the game.
-
-using Clock = std::chrono::steady_clock;
-
-constexpr auto kAnswerTime = std::chrono::seconds(5);  // far beyond what any good model takes
-constexpr uint64_t kMaxReply = uint64_t(1) << 30;
-constexpr unsigned long kMemoryBudget = 1ul << 30;     // what the importer may allocate beyond what it inherits
-
-// Both ends are the same program, so these plain structs travel as their bytes.
-static_assert(std::is_trivially_copyable_v<Vertex> && std::is_trivially_copyable_v<MeshSubset> &&
-              std::is_trivially_copyable_v<Material>);
-
-void Put(std::vector<uint8_t>& b, const void* p, size_t n)
-{
-    const auto* c = static_cast<const uint8_t*>(p);
-    b.insert(b.end(), c, c + n);
-}
-
-template <class T>
-void PutArray(std::vector<uint8_t>& b, const T* items, size_t count)
-{
-    const uint32_t n = uint32_t(count);
-    Put(b, &n, sizeof n);
-    Put(b, items, count * sizeof(T));
-}
-
-std::vector<uint8_t> EncodeReply(bool ok, const MeshData& m, const std::string& error)
-{
-    std::vector<uint8_t> b(1, uint8_t(ok));
-    if (!ok) {
-        PutArray(b, error.data(), error.size());
-        return b;
-    }
-    PutArray(b, m.vertices.data(), m.vertices.size());
-    PutArray(b, m.indices.data(), m.indices.size());
-    PutArray(b, m.subsets.data(), m.subsets.size());
-    const uint32_t n = uint32_t(m.materials.size());
-    Put(b, &n, sizeof n);
-    for (const MeshMaterial& mm : m.materials) {
-        Put(b, &mm.material, sizeof mm.material);
-        PutArray(b, mm.textureFile.data(), mm.textureFile.size());
-    }
-    return b;
-}
-
-// Reads what EncodeReply wrote; every count is checked against the bytes that are left.
-struct ReplyReader {
-    const uint8_t* at;
-    size_t left;
-
-    bool Take(void* to, size_t n)
-    {
-        if (n > left) return false;
-        if (n > 0) std::memcpy(to, at, n);
-        at += n;
-        left -= n;
-        return true;
-    }
-    template <class Container>
-    bool Array(Container& c)
-    {
-        using T = typename Container::value_type;
-        uint32_t n = 0;
-        if (!Take(&n, sizeof n) || n > left / sizeof(T)) return false;
-        c.resize(n);
-        return Take(c.data(), n * sizeof(T));
-    }
-};
-
-// False when the reply does not hold together; otherwise ok tells whether the file gave a mesh.
-bool ReadReply(const std::vector<uint8_t>& reply, bool& ok, MeshData& mesh, std::string& error)
-{
-    ReplyReader r{reply.data(), reply.size()};
-    uint8_t flag = 0;
-    if (!r.Take(&flag, 1) || flag > 1) return false;
-    ok = flag == 1;
-    if (!ok) return r.Array(error) && r.left == 0;
-    uint32_t materials = 0;
-    if (!r.Array(mesh.vertices) || !r.Array(mesh.indices) || !r.Array(mesh.subsets) ||
-        !r.Take(&materials, sizeof materials) || materials != mesh.subsets.size())
-        return false;
-    mesh.materials.resize(materials);
-    for (MeshMaterial& mm : mesh.materials)
-        if (!r.Take(&mm.material, sizeof mm.material) || !r.Array(mm.textureFile)) return false;
-    return r.left == 0 && ValidMeshData(mesh);
-}
-
-// Waits until the socket is ready; false when the deadline passes first. Without a deadline (the
-// importer waiting for its next file) it waits as long as the game runs.
-bool WaitFor(int fd, short events, const Clock::time_point* deadline)
-{
-    for (;;) {
-        int wait = -1;
-        if (deadline) {
-            const auto left = std::chrono::ceil<std::chrono::milliseconds>(*deadline - Clock::now()).count();
-            if (left <= 0) return false;
-            wait = int(left);
-        }
-        pollfd p{fd, events, 0};
-        const int ready = poll(&p, 1, wait);
-        if (ready > 0) return true;
-        if (ready == 0 || errno != EINTR) return false;
-    }
-}
-
-bool SendAll(int fd, const void* data, size_t n, const Clock::time_point* deadline)
-{
-    const auto* p = static_cast<const uint8_t*>(data);
-    while (n > 0) {
-        // A reader that is gone is an error here, not SIGPIPE.
-        const ssize_t done = send(fd, p, n, MSG_NOSIGNAL | MSG_DONTWAIT);
-        if (done > 0) {
-            p += done;
-            n -= size_t(done);
-        } else if (done < 0 && errno == EAGAIN) {
-            if (!WaitFor(fd, POLLOUT, deadline)) return false;
-        } else if (done == 0 || errno != EINTR) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// Asks again for a moment before sleeping: the other side usually answers within a fraction of a
-// millisecond, and a wake-up across cores costs about as much as importing a small model.
-bool ReceiveAll(int fd, void* data, size_t n, const Clock::time_point* deadline)
-{
-    auto* p = static_cast<uint8_t*>(data);
-    const Clock::time_point spinUntil = Clock::now() + std::chrono::milliseconds(1);
-    while (n > 0) {
-        const ssize_t done = recv(fd, p, n, MSG_DONTWAIT);
-        if (done > 0) {
-            p += done;
-            n -= size_t(done);
-        } else if (done < 0 && errno == EAGAIN) {
-            if (Clock::now() >= spinUntil && !WaitFor(fd, POLLIN, deadline)) return false;
-        } else if (done == 0 || errno != EINTR) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// A message on the socket: its length, then its bytes, sent in one piece.
-std::vector<uint8_t> Message(const void* data, size_t size)
-{
-    std::vector<uint8_t> m;
-    m.reserve(sizeof(uint64_t) + size);
-    const uint64_t length = size;
-    Put(m, &length, sizeof length);
-    Put(m, data, size);
-    return m;
-}
-
-// The importer process: one request after another (the file's size and bytes; the reply's size and
-// bytes) until the game closes its end. It never returns, so none of the game's exit handlers or
-// destructors run here, and it touches nothing of the game but Assimp and the code above.
-[[noreturn]] void RunImporter(int fd)
-{
-    // Only the socket and standard input, output and error stay open: the game's lock and files must
-    // not live on in here.
-    if (fd > 3) close_range(3, unsigned(fd) - 1, 0);
-    close_range(unsigned(fd) + 1, ~0u, 0);
-    // A crash is how a damaged file ends here: at once and quietly, without the game's or a
-    // sanitiser's handlers and without a core file.
-    struct sigaction standard = {};
-    standard.sa_handler = SIG_DFL;
-    for (int s : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT, SIGINT, SIGTERM, SIGPIPE}) sigaction(s, &standard, nullptr);
-    const rlimit noCore = {0, 0};
-    setrlimit(RLIMIT_CORE, &noCore);
-    // A count damaged into billions makes Assimp allocate without end: past the budget that fails.
-    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
-        unsigned long pages = 0;
-        if (std::fscanf(f, "%*u %*u %*u %*u %*u %lu", &pages) == 1) {
-            const rlim_t limit = pages * unsigned(sysconf(_SC_PAGESIZE)) + kMemoryBudget;
-            const rlimit data = {limit, limit};
-            setrlimit(RLIMIT_DATA, &data);
-        }
-        std::fclose(f);
-    }
-    try {
-        for (;;) {
-            uint64_t size = 0;
-            if (!ReceiveAll(fd, &size, sizeof size, nullptr)) break;
-            std::vector<uint8_t> data(size);
-            if (!ReceiveAll(fd, data.data(), data.size(), nullptr)) break;
-            MeshData mesh;
-            std::string error;
-            const bool ok = ImportWithAssimp(data.data(), data.size(), mesh, error);
-            const std::vector<uint8_t> reply = EncodeReply(ok, mesh, error);
-            const std::vector<uint8_t> message = Message(reply.data(), reply.size());
-            if (!SendAll(fd, message.data(), message.size(), nullptr)) break;
-        }
-    } catch (...) {
-        // out of memory: the game sees a stopped importer
-    }
-    _exit(0);
-}
-
-class Importer {
-public:
-    bool Decode(const uint8_t* data, size_t size, MeshData& out, std::string& error)
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        if (pid_ > 0 && waitpid(pid_, nullptr, WNOHANG) != 0) {  // it ended since the last file
-            pid_ = -1;
-            Stop();
-        }
-        if (fd_ < 0 && !Start(error)) return false;
-
-        const Clock::time_point deadline = Clock::now() + kAnswerTime;
-        const std::vector<uint8_t> request = Message(data, size);
-        uint64_t replyLength = 0;
-        if (SendAll(fd_, request.data(), request.size(), &deadline) &&
-            ReceiveAll(fd_, &replyLength, sizeof replyLength, &deadline) && replyLength <= kMaxReply) {
-            std::vector<uint8_t> reply(replyLength);
-            MeshData mesh;
-            bool ok = false;
-            if (ReceiveAll(fd_, reply.data(), reply.size(), &deadline) && ReadReply(reply, ok, mesh, error)) {
-                if (ok) out = std::move(mesh);
-                return ok;
-            }
-        }
-        error = Clock::now() >= deadline
-                    ? "damaged X file: the importer gave no answer within " + std::to_string(kAnswerTime.count()) + " s"
-                    : "damaged X file: the importer stopped on it";
-        Stop();
-        return false;
-    }
-
-private:
-    bool Start(std::string& error)
-    {
-        int ends[2];
-        if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) {
-            error = std::string("cannot start the X importer: ") + std::strerror(errno);
-            return false;
-        }
-        const pid_t game = getpid();
-        const pid_t pid = fork();
-        if (pid == 0) {
-            prctl(PR_SET_PDEATHSIG, SIGKILL);  // never outlive the game
-            if (getppid() != game) _exit(0);
-            RunImporter(ends[1]);
-        }
-        const int forkError = errno;
-        close(ends[1]);
-        if (pid < 0) {
-            close(ends[0]);
-            error = std::string("cannot start the X importer: ") + std::strerror(forkError);
-            return false;
-        }
-        pid_ = pid;
-        fd_ = ends[0];
-        return true;
-    }
-
-    void Stop()
-    {
-        if (pid_ > 0) {
-            kill(pid_, SIGKILL);
-            waitpid(pid_, nullptr, 0);
-        }
-        if (fd_ >= 0) close(fd_);
-        pid_ = fd_ = -1;
-    }
-
-    // The importer ends by itself when the game closes its end of the socket, even at exit.
-    std::mutex mutex_;
-    pid_t pid_ = -1;
-    int fd_ = -1;
-};
 }  // namespace
 
 bool DecodeXFile(const uint8_t* data, size_t size, MeshData& out, std::string& error)
 {
-    // Only an X file goes to Assimp, so no other importer makes something of other data.
-    static const char* const kFormats[] = {"txt ", "bin ", "tzip", "bzip"};
-    bool isX = size >= 16 && std::memcmp(data, "xof ", 4) == 0;
-    bool known = false;
-    for (const char* f : kFormats) known = known || (isX && std::memcmp(data + 8, f, 4) == 0);
-    if (!known) {
+    if (size < 16 || std::memcmp(data, "xof ", 4) != 0) {
         error = "not an X file";
         return false;
     }
-    static Importer importer;
-    return importer.Decode(data, size, out, error);
+    const std::string format(reinterpret_cast<const char*>(data) + 8, 4);
+    const std::string floats(reinterpret_cast<const char*>(data) + 12, 4);
+    const bool compressed = format == "tzip" || format == "bzip";
+    const bool binary = format == "bin " || format == "bzip";
+    if ((!binary && !compressed && format != "txt ") || (floats != "0032" && floats != "0064")) {
+        error = "unsupported X file format '" + format + floats + "'";
+        return false;
+    }
+    try {
+        std::vector<uint8_t> unpacked;
+        if (compressed) {
+            unpacked = Unpack(data, size);
+            data = unpacked.data();
+            size = unpacked.size();
+        }
+        Reader reader(data + 16, size - 16, binary, floats == "0064");
+        reader.ReadFile();
+        MeshData mesh = Join(reader.meshes, reader.frames);
+        if (mesh.indices.empty()) Fail("no triangles");
+        if (mesh.vertices.size() > UINT32_MAX || !ValidMeshData(mesh)) Fail("too large");
+        out = std::move(mesh);
+        return true;
+    } catch (const Failure& f) {
+        error = "damaged X file: " + f.what;
+    } catch (const std::bad_alloc&) {
+        error = "damaged X file: too large";
+    }
+    return false;
 }
 
 bool LoadXFile(const std::string& path, MeshData& out, std::string& error)

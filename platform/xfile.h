@@ -1,7 +1,8 @@
 #pragma once
-// Meshes from DirectX X files (text and binary), as the game's mesh loader gives them: every frame
-// flattened with its transform into one mesh, in the file's own left-handed coordinates, one subset per
-// material in the file's material order, positions, normals and texture coordinates as written.
+// Meshes from DirectX X files (text, binary and compressed), as the game's mesh loader gives them: the
+// meshes of all frames joined with their transforms into one mesh in the file's own left-handed
+// coordinates; each mesh's material list appended to the table, one subset per material; corners with
+// the same position and normal sharing one vertex.
 #include <cstddef>
 #include <cstdint>
 #include <string>

@@ -19,3 +19,10 @@ struct SchwebeZahl {
 
 inline SchwebeText SchwebeTexte[10];
 inline SchwebeZahl SchwebeZahlen[99];
+
+// Frees every floating text and number: a new game, a load and a journey start with none.
+inline void LoescheSchwebeAnzeigen()
+{
+    for (SchwebeText& t : SchwebeTexte) t = {};
+    for (SchwebeZahl& z : SchwebeZahlen) z = {};
+}

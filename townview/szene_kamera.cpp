@@ -4,6 +4,7 @@
 #include "framework/myapp.h"
 #include "framework/szene.h"
 #include "platform/math3d.h"
+#include "townview/szene_hilfen.h"
 #include "world/records.h"
 
 void Szene::Setze3DKamera()
@@ -28,15 +29,20 @@ void Szene::Setze2DModus()
     SetzeAlphaZustaende(g);
 }
 
-uint8_t Szene::MausTrifftFeld(float x, float z)
+uint8_t StrahlTrifftFeld(const math3d::Vec3& ursprung, const math3d::Vec3& richtung, float x, float z)
 {
     // The cell is the floor square of side 10 around (10x, 0, 10z), split along the diagonal from
     // its (-x, +z) corner to its (+x, -z) corner.
     const float x0 = 10 * x - 5, x1 = 10 * x + 5, z0 = 10 * z - 5, z1 = 10 * z + 5;
     const math3d::Vec3 a[3] = {{x0, 0, z1}, {x1, 0, z1}, {x1, 0, z0}};
     const math3d::Vec3 b[3] = {{x1, 0, z0}, {x0, 0, z0}, {x0, 0, z1}};
-    math3d::Vec3 ursprung, richtung;
-    BerechneMausStrahl(static_cast<float>(MyApp.MausX), static_cast<float>(MyApp.MausY), ursprung, richtung);
     if (SchneideStrahlDreieck(ursprung, richtung, 0, a[0], a[1], a[2], nullptr)) return 1;
     return SchneideStrahlDreieck(ursprung, richtung, 0, b[0], b[1], b[2], nullptr) ? 1 : 0;
+}
+
+uint8_t Szene::MausTrifftFeld(float x, float z)
+{
+    math3d::Vec3 ursprung, richtung;
+    BerechneMausStrahl(static_cast<float>(MyApp.MausX), static_cast<float>(MyApp.MausY), ursprung, richtung);
+    return StrahlTrifftFeld(ursprung, richtung, x, z);
 }

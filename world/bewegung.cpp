@@ -130,10 +130,11 @@ void FigurWegSuchen(int32_t i) {
 void FigurSchritt(int32_t i) {
     if (i < 0 || i >= FIGUREN_ANZAHL) return;
     FigurRecord& f = Figuren[i];
-    if (f.Wartet == 1 || f.Zustand == 16) return;
-    // Walking and running move; any other state moves only to finish a step it was caught in (a
-    // conversation partner held mid-step and released idle would otherwise stand between two cells
-    // for good). Standing on the waypoint, nothing below applies.
+    // Walking and running move. An idle figure moves only to finish a step it was caught in (a
+    // conversation partner held mid-step and released idle would otherwise stand between two cells for
+    // good); standing on its waypoint, nothing below applies. No other state moves, so an attack keeps
+    // its timing.
+    if (f.Wartet == 1 || (f.Zustand != 1 && f.Zustand != 2 && f.Zustand != 3)) return;
     const float s = f.Zustand == 3 ? 2.0f : 1.0f;
     float& px = f.Position[0];
     float& pz = f.Position[2];

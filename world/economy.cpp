@@ -79,6 +79,33 @@ bool IstStationiertesMitglied(const FigurRecord& f) {
 
 }  // namespace
 
+void VersorgeAusGepaeck(FigurRecord& f) {
+    for (int reihe = 0; reihe < 2; ++reihe) {
+        for (ItemSlot& slot : f.Inventar[reihe]) {
+            if (IstWasserBehaelter(slot.ItemId)) {
+                while (slot.ItemAnzahl != 0 && f.Wasser < 0) {
+                    slot.ItemAnzahl -= 1;
+                    f.Wasser += 1;
+                }
+            } else if (IstVorratsNahrung(slot.ItemId)) {
+                bool gegessen = false;
+                while (slot.ItemAnzahl != 0 && f.Nahrung < 0) {
+                    slot.ItemAnzahl -= 1;
+                    f.Nahrung += 1;
+                    gegessen = true;
+                }
+                if (gegessen && slot.ItemAnzahl == 0) slot.ItemId = 0;
+            }
+        }
+    }
+    const int64_t fehlt = std::max<int64_t>(0, -int64_t(f.Nahrung)) + std::max<int64_t>(0, -int64_t(f.Wasser));
+    if (fehlt > 0) {
+        f.Gesundheit = SaettigeI32(int64_t(f.Gesundheit) - 10 * fehlt);
+        f.Nahrung = std::max(0, f.Nahrung);
+        f.Wasser = std::max(0, f.Wasser);
+    }
+}
+
 void TaeglicheStadtWerte() {
     for (StadtRecord& t : StadtTabelle) {
         if (t.Besitzer == 1) t.TageOffen = SaettigeI32(int64_t(t.TageOffen) + 1);
@@ -163,31 +190,6 @@ void TaeglicheProduktion() {
     t.TageOffen = 0;
 
     // What is missing comes from the members' own bags, and what is still missing costs health.
-    for (FigurRecord& f : Figuren) {
-        if (!IstStationiertesMitglied(f)) continue;
-        for (int reihe = 0; reihe < 2; ++reihe) {
-            for (ItemSlot& slot : f.Inventar[reihe]) {
-                if (IstWasserBehaelter(slot.ItemId)) {
-                    while (slot.ItemAnzahl != 0 && f.Wasser < 0) {
-                        slot.ItemAnzahl -= 1;
-                        f.Wasser += 1;
-                    }
-                } else if (IstVorratsNahrung(slot.ItemId)) {
-                    bool gegessen = false;
-                    while (slot.ItemAnzahl != 0 && f.Nahrung < 0) {
-                        slot.ItemAnzahl -= 1;
-                        f.Nahrung += 1;
-                        gegessen = true;
-                    }
-                    if (gegessen && slot.ItemAnzahl == 0) slot.ItemId = 0;
-                }
-            }
-        }
-        const int64_t fehlt = std::max<int64_t>(0, -int64_t(f.Nahrung)) + std::max<int64_t>(0, -int64_t(f.Wasser));
-        if (fehlt > 0) {
-            f.Gesundheit = SaettigeI32(int64_t(f.Gesundheit) - 10 * fehlt);
-            f.Nahrung = std::max(0, f.Nahrung);
-            f.Wasser = std::max(0, f.Wasser);
-        }
-    }
+    for (FigurRecord& f : Figuren)
+        if (IstStationiertesMitglied(f)) VersorgeAusGepaeck(f);
 }

@@ -38,6 +38,23 @@ int AktivePersonMitId(int id) {
     return -1;
 }
 
+int TruppMitgliedMitId(int id) {
+    if (id == KEINE_FIGUR) return -1;
+    for (int k = 0; k < FIGUREN_ANZAHL; ++k)
+        if (Figuren[k].Aktiv == 1 && Figuren[k].Id == id && IstTrupp(Figuren[k].Typ)) return k;
+    return -1;
+}
+
+void MarkierePersonenFelder() {
+    for (const FigurRecord& f : Figuren) {
+        if (f.Aktiv != 1 || !IstPerson(f.Typ)) continue;
+        // A waypoint off the grid (or no number at all) flags nothing.
+        const float wx = f.Wegpunkt[0], wz = f.Wegpunkt[2];
+        if (!(wx > -10.0f && wx < 10.0f * GITTER_GROESSE && wz > -10.0f && wz < 10.0f * GITTER_GROESSE)) continue;
+        StadtGitter[int(wx / 10.0f)][int(wz / 10.0f)].Belegt = 1;
+    }
+}
+
 void EntferneFigur(FigurRecord& f) {
     f.Aktiv = 0;
     f.ImKampf = 0;

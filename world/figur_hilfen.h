@@ -43,6 +43,12 @@ int ZelleVon(float welt);
 // Record index of the active record with this id (and, for IstPerson, a person); -1 when none.
 int AktiveFigurMitId(int id);
 int AktivePersonMitId(int id);
+// Record index of the squad member (in use, type 1..5) with this id; -1 when none. A freed member's id
+// can live on in a record reused for something else, which is never taken for the member.
+int TruppMitgliedMitId(int id);
+
+// Marks the standing cell (the waypoint's) of every person in use as occupied.
+void MarkierePersonenFelder();
 
 // A record leaves the town: it is freed and its fight and target go with it.
 void EntferneFigur(FigurRecord& f);

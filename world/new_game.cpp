@@ -7,10 +7,10 @@
 
 #include "framework/frame.h"
 #include "framework/shell.h"
-#include "frontend/new_game.h"
-#include "interaction/tutorial.h"
+#include "interaction/conversation.h"
 #include "platform/os.h"
 #include "platform/random.h"
+#include "townview/floating_texts.h"
 #include "townview/hint_panel.h"
 #include "townview/hud.h"
 #include "world/enemy_army.h"
@@ -20,9 +20,6 @@
 #include "world/spawnen.h"
 
 namespace {
-
-constexpr const char* kVorlage = "Data/Player_Data/S_Town0.dat";
-constexpr const char* kKarte = "Data/Towns/town0.dat";
 
 // The starting values of towns 0..19 (the water income is kBasisWasserZufluss).
 struct StadtStart {
@@ -43,27 +40,7 @@ bool Misslungen(const std::string& fehler) {
     return false;
 }
 
-// Checks a file's size and, for the template, that it leaves a record free for the own figure.
-bool PruefeDateien() {
-    std::vector<uint8_t> vorlage, karte;
-    if (!os::ReadFile(kVorlage, vorlage)) return Misslungen(std::string("Datei nicht lesbar: ") + kVorlage);
-    if (vorlage.size() != STADTZUSTANDDATEI_GROESSE)
-        return Misslungen(std::string("Datei beschaedigt: ") + kVorlage);
-    if (!os::ReadFile(kKarte, karte)) return Misslungen(std::string("Datei nicht lesbar: ") + kKarte);
-    if (karte.size() != STADTDATEI_GROESSE) return Misslungen(std::string("Datei beschaedigt: ") + kKarte);
-    const size_t figuren = sizeof(Behaelter);
-    for (int i = 0; i < FIGUREN_ANZAHL; ++i) {
-        if (vorlage[figuren + size_t(i) * sizeof(FigurRecord) + offsetof(FigurRecord, Aktiv)] == 0) return true;
-    }
-    return Misslungen(std::string("Kein freier Platz fuer die eigene Figur: ") + kVorlage);
-}
-
-void SetzeCursor(int32_t index) {
-    CursorIndex = index;
-    os::SetCursor(AktuellerCursor());
-}
-
-void ErzeugeEigeneFigur(FigurRecord& f) {
+void ErzeugeEigeneFigur(FigurRecord& f, const SpielStart& start) {
     f.Aktiv = 1;
     f.TeilModelle[0] = 2000;
     for (float* v : {f.Position, f.Ziel, f.Wegpunkt}) {
@@ -82,7 +59,7 @@ void ErzeugeEigeneFigur(FigurRecord& f) {
     f.Wartet = f.ImKampf = f.HeilAuftrag = f.SprechAuftrag = 0;
     f.Stationiert = 0;
     f.Anzahl = 1;
-    f.Stufe = 1;
+    f.Stufe = start.eigeneStufe;
     f.LabelAnzeigen = 0;
     f.Zustand = 1;
     f.Befehl = 1;
@@ -97,16 +74,52 @@ void ErzeugeEigeneFigur(FigurRecord& f) {
     f.ABCSchutz = 0;
     f.Erfahrung = 0;
     std::memset(f.Inventar, 0, sizeof f.Inventar);
-    f.Inventar[0][0] = {1008, 9, 0};  // O_Fleisch
-    f.Inventar[0][1] = {1012, 2, 0};  // O_Leere_Flasche
-    f.Inventar[0][2] = {1035, 1, 0};  // O_Messer
+    for (int k = 0; k < 3; ++k) f.Inventar[0][k] = start.gepaeck[k];
     // It stands on its cell like every figure.
     StadtGitter[60][0].Belegt = 1;
 }
 
+// The game state of a fresh start. Besides what a start always clears, a conversation, a close-up
+// scene and an item on the mouse of the game before are ended: a death in a conversation, back to
+// the menu and a new game would otherwise start with orders and mouse-look off.
+void SetzeSpielZurueck(uint8_t tutorialSchritt) {
+    StadtBildGezeichnet = 0;
+    LieferAnimation.Anzahl = 0;
+    LoescheSchwebeAnzeigen();
+    GespraechsPhase = 0;
+    MeldungsPanelAktiv = 0;
+    HinweisSichtbar = 0;
+    HinweisNummer = 0;
+    std::fill(std::begin(HinweisGezeigt), std::end(HinweisGezeigt), uint8_t(0));
+    SpielEnde = 0;
+    InteraktionsModus = 0;
+    GespraechsPartner = 0;
+    GespraechsFigur = 0;
+    CursorItem = 0;
+    CursorItemAnzahl = 0;
+
+    FeindStaerke = 100;
+    std::fill(std::begin(ZeilenTimer), std::end(ZeilenTimer), 0);
+    InfoPanelZaehler = 0;
+    std::fill(std::begin(MenueZaehler), std::end(MenueZaehler), 0);
+    MenueSeitenVersatz = 0;
+    SonderOrt = 0;
+    RegenAktiv = 1;
+    MausLinksGedrueckt = MausLinksDoppelklick = MausLinksLosgelassen = 0;
+    MausRechtsGedrueckt = MausRechtsDoppelklick = MausRechtsLosgelassen = 0;
+    AktuelleStadt = 0;
+    TagZaehler = 0;
+    TagRichtung = 0;
+    std::fill(std::begin(HudSchieber), std::end(HudSchieber), 360);
+    SpielModus = 1000;
+    SetzeCursor(5);
+    BefehlsModus = 3;
+    TutorialSchritt = tutorialSchritt;
+}
+
 }  // namespace
 
-void FuelleWeltKarteUndStaedte() {
+void FuelleWeltKarteUndStaedte(bool verseucht) {
     for (auto& spalte : WeltRaster) {
         for (WeltFeld& f : spalte) {
             f.Gelaende = 1;
@@ -126,7 +139,7 @@ void FuelleWeltKarteUndStaedte() {
         t.TageOffen = 0;
         t.NamenIndex = s.namenIndex;
         t.Besitzer = s.besitzer;
-        t.Verseuchung = s.verseuchung;
+        t.Verseuchung = verseucht ? s.verseuchung : 0;
         t.Bewohner = s.bewohner;
         t.NahrungsTier = s.nahrungsTier;
         t.Stationiert = 0;
@@ -141,36 +154,22 @@ void FuelleWeltKarteUndStaedte() {
     }
 }
 
-bool StarteStadtNull() {
-    if (!PruefeDateien()) return false;
+bool PruefeSpielStart(const SpielStart& start) {
+    std::vector<uint8_t> vorlage, karte;
+    const std::string v = start.vorlage, k = start.karte;
+    if (!os::ReadFile(v, vorlage)) return Misslungen("Datei nicht lesbar: " + v);
+    if (vorlage.size() != STADTZUSTANDDATEI_GROESSE) return Misslungen("Datei beschaedigt: " + v);
+    if (!os::ReadFile(k, karte)) return Misslungen("Datei nicht lesbar: " + k);
+    if (karte.size() != STADTDATEI_GROESSE) return Misslungen("Datei beschaedigt: " + k);
+    const size_t figuren = sizeof(Behaelter);
+    for (int i = 0; i < FIGUREN_ANZAHL; ++i) {
+        if (vorlage[figuren + size_t(i) * sizeof(FigurRecord) + offsetof(FigurRecord, Aktiv)] == 0) return true;
+    }
+    return Misslungen("Kein freier Platz fuer die eigene Figur: " + v);
+}
 
-    StadtBildGezeichnet = 0;
-    LieferAnimation.Anzahl = 0;
-    MeldungsPanelAktiv = 0;
-    HinweisSichtbar = 0;
-    HinweisNummer = 0;
-    std::fill(std::begin(HinweisGezeigt), std::end(HinweisGezeigt), uint8_t(0));
-    SpielEnde = 0;
-    InteraktionsModus = 0;
-    ZeigeSchwarzbild();
-
-    FeindStaerke = 100;
-    std::fill(std::begin(ZeilenTimer), std::end(ZeilenTimer), 0);
-    InfoPanelZaehler = 0;
-    std::fill(std::begin(MenueZaehler), std::end(MenueZaehler), 0);
-    MenueSeitenVersatz = 0;
-    SonderOrt = 0;
-    RegenAktiv = 1;
-    MausLinksGedrueckt = MausLinksDoppelklick = MausLinksLosgelassen = 0;
-    MausRechtsGedrueckt = MausRechtsDoppelklick = MausRechtsLosgelassen = 0;
-    AktuelleStadt = 0;
-    TagZaehler = 0;
-    TagRichtung = 0;
-    std::fill(std::begin(HudSchieber), std::end(HudSchieber), 360);
-    SpielModus = 1000;
-    SetzeCursor(5);
-    BefehlsModus = 3;
-    TutorialSchritt = 0;
+void StarteSpiel(const SpielStart& start) {
+    SetzeSpielZurueck(start.tutorialSchritt);
 
     for (FigurRecord& f : Figuren) {
         f.Aktiv = 0;
@@ -179,13 +178,13 @@ bool StarteStadtNull() {
         std::memset(f.Inventar, 0, sizeof f.Inventar);
     }
     std::memset(BodenKarte, 0, sizeof BodenKarte);
-    // Both files were checked above.
-    LeseStadtZustandDatei(kVorlage);
-    LeseStadtDatei(kKarte);
+    // Both files were checked by the caller.
+    LeseStadtZustandDatei(start.vorlage);
+    LeseStadtDatei(start.karte);
     StadtGitter[0][0].Blockiert = 1;
     StadtNachLaden();  // plants, container numbers, the two overlay tiles
     Cam.Set(589.5035f, 250.0f, -100.32703f, 589.5277f, 237.0f, -90.327095f, 0.0f, 1.0f, 0.0f);
-    FuelleWeltKarteUndStaedte();
+    FuelleWeltKarteUndStaedte(start.verseucht);
     FeindArmeePosition[0] = kStadtZellen[19].spalte;
     FeindArmeePosition[1] = kStadtZellen[19].reihe;
 
@@ -213,8 +212,21 @@ bool StarteStadtNull() {
         f.ZielId = KEINE_FIGUR;
         f.Aussehen[1] = uint8_t(Zufall() % 3);
     }
-    ErzeugeEigeneFigur(Figuren[FreieFigur()]);
-    ErzeugeFiguren(StadtTabelle[0].Bewohner, 0);
+    ErzeugeEigeneFigur(Figuren[FreieFigur()], start);
+    if (start.bewohnerErzeugen) ErzeugeFiguren(StadtTabelle[0].Bewohner, 0);
     SetzeCursor(2);
+}
+
+bool StarteStadtNull() {
+    const SpielStart start = {"Data/Player_Data/S_Town0.dat",
+                              "Data/Towns/town0.dat",
+                              0,
+                              true,
+                              1,
+                              {{1008, 9, 0}, {1012, 2, 0}, {1035, 1, 0}},  // O_Fleisch, O_Leere_Flasche, O_Messer
+                              true};
+    if (!PruefeSpielStart(start)) return false;
+    ZeigeSchwarzbild();
+    StarteSpiel(start);
     return true;
 }

@@ -6,11 +6,13 @@
 #include <vector>
 
 #include "framework/frame.h"
-#include "framework/myapp.h"
 #include "framework/services_frontend.h"
 #include "framework/shell.h"
-#include "interaction/tutorial.h"
+#include "framework/sound.h"
+#include "framework/texte.h"
+#include "townview/floating_texts.h"
 #include "platform/os.h"
+#include "world/figur_hilfen.h"
 #include "world/gamefiles.h"
 #include "world/records.h"
 
@@ -133,23 +135,6 @@ private:
     std::vector<std::string> geschrieben_;
 };
 
-// The backdrop that stays behind the loading bar.
-void ZeigeLadeBild() {
-    ZeigeSchwarzbild();
-    gfx::Device* dev = MyApp.m_pd3dDevice.get();
-    if (!dev) return;
-    dev->BeginScene();
-    dev->SetTexture(MyApp.Texturen[41]);
-    MyApp.Draw2D(0, 0, 1024, 768);
-    dev->EndScene();
-    dev->Present();
-}
-
-void SetzeCursor(int32_t index) {
-    CursorIndex = index;
-    os::SetCursor(AktuellerCursor());
-}
-
 bool Misslungen(const std::string& fehler) {
     os::MessageBox(fehler, kFehlerTitel);
     SetzeCursor(2);
@@ -246,13 +231,23 @@ bool SpielLaden(const std::string& slotOrdner) {
     MausLinksLosgelassen = MausRechtsLosgelassen = MausMitteDrehen = 0;
 
     TutorialSchritt = 0;
-    for (const FigurRecord& f : Figuren) {
-        const bool person = (f.Typ >= 1 && f.Typ <= 5) || (f.Typ >= 10 && f.Typ <= 18);
-        if (f.Aktiv != 1 || !person) continue;
-        // A waypoint off the grid (or no number at all) flags nothing.
-        const float wx = f.Wegpunkt[0], wz = f.Wegpunkt[2];
-        if (!(wx > -10.0f && wx < 10.0f * GITTER_GROESSE && wz > -10.0f && wz < 10.0f * GITTER_GROESSE)) continue;
-        StadtGitter[int(wx / 10.0f)][int(wz / 10.0f)].Belegt = 1;
+    // The loaded town's figures have their own ids: nothing floats over them yet.
+    LoescheSchwebeAnzeigen();
+    MarkierePersonenFelder();
+    return true;
+}
+
+bool SpeichereSlot(int slot) {
+    if (slot < 0 || slot >= SPEICHERSLOTS_ANGEBOTEN) return false;
+    if (SonderOrt == 1) {
+        ZeilenTimer[2] = 250;
+        SpieleSound(22);
+        return false;
     }
+    char ordner[32];
+    std::snprintf(ordner, sizeof ordner, "save/slot%i/", slot);
+    if (!SpielSpeichern(ordner)) return false;
+    // The game is saved; only the slot's name would be missing from the list.
+    if (!SchreibeSpeicherSlotNamen("save/save.dat")) os::MessageBox("Datei nicht schreibbar: save/save.dat", kFehlerTitel);
     return true;
 }

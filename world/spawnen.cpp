@@ -3,7 +3,7 @@
 #include <cstring>
 #include <vector>
 
-#include "interaction/tutorial.h"
+#include "framework/frame.h"
 #include "platform/random.h"
 #include "world/figur_hilfen.h"
 

@@ -159,3 +159,9 @@ int NahrungsStapel(int nahrungsTier);
 // Run after a town map has been read into the four town blocks: grows the plants anew,
 // numbers the containers of the entrance cells and sets the two overlay tiles.
 void StadtNachLaden();
+
+// One plant near cell (x, z) in the first free record of VegetationObjekte from index ab on; the
+// record's index, or -1 when all are in use (nothing is drawn then).
+int SetzePflanze(int x, int z, int ab = 0);
+// Every plant removed, then 50 grown round every cell whose vegetation flag is 1.
+void WachsePflanzen();

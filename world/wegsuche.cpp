@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstdlib>
+#include <utility>
 
 void WegKnoten::Leeren() {
     Vorgaenger = nullptr;
@@ -23,7 +24,8 @@ constexpr auto HeapGroesser = [](const auto& a, const auto& b) {
 }  // namespace
 
 Wegsuche::Wegsuche()
-    : Offen(ListenGroesse), Geschlossen(ListenGroesse), Index(IndexGroesse, IndexEintrag{0, 0, 0, 0}),
+    : Offen(ListenGroesse), Geschlossen(ListenGroesse), Dicht(DichtSeite * DichtSeite, Zelle{0, 0}),
+      Index(IndexGroesse, IndexEintrag{0, 0, {0, 0}}),
       Generation(ListenGroesse, 0) {
     Heap.reserve(8 * ListenGroesse + 16);
     Zuruecksetzen();
@@ -38,7 +40,8 @@ void Wegsuche::Zuruecksetzen() {
     PfadLaenge = 0;
     std::fill(std::begin(Pfad), std::end(Pfad), nullptr);
     if (++Stempel == 0) {  // after 2^32 searches the old stamps would come back
-        for (auto& e : Index) e.Stempel = 0;
+        for (auto& e : Index) e.Z.Stempel = 0;
+        for (auto& z : Dicht) z.Stempel = 0;
         Stempel = 1;
     }
     Heap.clear();
@@ -57,27 +60,30 @@ int Wegsuche::Schaetzung(int x, int y, int kosten) const {
     return (std::abs(ZielX - x) + std::abs(ZielY - y)) * kosten;
 }
 
-Wegsuche::IndexEintrag* Wegsuche::FindeEintrag(int x, int y) {
+const Wegsuche::Zelle* Wegsuche::FindeZelle(int x, int y) const {
+    if (static_cast<uint32_t>(x) < DichtSeite && static_cast<uint32_t>(y) < DichtSeite)
+        return &Dicht[static_cast<size_t>(y) * DichtSeite + static_cast<size_t>(x)];
     uint32_t h = static_cast<uint32_t>(x) * 73856093u ^ static_cast<uint32_t>(y) * 19349663u;
     h ^= h >> 13;
     for (uint32_t i = h & (IndexGroesse - 1);; i = (i + 1) & (IndexGroesse - 1)) {
         IndexEintrag& e = Index[i];
-        if (e.Stempel != Stempel || (e.X == x && e.Y == y)) return &e;
+        if (e.Z.Stempel != Stempel) {
+            e.X = x;
+            e.Y = y;
+            return &e.Z;
+        }
+        if (e.X == x && e.Y == y) return &e.Z;
     }
 }
 
-const Wegsuche::IndexEintrag* Wegsuche::FindeEintrag(int x, int y) const {
-    return const_cast<Wegsuche*>(this)->FindeEintrag(x, y);
-}
-
 bool Wegsuche::IstOffen(int x, int y) const {
-    const IndexEintrag* e = FindeEintrag(x, y);
-    return e->Stempel == Stempel && e->Slot >= 0;
+    const Zelle* z = FindeZelle(x, y);
+    return z->Stempel == Stempel && z->Slot >= 0;
 }
 
 bool Wegsuche::IstGeschlossen(int x, int y) const {
-    const IndexEintrag* e = FindeEintrag(x, y);
-    return e->Stempel == Stempel && e->Slot < 0;
+    const Zelle* z = FindeZelle(x, y);
+    return z->Stempel == Stempel && z->Slot <= -2;
 }
 
 int Wegsuche::ErsterFreierOffenerSlot() const {
@@ -90,21 +96,20 @@ int Wegsuche::ErsterFreierOffenerSlot() const {
     return -1;
 }
 
-int Wegsuche::Erweitere(int x, int y, const WegKnoten& eltern, int kosten) {
-    IndexEintrag* e = FindeEintrag(x, y);
-    const bool bekannt = e->Stempel == Stempel;
-    if (bekannt && e->Slot < 0) return 0;  // closed: nothing
+int Wegsuche::Erweitere(int x, int y, Zelle* z, const WegKnoten& eltern, int kosten) {
+    const bool bekannt = z->Stempel == Stempel;
+    if (bekannt && z->Slot <= -2) return 0;  // closed: nothing
     if (bekannt) {
-        WegKnoten& k = Offen[e->Slot];
+        WegKnoten& k = Offen[z->Slot];
         int kandidat = eltern.G + kosten;
         if (k.G > kandidat) {
             k.Vorgaenger = &eltern;
             k.G = kandidat;
             k.F = Gesamtkosten(k.H, k.G);
-            Heap.push_back({k.F, e->Slot, Generation[e->Slot]});
+            Heap.push_back({k.F, z->Slot, Generation[z->Slot]});
             std::push_heap(Heap.begin(), Heap.end(), HeapGroesser);
         }
-        return e->Slot;
+        return z->Slot;
     }
     int slot = ErsterFreierOffenerSlot();
     if (slot < 0) return -1;
@@ -118,7 +123,7 @@ int Wegsuche::Erweitere(int x, int y, const WegKnoten& eltern, int kosten) {
     k.Vorgaenger = &eltern;
     FreiOffen[slot / 64] |= uint64_t{1} << (slot % 64);
     ++OffenZahl;
-    *e = {x, y, slot, Stempel};
+    *z = {slot, Stempel};
     Heap.push_back({k.F, slot, ++Generation[slot]});
     std::push_heap(Heap.begin(), Heap.end(), HeapGroesser);
     if (x == ZielX && y == ZielY) {
@@ -132,8 +137,14 @@ bool Wegsuche::ErweitereNachbarn(const WegKnoten& knoten) {
     for (int n = 0; n < 8; ++n) {
         int x = knoten.X + kNachbarX[n];
         int y = knoten.Y + kNachbarY[n];
-        if (Begehbar(x, y) == -1) continue;
-        if (Erweitere(x, y, knoten, 1) == -1) return false;
+        Zelle* z = FindeZelle(x, y);
+        if (z->Stempel == Stempel) {
+            if (z->Slot == Gesperrt) continue;  // the callback said so before
+        } else if (Begehbar(x, y) == -1) {
+            *z = {Gesperrt, Stempel};
+            continue;
+        }
+        if (Erweitere(x, y, z, knoten, 1) == -1) return false;
     }
     return true;
 }
@@ -162,7 +173,7 @@ int Wegsuche::BesterOffenerKnoten() {
     nach.X = von.X;
     nach.Y = von.Y;
     nach.Belegt = 1;
-    FindeEintrag(von.X, von.Y)->Slot = -2 - ziel;
+    FindeZelle(von.X, von.Y)->Slot = -2 - ziel;
     von.Leeren();
     FreiOffen[slot / 64] &= ~(uint64_t{1} << (slot % 64));
     --OffenZahl;
@@ -188,7 +199,7 @@ bool Wegsuche::Suche(int maxSchritte) {
     start.F = 0;
     start.G = 0;
     start.Vorgaenger = nullptr;
-    *FindeEintrag(StartX, StartY) = {StartX, StartY, -2, Stempel};
+    *FindeZelle(StartX, StartY) = {-2, Stempel};
 
     int n = 0;
     for (;;) {
@@ -200,5 +211,44 @@ bool Wegsuche::Suche(int maxSchritte) {
         n = BesterOffenerKnoten();
         if (n == -1) return false;
         if (GeschlossenZahl >= maxSchritte) return false;
+        if (GeschlossenZahl == TaschenPruefung && ZielInAbgeschlossenerTasche()) return false;
     }
+}
+
+bool Wegsuche::ZielInAbgeschlossenerTasche() {
+    // Only a walkable cell is ever generated, and a cell is generated from a neighbour: the goal is
+    // reachable exactly when the walkable cells connected to it include a neighbour of the start.
+    if (Begehbar(ZielX, ZielY) == -1) return true;
+    if (Tasche.empty()) Tasche.assign(4 * TaschenGroesse, IndexEintrag{0, 0, {0, 0}});
+    if (++TaschenStempel == 0) {
+        for (auto& e : Tasche) e.Z.Stempel = 0;
+        TaschenStempel = 1;
+    }
+    const uint32_t maske = static_cast<uint32_t>(Tasche.size() - 1);
+    // Marks a cell as seen; false when it was seen before.
+    auto merke = [&](int x, int y) {
+        uint32_t h = static_cast<uint32_t>(x) * 73856093u ^ static_cast<uint32_t>(y) * 19349663u;
+        for (uint32_t i = (h ^ (h >> 13)) & maske;; i = (i + 1) & maske) {
+            IndexEintrag& e = Tasche[i];
+            if (e.Z.Stempel != TaschenStempel) {
+                e = {x, y, {0, TaschenStempel}};
+                return true;
+            }
+            if (e.X == x && e.Y == y) return false;
+        }
+    };
+    TaschenWarteschlange.clear();
+    merke(ZielX, ZielY);
+    TaschenWarteschlange.push_back({ZielX, ZielY});
+    for (size_t k = 0; k < TaschenWarteschlange.size(); ++k) {
+        const auto [x, y] = TaschenWarteschlange[k];
+        if (std::max(std::abs(x - StartX), std::abs(y - StartY)) == 1) return false;
+        for (int n = 0; n < 8; ++n) {
+            const int nx = x + kNachbarX[n], ny = y + kNachbarY[n];
+            if (Begehbar(nx, ny) == -1 || !merke(nx, ny)) continue;
+            if (static_cast<int>(TaschenWarteschlange.size()) == TaschenGroesse) return false;
+            TaschenWarteschlange.push_back({nx, ny});
+        }
+    }
+    return true;
 }

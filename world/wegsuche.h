@@ -4,8 +4,10 @@
 //
 // The search keeps the game's fixed lists of 1000 open and 1000 closed slots and their exact
 // order rules (first free slot, lowest slot wins a tie), so every path is the one the game has
-// always found. A cell-to-slot index and a heap of open slots only make the lookups fast.
+// always found. A cell-to-slot index and a heap of open slots only make the lookups fast, and a
+// goal that cannot be reached at all is given up early (the result is the same failure).
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 struct WegKnoten {
@@ -58,25 +60,38 @@ public:
     int32_t GeschlossenZahl = 0;
 
 private:
-    // Returns the open slot used, or -1 when the open list is full.
-    int Erweitere(int x, int y, const WegKnoten& eltern, int kosten);
     bool ErweitereNachbarn(const WegKnoten& knoten);
     int BesterOffenerKnoten();
     void BauePfad();
 
-    // Cell index: open-addressed hash from a cell to its slot (open >= 0, closed encoded as
-    // -2 - slot). Entries are never removed during a search, only re-pointed; an entry of an
-    // earlier search (another stamp) counts as unused, so a new search clears nothing.
-    struct IndexEintrag {
-        int32_t X, Y;
+    // Cell index: from a cell to its slot (open >= 0, closed encoded as -2 - slot) or to Gesperrt,
+    // a cell the callback refused: the callback is asked once per cell and search (it must answer
+    // the same for a cell throughout a search, as the game's does). Cells with both coordinates in
+    // 0..255 (every town) sit in a plain table, neighbours next to each other; the others in an
+    // open-addressed hash. Entries are never removed during a search, only re-pointed; an entry of
+    // an earlier search (another stamp) counts as unused, so a new search clears nothing.
+    struct Zelle {
         int32_t Slot;
         uint32_t Stempel;
     };
+    struct IndexEintrag {
+        int32_t X, Y;
+        Zelle Z;
+    };
     uint32_t Stempel = 0;
-    static constexpr int IndexGroesse = 4096;  // > 2 x 1000 nodes, a power of two
-    IndexEintrag* FindeEintrag(int x, int y);
-    const IndexEintrag* FindeEintrag(int x, int y) const;
-    std::vector<IndexEintrag> Index;
+    static constexpr int32_t Gesperrt = -1;
+    static constexpr int DichtSeite = 256;
+    // A power of two above the most cells a search can meet: 2 x 1000 nodes and the 8 x 1000
+    // neighbours refused around the closed ones.
+    static constexpr int IndexGroesse = 16384;
+    // The cell's entry; a hash entry not in use is taken for the cell (its stamp stays old until
+    // the caller writes it).
+    const Zelle* FindeZelle(int x, int y) const;
+    Zelle* FindeZelle(int x, int y) { return const_cast<Zelle*>(std::as_const(*this).FindeZelle(x, y)); }
+    std::vector<Zelle> Dicht;
+    mutable std::vector<IndexEintrag> Index;
+    // Returns the open slot used, or -1 when the open list is full. z is the cell's index entry.
+    int Erweitere(int x, int y, Zelle* z, const WegKnoten& eltern, int kosten);
 
     // Heap of (F, slot, generation) over the open list; stale entries are skipped on pop.
     struct HeapEintrag {
@@ -87,4 +102,14 @@ private:
     std::vector<uint32_t> Generation;  // per open slot, bumped whenever the slot gets a new node
     uint64_t FreiOffen[(ListenGroesse + 63) / 64] = {};  // bit set = open slot in use
     int ErsterFreierOffenerSlot() const;
+
+    // A search that has run for a while without reaching its goal asks once whether the goal lies
+    // in a small walled-in pocket that no neighbour of the start belongs to. Such a goal can never
+    // be generated, so the search fails as it would after spending its whole limit, only sooner.
+    static constexpr int TaschenPruefung = 64;  // closed nodes before the question is asked
+    static constexpr int TaschenGroesse = 32;   // larger pockets are not told apart from open ground
+    bool ZielInAbgeschlossenerTasche();
+    std::vector<IndexEintrag> Tasche;  // the pocket's cells (Slot unused), stamped like the index
+    std::vector<std::pair<int32_t, int32_t>> TaschenWarteschlange;
+    uint32_t TaschenStempel = 0;
 };

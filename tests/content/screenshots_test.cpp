@@ -22,6 +22,8 @@
 #include "framework/setup.h"
 #include "world/spielglobals.h"
 #include "framework/texte.h"
+#include "framework/services_townview.h"
+#include "world/records.h"
 #include "platform/gfx.h"
 #include "platform/os.h"
 
@@ -113,38 +115,43 @@ TEST_F(Bilder, HudUndBehaelterAnIhrenPlaetzen) {
     Beginne(0xFF405030);
     for (int y = 0; y < 768; y += 256)
         for (int x = 0; x < 1024; x += 256) T(208, float(x), float(y), 256, 256);
-    T(270, 0, -8, 1024, 128);
-    T(236, 730, 5, 256, 32);
-    ZeichneSchrift("Tag_3", 785, 12, 2);
-    T(234, 900, 5, 32, 32);
-    T(188, 940, 5, 32, 32);
-    T(33, 970, -2, 50, 50);
-    T(9, 17, 42, 600, 4);
-    for (int n = 0; n < 3; ++n) T(n == 0 ? 109 : n == 1 ? 113 : 114, 8.0f + 28.0f * float(n), 5, 32, 32);
-    T(166, 124, 254, 256, 128);
-    T(165, 124, 382, 256, 256);
-    ZeichneSchrift("Optionen", 220, 340, 2);
-    T(2, 0, 640, 128, 128);
-    T(6, 0, 512, 128, 128);
-    T(7, 0, 384, 128, 128);
-    T(8, 0, 256, 128, 128);
-    T(35, 9, 647, 32, 32);
-    T(45, 83, 687, 32, 32);
-    for (int k = 6; k >= 0; --k) {
-        const float x = 4.0f + 83.0f * float(k);
-        T(10, x + 373, 693, 83, 86);
-        T(10, x + 438, 696, 8, 62);
-        T(9, x + 438, 696 + 20, 8, 42);
-        T(202, x + 380, 696, 16, 16);
+    // The real HUD draws over them: a squad of three, the second one selected, the game menu in.
+    const SpielGlobalsBlock globals = SpielGlobals;
+    const std::vector<FigurRecord> figuren(std::begin(Figuren), std::end(Figuren));
+    const StadtRecord stadt = StadtTabelle[0];
+    const LichtRecord sonne = LichtZustand[0];
+    std::fill(std::begin(Figuren), std::end(Figuren), FigurRecord{});
+    const char* namen[3] = {"Quelvarn", "Dorrik", "Amsel"};
+    for (int k = 0; k < 3; ++k) {
+        FigurRecord& f = Figuren[k];
+        f.Aktiv = 1;
+        f.Id = int16_t(k + 1);
+        f.Typ = int16_t(k + 1);
+        f.Gesundheit = 100 - 30 * k;
+        f.Nahrung = 8;
+        f.Wasser = 4;
+        f.Stufe = uint8_t(3 + k);
+        f.Zustand = 1;
+        f.NamensIndex = int16_t(k);
+        std::snprintf(MaennerNamen[k], sizeof MaennerNamen[k], "%s", namen[k]);
+        AuswahlSlots[k] = f.Id;
     }
-    for (int k = 0; k < 7; ++k) T(5, 377.0f + 83.0f * float(k), 641, 128, 128);
-    T(134, 377, 641, 128, 128);
-    T(3, 126, 512, 256, 256);
-    T(43, 248, 647, 32, 32);
-    ZeichneSchrift("Quelvarn", 145, 655, 2);
-    T(115, 240, 700, 28, 28);
-    T(175, 240, 727, 26, 26);
-    for (int k = 1; k <= 5; ++k) T(k % 2 ? 16 : 15, 296.0f + 14.0f * float((k - 1) / 2), 654, 16, 16);
+    for (int k = 3; k < 7; ++k) AuswahlSlots[k] = 32000;
+    AuswahlIndex = 0;
+    BefehlsModus = 5;
+    HudSchieber[0] = 0;
+    HudSchieber[1] = HudSchieber[2] = HudSchieber[3] = 384;
+    AktuelleStadt = 0;
+    StadtTabelle[0].Besitzer = 1;
+    TagZaehler = 3;
+    LichtZustand[0].Farbe[0] = 0.8f;
+    MyApp.MausX = 40;
+    MyApp.MausY = 20;
+    ZeichneHud();
+    SpielGlobals = globals;
+    std::copy(figuren.begin(), figuren.end(), Figuren);
+    StadtTabelle[0] = stadt;
+    LichtZustand[0] = sonne;
     T(201, 0, 75, 32, 32);
     ZeichneSchrift("Ein_neuer_Tag_beginnt.", 35, 76, 1);
     Speichere("content_hud.png");

@@ -23,6 +23,10 @@ protected:
         StarteBisHauptmenue();
         InStadtNull();
         SetupWerte.FRAMERATE = 0.0f;  // no pacing: the walks take a few hundred frames
+        // The walks below go the way the game's random sequence lets the townsfolk wander; particles
+        // and rain draw from it every frame, so they stay off here to keep the walks as they were made.
+        SetupWerte.PARTIKEL = 0;
+        RegenAktiv = 0;
         for (int i = 0; i < FIGUREN_ANZAHL && mitglied < 0; ++i)
             if (Figuren[i].Aktiv == 1 && IstTrupp(Figuren[i].Typ)) mitglied = i;
         ASSERT_GE(mitglied, 0);
@@ -86,7 +90,7 @@ TEST_F(SzenenE2E, ContainerWellEatDrinkDoctor)
     Zeiger(230, 200);
     Frames(3);
     Bild("szene_1_behaelter");
-    EXPECT_EQ(HudSchieber[1], 360);
+    EXPECT_GE(HudSchieber[1], 376);  // the town stock panel stays out during a scene
     SchliesseSzene();  // the close button's handler runs in the interface controller
     Frames(2);
 
@@ -143,8 +147,9 @@ TEST_F(SzenenE2E, ContainerWellEatDrinkDoctor)
     EXPECT_EQ(InteraktionsModus, 0);
     EXPECT_EQ(CursorItem, 0);
 
-    // The recruiter, as the tutorial town opens it; his second answer starts the game afresh.
-    TutorialSchritt = 3;
+    // The recruiter, as the tutorial town opens it in the pause after step 3; his second answer
+    // starts the game afresh.
+    TutorialSchritt = 99;
     Cam.Set(38.0f, 25.0f, -21.3f, -4.432f, 11.875f, -7.826f, 0.0f, 1.0f, 0.0f);  // the close-up camera
     InteraktionsModus = 7;
     Zeiger(400, 456);

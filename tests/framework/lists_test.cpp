@@ -9,6 +9,8 @@
 #include "app_fixture.h"
 #include "framework/items.h"
 #include "framework/setup.h"
+#include "framework/shell.h"
+#include "platform/window.h"
 #include "platform/image.h"
 #include "platform/os.h"
 #include "world/records.h"
@@ -26,10 +28,14 @@ protected:
         dev = d.get();
         MyApp.m_pd3dDevice = std::move(d);
         os::CaptureMessageBoxes(&boxen);
+        // A missing model posts the close message: it must not reach the game's window procedure.
+        win::SetWindowProc([](uint32_t, uintptr_t, intptr_t) -> intptr_t { return 0; });
         Sprache = 0;
     }
     void TearDown() override
     {
+        win::PumpMessages();
+        win::SetWindowProc(WndProc);
         os::CaptureMessageBoxes(nullptr);
         MyApp.Shutdown();
         Sprache = 0;
@@ -54,10 +60,11 @@ TEST_F(Listen, LevelTexturesReadTheirSectionOnly)
     EXPECT_EQ(MyApp.Texturen[5], 0u);
     EXPECT_EQ(MyApp.Texturen[6], 0u);
     EXPECT_EQ(MyApp.Texturen[7], 0u);  // a marker is never a file name
-    EXPECT_EQ(MyApp.Texturen[8], 0u);  // nor is a path out of the working directory
+    EXPECT_EQ(MyApp.Texturen[8], 0u);  // nor is a path out of the working directory, reported as missing
     EXPECT_FALSE(os::FileExists("a.png"));
     EXPECT_FALSE(os::FileExists("c.png"));
-    EXPECT_TRUE(boxen.empty()) << boxen.front();
+    EXPECT_EQ(boxen, std::vector<std::string>{"../m.png|Texture nicht gefunden"});
+    boxen.clear();
 
     // Loading a slot again releases the old texture.
     const gfx::Texture alt = MyApp.Texturen[3];
@@ -148,4 +155,81 @@ TEST_F(Items, RecordsLandAtTheirIdentifiersIndex)
     // Words from a save never name a texture by themselves.
     ItemIcons[28] = 0xDEADBEEF;
     EXPECT_EQ(ItemIconTextur(28), 0u);
+}
+
+// The crate is loaded with item 0; without it in the pack, the model loader reports it missing.
+TEST_F(Items, TheCrateComesWithItemZeroAndIsReportedWhenMissing)
+{
+    const std::string kiste = "xof 0303txt 0032\nMesh { 3; 0.0;0.0;0.0;, 1.0;0.0;0.0;, 0.0;1.0;0.0;; 1; 3;0,1,2;; }\n";
+    Schreibe("Data/Pack1.gzp", Pack({{"i0.png", Png(1)}}));
+    Schreibe("Items.txt", "[Load_Items] O_Arzt_Koffer NULL i0.png Koffer Arzt 3");
+    for (bool daDrin : {true, false}) {
+        SCOPED_TRACE(daDrin);
+        boxen.clear();
+        MyApp.Shutdown();
+        MyApp.m_pd3dDevice = std::make_unique<gfx::RecordingDevice>();
+        Schreibe("Data/Pack9.gzp", daDrin ? Pack({{"Itemkiste_000.x", kiste}}) : Pack({{"anderes.x", kiste}}));
+        LadeItems("Items.txt");
+        EXPECT_EQ(MyApp.Meshes[1000] != 0, daDrin);
+        EXPECT_EQ(boxen, daDrin ? std::vector<std::string>{} : std::vector<std::string>{"Model nicht gefunden:|Itemkiste_000.x"});
+        EXPECT_FALSE(std::filesystem::exists("Itemkiste_000.x"));
+    }
+}
+
+// A name that could leave the working directory is never read; each loader reports it as it reports a
+// missing file (the models' message also closes the game), and the figure frames stay silent.
+TEST_F(Listen, UnsafeNamesAreReportedAsMissing)
+{
+    // A real file where the unsafe names point, so a reader that followed them would find it.
+    Schreibe("../boese.png", Png(1));
+    struct Fall {
+        const char* datei;
+        const char* inhalt;
+        void (*laden)(const char*);
+        std::vector<std::string> meldungen;
+    };
+    const Fall faelle[] = {
+        {"s_Mesh.txt", "[Load_Models] ../boese.x 5", LadeMeshes, {"Model nicht gefunden:|../boese.x"}},
+        {"Level001.txt", "[Load_Models] ../boese.x 6 ../boese.png", LadeLevelModelle,
+         {"Model nicht gefunden:|../boese.x", "../boese.png|Texture nicht gefunden"}},
+        {"Level001.txt", "[Load_Energie] ../boese.png", LadeEnergieTexturen, {"../boese.png|Texture nicht gefunden (Energie)"}},
+        {"Boden.txt", "[Load_Boden_Tiles] ../boese.png", LadeBodenTiles, {"../boese.png|Texture nicht gefunden"}},
+        {"Fig_Anims.txt", "[Load_Fig_Anim] ../boese.x", LadeFigAnims, {}},
+        {"Items.txt", "[Load_Items] O_Munition ../boese.png ../boese.png N T 1", LadeItems,
+         {"../boese.png|Texture nicht gefunden", "../boese.png|Texture nicht gefunden"}},
+    };
+    for (const Fall& f : faelle) {
+        boxen.clear();
+        Schreibe(f.datei, f.inhalt);
+        f.laden(f.datei);
+        EXPECT_EQ(boxen, f.meldungen) << f.inhalt;
+    }
+    EXPECT_EQ(MyApp.BodenTexturen[0], 0u);
+    EXPECT_EQ(MyApp.EnergieTexturen[0], 0u);
+    std::filesystem::remove("../boese.png");
+}
+
+// Each model lands in the slot its list gives: "s_Mesh.txt" by the number after it, the figure frames
+// from slot 2000 on in list order, without materials.
+TEST_F(Listen, ModelsLandInTheSlotsOfTheirLists)
+{
+    auto modell = [](int x) {
+        const std::string p = std::to_string(x) + ".0";
+        return "xof 0303txt 0032\nMesh { 3; " + p + ";0.0;0.0;, " + p + ";1.0;0.0;, " + p + ";0.0;1.0;; 1; 3;0,1,2;; }\n";
+    };
+    Schreibe("Data/Pack9.gzp", Pack({{"a.x", modell(1)}, {"b.x", modell(2)}, {"c.x", modell(3)}}));
+    Schreibe("Data/Pack12.gzp", Pack({{"f0.x", modell(10)}, {"f1.x", modell(11)}, {"f2.x", modell(12)}}));
+    Schreibe("s_Mesh.txt", "[Load_Models] a.x 7 b.x 9003\nc.x\n1191");
+    Schreibe("Fig_Anims.txt", "[Load_Fig_Anim] f0.x f1.x\nf2.x");
+    LadeMeshes("s_Mesh.txt");
+    LadeFigAnims("Fig_Anims.txt");
+    const std::pair<int, float> slots[] = {{7, 1}, {9003, 2}, {1191, 3}, {2000, 10}, {2001, 11}, {2002, 12}};
+    for (const auto& [slot, x] : slots) {
+        const gfx::MeshData* m = dev->MeshOf(MyApp.Meshes[slot]);
+        ASSERT_NE(m, nullptr) << slot;
+        EXPECT_EQ(m->vertices[0].x, x) << slot;
+        EXPECT_EQ(MyApp.MeshMaterialien[slot].size(), slot >= 2000 && slot < 9000 ? 0u : 1u) << slot;
+    }
+    EXPECT_EQ(MyApp.Meshes[2003], 0u);
+    EXPECT_TRUE(boxen.empty());
 }

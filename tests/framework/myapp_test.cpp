@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "../arbeitsordner.h"
 #include "app_fixture.h"
 #include "framework/keyboard.h"
+#include "framework/setup.h"
 #include "framework/shell.h"
 #include "pack_helfer.h"
 #include "platform/keyboard.h"
@@ -103,6 +106,91 @@ TEST_F(Modelle, AMissingModelClosesTheProgram)
     EXPECT_EQ(MyApp.LoadModel("fehlt.x", 10001), -1);  // no such slot
     EXPECT_EQ(MyApp.LoadMeshOnly("fehlt.x", 2000), 0);  // not reported
     EXPECT_EQ(boxen.size(), 1u);
+}
+
+// The device as the game data's set-up leaves it: the two projections in turn, then the states, in the
+// order and with the values of the start-up, for each texture filter setting.
+TEST_F(Modelle, StartUpSetsTheProjectionsAndTheDeviceStates)
+{
+    using gfx::CallType;
+    auto perspective = [](float fov, float aspect, float zn, float zf) {
+        const double y = 1.0 / std::tan(fov / 2.0);
+        math3d::Matrix m{};
+        m.m[0][0] = float(y / aspect);
+        m.m[1][1] = float(y);
+        m.m[2][2] = float(zf / (zf - double(zn)));
+        m.m[2][3] = 1;
+        m.m[3][2] = float(-double(zn) * zf / (zf - double(zn)));
+        return m;
+    };
+    const math3d::Matrix nah = perspective(0.8f, 4.0f / 3.0f, 0.5f, 1000.0f);
+    const math3d::Matrix fern = perspective(0.7853982f, 4.0f / 3.0f, 1.0f, 9900.0f);
+    struct Erwartet {
+        CallType typ;
+        uint32_t welcher, wert;
+    };
+    auto rs = [](gfx::RenderState s, uint32_t v) { return Erwartet{CallType::SetRenderState, uint32_t(s), v}; };
+    auto ts = [](gfx::StageState s, uint32_t v) { return Erwartet{CallType::SetStageState, uint32_t(s), v}; };
+    auto ss = [](gfx::SamplerState s, uint32_t v) { return Erwartet{CallType::SetSamplerState, uint32_t(s), v}; };
+    const uint32_t projektion = uint32_t(gfx::TransformType::Projection);
+    for (int32_t filter : {0, 1, 2, 3}) {
+        SCOPED_TRACE(filter);
+        SetupWerte.FILTER = filter;
+        dev->ClearCalls();
+        MyApp.InitGameData();
+        std::vector<Erwartet> erwartet = {
+            {CallType::SetMaterial, 0, 0},
+            rs(gfx::RenderState::Ambient, 0xFFFFFFFF),
+            {CallType::SetTransform, projektion, 0},
+            {CallType::SetTransform, projektion, 1},
+            ts(gfx::StageState::ColorOp, gfx::top::Modulate),
+            ts(gfx::StageState::ColorArg1, gfx::targ::Texture),
+            ts(gfx::StageState::ColorArg2, gfx::targ::Diffuse),
+            ts(gfx::StageState::AlphaOp, gfx::top::SelectArg1),
+            ts(gfx::StageState::AlphaArg1, gfx::targ::Texture),
+        };
+        if (filter == 1 || filter == 2) {
+            const uint32_t f = filter == 1 ? gfx::filter::Linear : gfx::filter::Anisotropic;
+            erwartet.push_back(ss(gfx::SamplerState::MinFilter, f));
+            erwartet.push_back(ss(gfx::SamplerState::MagFilter, f));
+        }
+        for (const Erwartet& e : {ss(gfx::SamplerState::AddressU, gfx::address::Clamp),
+                                  ss(gfx::SamplerState::AddressV, gfx::address::Clamp),
+                                  rs(gfx::RenderState::DitherEnable, 1), rs(gfx::RenderState::ZEnable, 1),
+                                  rs(gfx::RenderState::Lighting, 0), rs(gfx::RenderState::CullMode, gfx::cull::CCW)})
+            erwartet.push_back(e);
+
+        std::vector<const gfx::Call*> zustaende;
+        for (const gfx::Call& c : dev->Calls())
+            if (c.type == CallType::SetMaterial || c.type == CallType::SetRenderState || c.type == CallType::SetStageState ||
+                c.type == CallType::SetSamplerState || (c.type == CallType::SetTransform && c.which == projektion))
+                zustaende.push_back(&c);
+        ASSERT_GE(zustaende.size(), erwartet.size());
+        for (size_t i = 0; i < erwartet.size(); ++i) {
+            const gfx::Call& c = *zustaende[i];
+            EXPECT_EQ(c.type, erwartet[i].typ) << i;
+            if (c.type == CallType::SetMaterial) {
+                const gfx::Material& m = c.material;
+                EXPECT_EQ(std::vector<float>({m.diffuse.r, m.diffuse.g, m.diffuse.b, m.diffuse.a, m.ambient.r, m.ambient.g,
+                                              m.ambient.b, m.ambient.a, m.specular.r, m.specular.a, m.emissive.r, m.power}),
+                          std::vector<float>({1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0}));
+            } else if (c.type == CallType::SetTransform) {
+                const math3d::Matrix& soll = erwartet[i].wert == 0 ? nah : fern;
+                for (int r = 0; r < 4; ++r)
+                    for (int k = 0; k < 4; ++k)
+                        EXPECT_NEAR(c.matrix.m[r][k], soll.m[r][k], 1e-5f * std::max(1.0f, std::fabs(soll.m[r][k])))
+                            << "projection " << erwartet[i].wert << " [" << r << "][" << k << "]";
+            } else {
+                EXPECT_EQ(c.which, erwartet[i].welcher) << i;
+                EXPECT_EQ(c.value, erwartet[i].wert) << i;
+            }
+        }
+        MyApp.Shutdown();
+        auto d = std::make_unique<gfx::RecordingDevice>();
+        dev = d.get();
+        MyApp.m_pd3dDevice = std::move(d);
+    }
+    SetupWerte.FILTER = 0;
 }
 
 TEST(Tastatur, DeviceLifecycleAndInactiveReads)

@@ -92,6 +92,43 @@ TEST_F(PackArchiv, FindsStoredMembersByNameWithoutRegardToCase) {
     EXPECT_EQ(Entpacke("Data/Pack99.gzp", "Knopf.png"), "<null>");
 }
 
+// A member a loader reads at once is held in memory: the loader finds it by its name, no file is
+// written, and a player's file of that name is neither read meanwhile nor deleted afterwards.
+TEST_F(PackArchiv, LoadersReadMembersWithoutAFileOnDisk) {
+    Schreibe("p.gzp", Archiv({{"Knopf.png", "AAAA"}}));
+    Schreibe("eigen.txt", "the player's");
+    Schreibe("p2.gzp", Archiv({{"eigen.txt", "packed"}}));
+    const std::vector<std::string> vorher = Dateien();
+    std::string gelesen;
+    bool existiert = false;
+    auto lies = [&](const std::string& name) {
+        return [&, name] {
+            std::vector<uint8_t> b;
+            existiert = os::FileExists(name);
+            gelesen = os::ReadFile(name, b) ? std::string(b.begin(), b.end()) : "<keine>";
+        };
+    };
+    EXPECT_TRUE(LadeAusPack("p.gzp", "KNOPF.png", lies("knopf.PNG")));
+    EXPECT_TRUE(existiert);
+    EXPECT_EQ(gelesen, "AAAA");
+    EXPECT_TRUE(LadeAusPack("p2.gzp", "eigen.txt", lies("eigen.txt")));
+    EXPECT_EQ(gelesen, "packed");
+    EXPECT_EQ(Dateien(), vorher);
+    EXPECT_FALSE(os::FileExists("Knopf.png"));
+    std::vector<uint8_t> b;
+    ASSERT_TRUE(os::ReadFile("eigen.txt", b));
+    EXPECT_EQ(std::string(b.begin(), b.end()), "the player's");
+
+    // A missing member: LadeAusPack leaves the loader out, the list loaders' rule still runs it.
+    gelesen.clear();
+    EXPECT_FALSE(LadeAusPack("p.gzp", "fehlt.png", lies("fehlt.png")));
+    EXPECT_EQ(gelesen, "");
+    MitEntpackterDatei("p.gzp", "fehlt.png", lies("fehlt.png"));
+    EXPECT_EQ(gelesen, "<keine>");
+    MitEntpackterDatei("p.gzp", "../Knopf.png", lies("../Knopf.png"));  // passed over
+    EXPECT_EQ(gelesen, "<keine>");
+}
+
 TEST_F(PackArchiv, StepsOverDataDescriptorsWithAndWithoutSignature) {
     Mitglied ohne{"a.txt", "first", 0, 8};
     Mitglied mit{"b.txt", "second", 0, 8, true};

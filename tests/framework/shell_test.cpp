@@ -1,6 +1,7 @@
 #include "framework/shell.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -183,6 +184,30 @@ TEST_F(Fenster, FramePacingSurvivesTheCounterWrapAndEndsWhenClosing)
     BeendenFlag = 0;
     os::SetTickSource(nullptr);
     SetupWerte.FRAMERATE = 0.0f;
+}
+
+namespace {
+double ThreadCpuMs()
+{
+    rusage r{};
+    getrusage(RUSAGE_THREAD, &r);
+    return r.ru_utime.tv_sec * 1000.0 + r.ru_utime.tv_usec / 1000.0 + r.ru_stime.tv_sec * 1000.0 +
+           r.ru_stime.tv_usec / 1000.0;
+}
+}  // namespace
+
+TEST_F(Fenster, FramePacingSleepsMostOfTheWait)
+{
+    // Idle at a menu the wait is most of every frame: spinning through it keeps a core busy.
+    SetupWerte.FRAMERATE = 0.025f;
+    const double cpu0 = ThreadCpuMs();
+    const uint32_t t0 = os::GetTickCount();
+    for (int i = 0; i < 8; ++i) WarteAufFrameZeit(os::GetTickCount());
+    const uint32_t vergangen = os::GetTickCount() - t0;
+    const double cpu = ThreadCpuMs() - cpu0;
+    SetupWerte.FRAMERATE = 0.0f;
+    EXPECT_GE(vergangen, 8u * 26u);  // each wait still lasts until the frame is due
+    EXPECT_LT(cpu, 0.4 * vergangen) << cpu << " ms of CPU in " << vergangen << " ms";
 }
 
 class Schleife : public MitGeraet {};

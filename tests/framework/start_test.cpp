@@ -107,7 +107,7 @@ TEST_F(Programm, ASecondInstanceEndsAtOnce)
     const int fd = open(optionen.lockPath.c_str(), O_RDWR | O_CREAT, 0644);
     ASSERT_GE(fd, 0);
     ASSERT_EQ(flock(fd, LOCK_EX | LOCK_NB), 0);
-    EXPECT_EQ(WinMain(optionen), 0);
+    EXPECT_EQ(WinMain(optionen), kExitFehler);
     EXPECT_EQ(dev, nullptr);
     close(fd);
 }
@@ -119,7 +119,7 @@ TEST_F(Programm, FailedStartUpIsReportedAndShutsDownCleanly)
         fehler = "kein Geraet";
         return nullptr;
     };
-    EXPECT_EQ(WinMain(optionen), LetzterWParam);
+    EXPECT_EQ(WinMain(optionen), kExitFehler);
     EXPECT_EQ(boxen, (std::vector<std::string>{"|CreateDevice() - FAILED", "|Init() - FAILED"}));
     EXPECT_EQ(BeendenFlag, 1);
     EXPECT_FALSE(os::FileExists("Level001.txt"));

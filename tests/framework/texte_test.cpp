@@ -105,6 +105,7 @@ TEST_F(Texte, SlotNamesKeepTheirSlots) {
         {"Erster\r\n\r\nDritter\r\n", {"Erster", "", "Dritter"}},  // written on Windows
         {"\n\n\nVierter", {"", "", "", "Vierter"}},
         {std::string(300, 'S') + "\n", {std::string(254, 'S')}},
+        {std::string("Erster \0 Rest \nZweiter\n", 23), {"Erster", "Zweiter"}},  // cut at the NUL
     };
     for (const Fall& f : faelle) {
         Leeren();
@@ -113,6 +114,12 @@ TEST_F(Texte, SlotNamesKeepTheirSlots) {
         LadeSpeicherSlotNamen("save/save.dat");
         for (size_t i = 0; i < f.namen.size(); ++i) EXPECT_EQ(SpeicherSlotNamen[i], f.namen[i]) << f.datei;
         EXPECT_STREQ(SpeicherSlotNamen[19], "bleibt");
+        // Saved and read again, every name stays as it is.
+        char vorher[SPEICHERSLOTS][TEXT_LAENGE];
+        std::memcpy(vorher, SpeicherSlotNamen, sizeof vorher);
+        ASSERT_TRUE(SchreibeSpeicherSlotNamen("save/save.dat"));
+        LadeSpeicherSlotNamen("save/save.dat");
+        EXPECT_EQ(std::memcmp(vorher, SpeicherSlotNamen, sizeof vorher), 0) << f.datei;
     }
 }
 

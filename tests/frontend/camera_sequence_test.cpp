@@ -1,4 +1,6 @@
 // The camera sequence's timeline, its sounds, leaving it, and the textures it frees.
+#include <cmath>
+
 #include "framework/services_frontend.h"
 #include "frontend_fixture.h"
 
@@ -69,6 +71,27 @@ TEST_F(CameraSequenceTest, TimelineOfPictureFootprintsAndSounds)
     EXPECT_EQ(SpielModus, 12000);
 }
 
+// Each footprint turned about z by its angle and moved to its place of the table.
+TEST_F(CameraSequenceTest, FootprintsStandWhereTheirTableSays)
+{
+    for (int frame = 1; frame <= 95; ++frame) {
+        dev->ClearCalls();
+        KameraSequenz();
+    }
+    const auto m = Meshes();
+    ASSERT_EQ(m.size(), 8u);
+    const float tabelle[7][3] = {{45, 0, 0.8f},  {35, 0, 0.5f},  {38, 7, 0.6f}, {28, 7, 0.8f},
+                                 {28, 15, 1.4f}, {20, 7, 1.8f}, {16, 13, 2.2f}};
+    for (int p = 0; p < 7; ++p) {
+        const math3d::Matrix& w = m[size_t(p) + 1]->state.Get(gfx::TransformType::World);
+        EXPECT_FLOAT_EQ(w.m[3][0], tabelle[p][0]) << p + 1;
+        EXPECT_FLOAT_EQ(w.m[3][1], tabelle[p][1]) << p + 1;
+        EXPECT_NEAR(w.m[0][0], std::cos(tabelle[p][2]), 1e-6) << p + 1;
+        EXPECT_NEAR(w.m[0][1], std::sin(tabelle[p][2]), 1e-6) << p + 1;
+        EXPECT_NEAR(w.m[1][0], -std::sin(tabelle[p][2]), 1e-6) << p + 1;
+    }
+}
+
 TEST_F(CameraSequenceTest, PressInTheFirstFrameLeavesAtOnceWithoutTheFlightSound)
 {
     TonEin({11});
@@ -97,18 +120,27 @@ TEST_F(CameraSequenceTest, FreedTexturesDrawAsNothingAfterwards)
     dev->ClearCalls();
     MausLinksGedrueckt = 1;
     KameraSequenz();
-    // Released in order: the picture's level texture, then the first textures of 9015, 9016, 9014.
+    // Released: the first textures of 9015, 9016, 9014. The first picture's level texture 245 is
+    // also the dead member's plate of the squad bar and stays.
+    const gfx::Texture platte = MyApp.Texturen[245];
     int freigegeben = 0;
-    for (const gfx::Call& c : dev->Calls()) freigegeben += c.type == gfx::CallType::ReleaseTexture;
-    EXPECT_EQ(freigegeben, 4);
-    EXPECT_EQ(MyApp.Texturen[245], 0u);
+    for (const gfx::Call& c : dev->Calls()) {
+        freigegeben += c.type == gfx::CallType::ReleaseTexture;
+        if (c.type == gfx::CallType::ReleaseTexture) {
+            EXPECT_NE(c.handle, platte);
+        }
+    }
+    EXPECT_EQ(freigegeben, 3);
+    EXPECT_NE(MyApp.Texturen[245], 0u);
+    EXPECT_EQ(MyApp.Texturen[245], platte);
     for (int slot : {9014, 9015, 9016}) EXPECT_EQ(MyApp.MeshTexturen[slot][0], 0u);
     // The rest of that frame and any later run draw untextured, never with a freed handle.
     SpielModus = 12000;
     for (int i = 0; i < 120; ++i) KameraSequenz();
     dev->ClearCalls();
     KameraSequenz();
-    for (const gfx::Call* c : Meshes()) EXPECT_EQ(c->state.texture, 0u);
+    // The picture shows the kept level texture until frame 110.
+    for (const gfx::Call* c : Meshes()) EXPECT_TRUE(c->state.texture == 0u || c->state.texture == platte);
     // Leaving again frees nothing twice.
     dev->ClearCalls();
     MausLinksGedrueckt = 1;

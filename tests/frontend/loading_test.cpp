@@ -1,5 +1,6 @@
 // The loading sequence on a small pack set made here.
 #include <filesystem>
+#include <iterator>
 
 #include "content/pack_writer.h"
 #include "framework/frame.h"
@@ -18,6 +19,7 @@ const char* const kSounds[] = {
     "Nachladen.wav", "Info.wav", "Equip.wav", "Item.wav", "Scroll_Text.wav",
 };
 const char* const kMusik[] = {"Ingame.mp3", "Ingame2.mp3", "Enemy.mp3", "Hauptmenue.mp3", "Kampf.mp3"};
+const int kMusikSlots[] = {0, 1, 2, 4, 5};
 const char* const kZeiger[] = {"blank.cur", "heilen.cur", "Bewegen.cur", "Angreifen.cur",
                                "Sprechen.cur", "Sanduhr.cur", "Drehen.cur"};
 const char* const kTexte[] = {"Text_Standard.txt", "namen_m.txt", "Sprechen.txt", "mitwirkende.txt"};
@@ -27,13 +29,16 @@ protected:
     void SetUp() override
     {
         FrontendTest::SetUp();
-        SchreibeWav("ton.wav", 200);
-        const std::string ton = LeseText("ton.wav");
-        const std::vector<uint8_t> wav(ton.begin(), ton.end());
-
+        // Each file a payload of its own: a sound id's WAV is longer the higher the id, a music slot's
+        // file as many bytes as 100 + the slot.
         content::PackWriter klang;
-        for (const char* s : kSounds) klang.Add(s, wav);
-        for (const char* m : kMusik) klang.Add(m, std::string("keine Musik"));
+        for (size_t k = 0; k < std::size(kSounds); ++k) {
+            const int id = k < 19 ? int(k) : int(k) + 1;  // id 19 is the speech file
+            SchreibeWav("ton.wav", 200 + 50 * id);
+            const std::string ton = LeseText("ton.wav");
+            klang.Add(kSounds[k], std::vector<uint8_t>(ton.begin(), ton.end()));
+        }
+        for (size_t k = 0; k < std::size(kMusik); ++k) klang.Add(kMusik[k], std::string(100 + kMusikSlots[k], 'm'));
         SchreibeDatei("Data/Pack13.gzp", klang.Build());
 
         SchreibeDatei("Data/Pack14.gzp", Texte("Deutsch").Build());
@@ -44,7 +49,7 @@ protected:
         SchreibeDatei("Data/Pack15.gzp", zeiger.Build());
 
         SchreibeDatei("save/save.dat", std::vector<uint8_t>(20, '\n'));
-        SchreibeWav("Data/Speak/Tutorial/0135.wav", 200);
+        SchreibeWav("Data/Speak/Tutorial/0135.wav", 200 + 50 * 19);
         std::filesystem::remove("ton.wav");
     }
 
@@ -89,6 +94,9 @@ TEST_F(LoadingTest, EndStateAfterTheSequence)
     for (int slot : {0, 1, 2, 4, 5}) EXPECT_TRUE(audio::MusicLoaded(slot)) << slot;
     EXPECT_FALSE(audio::MusicLoaded(3));
     for (int id = 0; id < 26; ++id) EXPECT_TRUE(audio::EffectLoaded(id)) << id;
+    // Each file in its own slot: the sounds' lengths grow with their ids, the speech file in id 19.
+    for (int id = 1; id < 26; ++id) EXPECT_GT(audio::EffectBytes(id), audio::EffectBytes(id - 1)) << id;
+    for (int slot : kMusikSlots) EXPECT_EQ(audio::MusicBytes(slot), size_t(100 + slot)) << slot;
 
     // The loading picture and 17 bars, each presented at once.
     EXPECT_EQ(Anzahl(gfx::CallType::Present), 18);

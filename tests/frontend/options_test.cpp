@@ -149,6 +149,10 @@ TEST_F(OptionsTest, SavedFileHasTheTwentyTwoLinesAndReadsBackToTheSameValues)
               "DETAILMAP 1\nMUSIC 0\nSOUND 1\nSOUND_VOLUME -1200\nSOUND_VOLUME_SPRACHE -3050\n"
               "EINHEIT_ANTWORTET 1\nSORT_SPEED 5\nFULLSCREEN 1\nLAN 2\n");
     EXPECT_FALSE(std::filesystem::exists("Data/Setup.txt.tmp"));
+    // The file is read again at once: its fixed values are in effect without a restart.
+    EXPECT_EQ(s.ANIM_SPEED, 2);
+    EXPECT_FLOAT_EQ(s.FRAMERATE, 0.025f);
+    EXPECT_EQ(s.DETAILMAP, 1);
 
     std::memset(&SetupWerte, 0, sizeof SetupWerte);
     SORT_SPEED = 0;

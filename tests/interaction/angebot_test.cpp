@@ -190,7 +190,8 @@ TEST_F(AngebotTest, TheFrameTakesTheEntranceTargetsAndSwaysWithinAQuarter) {
     EXPECT_EQ(Figuren[2].EingangsZiel[2], 0.0f);
     EXPECT_EQ(Figuren[1].EingangsZiel[0], 50.0f);
     EXPECT_EQ(BefehlsModus, 3);
-    EXPECT_EQ(HudSchieber[1], 360);
+    // Reset to 360 before the HUD, which slides it on out: the town stock panel stays out.
+    EXPECT_GE(HudSchieber[1], 376);
 }
 
 TEST_F(AngebotTest, WellLayersWrapAndADamagedOffsetStartsAgain) {

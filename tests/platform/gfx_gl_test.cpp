@@ -130,6 +130,47 @@ TEST_F(GLDeviceTest, QuadCoversItsPixelsTexelForTexel)
     EXPECT_TRUE(SaveBackBufferPng(*dev, path, error)) << error;
 }
 
+// Direct3D's pixel centres exactly, not nearly: with bilinear filtering a 2 x 1 red/blue texture drawn 2
+// pixels wide comes out as pure colours (each pixel centre on its texel's centre), and a quad whose left
+// edge is at x = 0.2 (without the game's half-pixel shift) misses pixel 0, whose centre is at 0; likewise
+// in y.
+TEST_F(GLDeviceTest, PixelCentresSitWhereDirect3DPutsThem)
+{
+    const uint8_t px[8] = {255, 0, 0, 255, 0, 0, 255, 255};
+    Texture tex = dev->CreateTexture(2, 1, px);
+    ASSERT_NE(tex, 0u);
+    Setze2DModus();
+    dev->SetSamplerState(SamplerState::MinFilter, filter::Linear);
+    dev->SetSamplerState(SamplerState::MagFilter, filter::Linear);
+    dev->SetSamplerState(SamplerState::AddressU, address::Clamp);
+    dev->SetSamplerState(SamplerState::AddressV, address::Clamp);
+    dev->SetTexture(tex);
+    Draw2D(200, 100, 2, 1);
+    dev->SetTexture(Solid(0xffffffff));
+    for (const float x : {0.2f, 10.2f}) {
+        math3d::Matrix world = math3d::Scaling(4, 4, 1);
+        world.m[3][0] = x - 512;
+        world.m[3][1] = 384 - 10.2f - 4;  // rows 10.2 to 14.2: centres 11 to 14
+        dev->SetTransform(TransformType::World, world);
+        dev->SetStreamSource(quadVB);
+        dev->DrawPrimitive(Primitive::TriangleStrip, 0, 2);
+    }
+    dev->EndScene();
+    Read();
+    EXPECT_TRUE(Near(Pixel(200, 100), kRed, 1)) << Pixel(200, 100).r << "," << Pixel(200, 100).b;
+    EXPECT_TRUE(Near(Pixel(201, 100), kBlue, 1)) << Pixel(201, 100).r << "," << Pixel(201, 100).b;
+    for (int y = 11; y < 15; ++y) {
+        EXPECT_TRUE(Near(Pixel(0, y), kBlack, 0)) << y;
+        EXPECT_TRUE(Near(Pixel(1, y), kWhite, 0)) << y;
+        EXPECT_TRUE(Near(Pixel(4, y), kWhite, 0)) << y;
+        EXPECT_TRUE(Near(Pixel(10, y), kBlack, 0)) << y;
+        EXPECT_TRUE(Near(Pixel(14, y), kWhite, 0)) << y;
+        EXPECT_TRUE(Near(Pixel(15, y), kBlack, 0)) << y;
+    }
+    EXPECT_TRUE(Near(Pixel(1, 10), kBlack, 0));
+    EXPECT_TRUE(Near(Pixel(1, 15), kBlack, 0));
+}
+
 TEST_F(GLDeviceTest, AlphaTestKeepsReferenceAndAbove)
 {
     // Alpha 7, alpha 8 side by side; blending off so a kept texel shows at full strength.

@@ -107,6 +107,21 @@ TEST_F(OsFiles, SecondInstanceIsRefused)
     os::ReleaseSingleInstance();
 }
 
+TEST_F(OsFiles, TheLockIsTheUsersOwn)
+{
+    const char* alt = std::getenv("XDG_RUNTIME_DIR");
+    const std::string gemerkt = alt ? alt : "";
+    // The user's runtime folder where there is one.
+    setenv("XDG_RUNTIME_DIR", dir.c_str(), 1);
+    EXPECT_EQ(os::DefaultLockPath(), (dir / "velquor.lock").string());
+    // Else a name of the user's own in the shared temp folder; never the one fixed name.
+    setenv("XDG_RUNTIME_DIR", (dir / "fehlt").c_str(), 1);
+    EXPECT_EQ(os::DefaultLockPath(), "/tmp/velquor-" + std::to_string(getuid()) + ".lock");
+    unsetenv("XDG_RUNTIME_DIR");
+    EXPECT_EQ(os::DefaultLockPath(), "/tmp/velquor-" + std::to_string(getuid()) + ".lock");
+    if (alt) setenv("XDG_RUNTIME_DIR", gemerkt.c_str(), 1);
+}
+
 TEST(Os, NamesCompareWithoutCase)
 {
     EXPECT_TRUE(os::EqualsNoCase("Level001.txt", "LEVEL001.TXT"));

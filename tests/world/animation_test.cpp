@@ -43,7 +43,11 @@ INSTANTIATE_TEST_SUITE_P(
                       // The 12-frame Galil and MP5 bursts show the last frame of the 6-frame block.
                       AnimFall{11, 9, 1031, 3671, 6, 9, -1}, AnimFall{13, 11, 1033, 3671, 6, 9, -1},
                       // A talk frame kept into idle stays within the idle block.
-                      AnimFall{1, 40, 0, 2000, 12, 9, -1}));
+                      AnimFall{1, 40, 0, 2000, 12, 9, -1}),
+    [](const auto& info) {
+        return "Zustand" + std::to_string(info.param.zustand) + "Bild" + std::to_string(info.param.bild) + "Hand" +
+               std::to_string(info.param.hand);
+    });
 
 TEST_F(WeltKernTest, BildtaktJeZustand) {
     struct Fall { int zustand, ticks, bilder; };

@@ -32,11 +32,17 @@ TEST_P(Richtungen, SchrittUndBlickrichtung) {
 }
 
 constexpr float kPiT = 3.14159265f;
+std::string Himmelsrichtung(int dx, int dz) {
+    static const char* const kNamen[3][3] = {
+        {"Nordwest", "West", "Suedwest"}, {"Nord", "Stehen", "Sued"}, {"Nordost", "Ost", "Suedost"}};
+    return kNamen[dx + 1][dz + 1];
+}
 INSTANTIATE_TEST_SUITE_P(Acht, Richtungen,
                          ::testing::Values(SchrittFall{-1, 0, -kPiT / 2}, SchrittFall{1, 0, kPiT / 2},
                                            SchrittFall{0, -1, kPiT}, SchrittFall{0, 1, 0.0f},
                                            SchrittFall{1, -1, 3 * kPiT / 4}, SchrittFall{1, 1, kPiT / 4},
-                                           SchrittFall{-1, 1, -kPiT / 4}, SchrittFall{-1, -1, -3 * kPiT / 4}));
+                                           SchrittFall{-1, 1, -kPiT / 4}, SchrittFall{-1, -1, -3 * kPiT / 4}),
+                         [](const auto& info) { return Himmelsrichtung(info.param.dx, info.param.dz); });
 
 TEST_F(WeltKernTest, SchrittSchiesstNieUeberDenWegpunktHinaus) {
     // A position off the cell centres (a file put it there) still lands on the waypoint.
@@ -50,10 +56,11 @@ TEST_F(WeltKernTest, SchrittSchiesstNieUeberDenWegpunktHinaus) {
 }
 
 TEST_F(WeltKernTest, WerZwischenZweiFeldernStehtGehtZuEnde) {
-    // Held figures and dying ones stay; any other state finishes the step it was caught in at
-    // walking speed (a conversation partner held mid-step and released idle, for one).
+    // An idle figure finishes the step it was caught in at walking speed (a conversation partner held
+    // mid-step and released idle, for one); held, attacking, talking and dying figures stay.
     struct Fall { int zustand, wartet; float x; };
-    for (Fall c : {Fall{1, 0, 55.0f}, Fall{6, 0, 55.0f}, Fall{2, 1, 54.0f}, Fall{16, 0, 54.0f}, Fall{3, 0, 56.0f}}) {
+    for (Fall c : {Fall{1, 0, 55.0f}, Fall{4, 0, 54.0f}, Fall{5, 0, 54.0f}, Fall{6, 0, 54.0f}, Fall{9, 0, 54.0f},
+                   Fall{2, 1, 54.0f}, Fall{1, 1, 54.0f}, Fall{16, 0, 54.0f}, Fall{2, 0, 55.0f}, Fall{3, 0, 56.0f}}) {
         FigurRecord& f = Person(0, 1, 5, 5);
         f.Position[0] = 54.0f;
         f.Wegpunkt[0] = 60.0f;

@@ -45,6 +45,29 @@ TEST_F(TageslaufTest, ErsterNeuerTagBeiAufruf7000WendeBei14000) {
     EXPECT_EQ(TagZaehler, 2);
 }
 
+// Every channel and the sun's z after each call, computed here in 32-bit floats from the day's amounts:
+// red and green 0.0001, blue 0.00003, z 0.13 a call, taken away until the new day, then added back.
+TEST_F(TageslaufTest, JederKanalFolgtSeinemSchrittHinUndZurueck) {
+    LichtRecord& sonne = LichtZustand[0];
+    sonne.Farbe[1] = 0.9f;  // green on its own track, so it cannot pass for red
+    sonne.Farbe[2] = 0.95f;
+    float rot = 1.0f, gruen = 0.9f, blau = 0.95f, z = 640.0f;
+    bool zurueck = false;
+    for (int aufruf = 1; aufruf <= 14000; ++aufruf) {
+        const float v = zurueck ? 1.0f : -1.0f;
+        rot += v * 0.0001f, gruen += v * 0.0001f, blau += v * 0.00003f, z += v * 0.13f;
+        if (rot <= 0.3f) zurueck = true;
+        if (rot >= 1.0f) zurueck = false;
+        AktualisiereTageslauf();
+        ASSERT_EQ(sonne.Farbe[0], rot) << aufruf;
+        ASSERT_EQ(sonne.Farbe[1], gruen) << aufruf;
+        ASSERT_EQ(sonne.Farbe[2], blau) << aufruf;
+        ASSERT_EQ(sonne.Position[2], z) << aufruf;
+    }
+    EXPECT_NEAR(gruen, 0.9f, 0.001f);
+    EXPECT_GT(TagZaehler, 0);
+}
+
 TEST_F(TageslaufTest, NeuerTagSetztZaehlerUndStartetDieZeile) {
     KurzVorNeuemTag();
     AktualisiereTageslauf();

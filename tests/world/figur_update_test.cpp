@@ -64,7 +64,13 @@ TEST_P(Szene, EintretenNurOhneOffeneSzeneUndMitGueltigerArt) {
     if (betreten) {
         EXPECT_EQ(KameraKopie[0], 1.0f);
         EXPECT_EQ(KameraKopie[5], 6.0f);
+        // The close-up camera: eye x and y stay, z -21.3; the well looks at its own target.
+        const float brunnen[3] = {-3.8112f, 16.045f, -5.9805f}, sonst[3] = {-4.432f, 11.875f, -7.826f};
+        const float* ziel = c.eingang == 5 ? brunnen : sonst;
+        EXPECT_EQ(Cam.Auge[0], 1.0f);
+        EXPECT_EQ(Cam.Auge[1], 2.0f);
         EXPECT_EQ(Cam.Auge[2], -21.3f);
+        for (int k = 0; k < 3; ++k) EXPECT_EQ(Cam.Ziel[k], ziel[k]) << k;
         EXPECT_EQ(SzenenFeld[0], 21);
         EXPECT_EQ(SzenenFeld[1], 20);
     } else {
@@ -80,6 +86,8 @@ TEST_P(Szene, EintretenNurOhneOffeneSzeneUndMitGueltigerArt) {
 INSTANTIATE_TEST_SUITE_P(
     Tabelle, Szene,
     ::testing::Values(SzenenFall{"Essen", 3, 0, false, 3, -1}, SzenenFall{"Brunnen", 5, 0, false, 5, -1},
+                      SzenenFall{"Art1", 1, 0, false, 1, -1}, SzenenFall{"Arzt", 4, 0, false, 4, -1},
+                      SzenenFall{"Trinken", 6, 0, false, 6, -1}, SzenenFall{"Art7", 7, 0, false, 7, -1},
                       SzenenFall{"HaendlerMitFigur", 2, 0, true, 2, 6},
                       SzenenFall{"HaendlerOhneFigur", 2, 0, false, 2, KEINE_FIGUR},
                       SzenenFall{"SzeneSchonOffen", 3, 1, false, 1, -1},

@@ -1,5 +1,8 @@
 #include "world/kampf.h"
 
+#include "framework/setup.h"
+#include "framework/sound.h"
+#include "tests/audio_files.h"
 #include "welt_fixture.h"
 
 namespace {
@@ -59,7 +62,53 @@ INSTANTIATE_TEST_SUITE_P(
                       SchadenFall{11, 1031, 11, {3, 3, 2, 2, 2, 1, 1, 1, 1}},
                       SchadenFall{12, 1032, 11, {5, 5, 5, 4, 4, 4, 3, 3, 2}},
                       SchadenFall{13, 1033, 11, {2, 2, 2, 2, 2, 1, 1, 1, 1}},
-                      SchadenFall{14, 1034, 11, {8, 8, 7, 7, 6, 6, 5, 5, 4}}));
+                      SchadenFall{14, 1034, 11, {8, 8, 7, 7, 6, 6, 5, 5, 4}}),
+    [](const auto& info) { return "Zustand" + std::to_string(info.param.zustand) + "Hand" + std::to_string(info.param.hand); });
+
+// The edge between hit and miss: a roll of 8 hits, 9 misses. A miss plays the miss sound, leaves no blood
+// stain and draws no number for the blood chance, so it takes as many draws as any other miss.
+TEST_F(WeltKernTest, EinWurfVonNeunIstEinFehlschlag) {
+    ASSERT_TRUE(SoundInit(nullptr));
+    const std::string ton = testfiles::Folder("kampf_ton") + "/ton.wav";
+    testfiles::WriteWav(ton, 0.5);
+    const std::wstring weit(ton.begin(), ton.end());
+    LadeSound(weit.c_str(), 0);
+    LadeSound(weit.c_str(), 1);
+    SetupWerte.SOUND = 1;
+    // Draws a hand-to-hand attack takes for a roll: the generator's next value after it tells.
+    auto zuge = [&](int wurf, bool& blut, bool& fehlTon, bool& trefferTon) {
+        LeereStadt();
+        FigurRecord& a = Person(0, 14, 10, 10);
+        FigurRecord& z = Person(1, 10, 11, 10);
+        a.Zustand = a.Befehl = 8;
+        a.AnimBild = 9;
+        a.ZielId = z.Id;
+        SaeeFuerWurf(20, wurf);
+        const uint32_t saat = ZufallZustand();
+        FigurHandeln(0);
+        blut = false;
+        for (const auto& o : StadtObjekte) blut = blut || (o.Aktiv == 1 && o.Modell == 9013);
+        fehlTon = SoundLaeuft(0) == 0;
+        trefferTon = SoundLaeuft(1) == 0;
+        StoppeSound(0);
+        StoppeSound(1);
+        const int nach = Zufall();
+        ZufallSaat(saat);
+        int n = 1;
+        while (Zufall() != nach && n < 100) ++n;
+        return n - 1;
+    };
+    bool blut, fehlTon, trefferTon;
+    const int zugeBeiZehn = zuge(10, blut, fehlTon, trefferTon);
+    EXPECT_TRUE(fehlTon && !trefferTon && !blut);
+    EXPECT_EQ(zuge(9, blut, fehlTon, trefferTon), zugeBeiZehn);
+    EXPECT_TRUE(fehlTon) << "a roll of 9 plays the miss sound";
+    EXPECT_FALSE(trefferTon);
+    EXPECT_FALSE(blut);
+    EXPECT_EQ(zuge(8, blut, fehlTon, trefferTon), zugeBeiZehn + 1);  // a hit draws the blood chance
+    EXPECT_TRUE(trefferTon && !fehlTon);
+    SetupWerte.SOUND = 0;
+}
 
 TEST_F(WeltKernTest, StufeZehnTrifftImmerMitDerErstenSpalte) {
     // A level-10 squad member rolls between -20 and the target's Ruestung - 20 + 20: never a miss.
@@ -187,7 +236,11 @@ INSTANTIATE_TEST_SUITE_P(
                       // One byte of experience: from level 3 on the next level comes at 255.
                       StufenFall{13, 3, 253, 3, 254, false}, StufenFall{13, 3, 254, 4, 0, true},
                       StufenFall{1, 9, 254, 10, 0, true}, StufenFall{1, 10, 255, 10, 255, false},
-                      StufenFall{14, 1, 99, 1, 99, false}));
+                      StufenFall{14, 1, 99, 1, 99, false}),
+    [](const auto& info) {
+        return "Typ" + std::to_string(info.param.typ) + "Stufe" + std::to_string(info.param.stufe) + "Erfahrung" +
+               std::to_string(info.param.erfahrung);
+    });
 
 TEST_F(WeltKernTest, HeilenTabelle) {
     struct Fall { int typ, gesundheit, abstandZellen; bool mittel; int gesundheitDanach, mittelDanach, zustand; };

@@ -2,7 +2,7 @@
 #include "world/new_game.h"
 
 #include "framework/frame.h"
-#include "frontend/new_game.h"
+#include "world/new_game.h"
 #include "interaction/tutorial.h"
 #include "platform/os.h"
 #include "sim_fixture.h"

@@ -1,6 +1,9 @@
 // The raid: buying attackers, the defence value, the battle step, the outcome and the write-back.
 #include "world/raid.h"
 
+#include <algorithm>
+#include <string>
+
 #include "platform/os.h"
 #include "sim_fixture.h"
 #include "world/enemy_army.h"
@@ -24,29 +27,34 @@ TEST_F(AngriffTest, KaufZiehtInDerReihenfolgeUndBegrenztDieListen) {
     EXPECT_EQ(ZufallZustand(), vorher);
     for (int art = 0; art < 3; ++art) EXPECT_EQ(keiner.Anzahl[art], 0);
 
-    for (uint32_t saat : {3u, 17u, 123u}) {
-        // The purchase replayed by hand.
-        ZufallSaat(saat);
-        Angreifer erwartet;
-        int rest = 597;
-        const int kosten[3] = {90, 65, 75};
-        while (rest > 0) {
-            int art = -1;
-            for (int k = 0; k < 3 && art < 0; ++k)
-                if (Zufall() % 3 == 1) art = k;
-            if (art < 0) continue;
-            erwartet.Gesundheit[art][erwartet.Anzahl[art]++] = Zufall() % 50 + 50;
-            rest -= kosten[art];
+    // The purchase replayed by hand, at strengths near the edges of one purchase of each kind (a swap of
+    // two kinds' costs shows there) and at the largest strength, with seeds enough for each kind to come first.
+    for (int staerke : {1, 64, 65, 66, 70, 74, 75, 76, 89, 90, 91, 130, 131, 597}) {
+        for (uint32_t saat = 1; saat <= 24; ++saat) {
+            ZufallSaat(saat);
+            Angreifer erwartet;
+            int rest = staerke;
+            const int kosten[3] = {90, 65, 75};
+            while (rest > 0) {
+                int art = -1;
+                for (int k = 0; k < 3 && art < 0; ++k)
+                    if (Zufall() % 3 == 1) art = k;
+                if (art < 0) continue;
+                erwartet.Gesundheit[art][erwartet.Anzahl[art]++] = Zufall() % 50 + 50;
+                rest -= kosten[art];
+            }
+            const uint32_t danach = ZufallZustand();
+            ZufallSaat(saat);
+            const Angreifer a = KaufeAngreifer(staerke);
+            EXPECT_EQ(ZufallZustand(), danach) << staerke << " seed " << saat;
+            int summe = 0;
+            for (int art = 0; art < 3; ++art) {
+                EXPECT_EQ(a.Anzahl[art], erwartet.Anzahl[art]) << staerke << " seed " << saat;
+                for (int e = 0; e < 10; ++e) EXPECT_EQ(a.Gesundheit[art][e], erwartet.Gesundheit[art][e]);
+                summe += a.Anzahl[art];
+            }
+            EXPECT_LE(summe, 10);
         }
-        ZufallSaat(saat);
-        const Angreifer a = KaufeAngreifer(597);
-        int summe = 0;
-        for (int art = 0; art < 3; ++art) {
-            EXPECT_EQ(a.Anzahl[art], erwartet.Anzahl[art]);
-            for (int e = 0; e < 10; ++e) EXPECT_EQ(a.Gesundheit[art][e], erwartet.Gesundheit[art][e]);
-            summe += a.Anzahl[art];
-        }
-        EXPECT_LE(summe, 10);
     }
     const Angreifer viele = KaufeAngreifer(100000);
     for (int art = 0; art < 3; ++art) EXPECT_EQ(viele.Anzahl[art], 10);
@@ -214,6 +222,44 @@ TEST_F(AngriffTest, VerlorenGibtDieStadtDemFeind) {
     EXPECT_EQ(wache.Gesundheit, 0);
     EXPECT_EQ(gast.Aktiv, 1);
     EXPECT_EQ(AngriffsFiguren[4].Aktiv, 1);
+}
+
+// A lost raid's draws in their order, replayed by hand for every town and many seeds: water, the three
+// food draws, one or two pump draws, then the garrison the enemy will spawn.
+TEST_F(AngriffTest, VerlorenZiehtInDerReihenfolge) {
+    const int zufluss[20] = {2, 2, 2, 4, 0, 1, 3, 2, 2, 5, 4, 0, 1, 1, 1, 1, 4, 2, 3, 2};
+    for (int stadt = 0; stadt < 20; ++stadt) {
+        for (uint32_t saat = 1; saat <= 40; ++saat) {
+            StadtRecord& t = StadtTabelle[stadt];
+            t.Besitzer = 1;
+            t.Pumpe = 1043;
+            FeindStaerke = 10;
+            ZufallSaat(saat);
+            const int wasser = Zufall() % 5;
+            int tier = 1013, nahrung = 3;
+            const int futter[3][2] = {{1036, 5}, {1037, 7}, {1008, 9}};
+            for (const auto& f : futter)
+                if (Zufall() % 10 == 0) tier = f[0], nahrung = f[1];
+            int fluss = zufluss[stadt], pumpe = 1043;
+            if (Zufall() % 10 == 0 || fluss == 0) {
+                pumpe = 1042, fluss += 2;
+            } else if (Zufall() % 10 == 0) {
+                pumpe = 1043, fluss += 4;
+            }
+            const int besatzung = Zufall() % std::min(nahrung, fluss) + 1;
+            const uint32_t danach = ZufallZustand();
+            ZufallSaat(saat);
+            WendeAngriffsErgebnisAn(stadt, 1, 2);
+            const std::string fall = "town " + std::to_string(stadt) + " seed " + std::to_string(saat);
+            EXPECT_EQ(t.Wasser, wasser) << fall;
+            EXPECT_EQ(t.NahrungsTier, tier) << fall;
+            EXPECT_EQ(t.Nahrung, nahrung) << fall;
+            EXPECT_EQ(t.Pumpe, pumpe) << fall;
+            EXPECT_EQ(t.WasserZufluss, fluss) << fall;
+            EXPECT_EQ(t.Besatzung[0], besatzung) << fall;
+            EXPECT_EQ(ZufallZustand(), danach) << fall;
+        }
+    }
 }
 
 TEST_F(AngriffTest, GehaltenZaehltBesatzungUndBefoerdert) {

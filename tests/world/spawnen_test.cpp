@@ -1,5 +1,6 @@
 #include "world/spawnen.h"
 
+#include <algorithm>
 #include <set>
 
 #include "welt_fixture.h"
@@ -154,6 +155,71 @@ TEST_F(WeltKernTest, HaendlerfeldBekommtFesteFigurMitVorrat) {
         }
     EXPECT_GT(waren, 6);  // the richest town: most slots are filled
     EXPECT_EQ(Figuren[1].Aktiv, 0);
+}
+
+// The trader's stock of every town, replayed by hand from the eight groups: for each backpack slot (row 0,
+// then row 1) each group the town belongs to draws r = rand() % m, and a listed r puts its item there.
+TEST_F(WeltKernTest, HaendlerVorratJeStadtAusDenAchtGruppen) {
+    struct Ware {
+        int r, item, anzahl;
+    };
+    struct Gruppe {
+        std::vector<int> staedte;
+        int m;
+        std::vector<Ware> waren;
+    };
+    std::vector<Ware> kleidung = {{0, 1046, 1},  {1, 1108, 1},  {2, 1109, 1},  {3, 1110, 1},  {4, 1025, 1},  {5, 1026, 1},
+                                  {6, 1027, 1},  {7, 1190, 1},  {8, 1044, 1},  {9, 1106, 1},  {10, 1103, 1}, {11, 1107, 1},
+                                  {12, 1045, 1}, {13, 1111, 1}, {14, 1112, 1}, {15, 1113, 1}, {16, 1047, 1}, {17, 1114, 1},
+                                  {18, 1115, 1}, {19, 1116, 1}, {20, 1017, 1}};
+    std::vector<Ware> gruppeAcht = {{0, 1049, 1}, {13, 1081, 1}};
+    for (int r = 1; r <= 12; ++r) gruppeAcht.push_back({r, 1067 + r, 1});
+    const std::vector<Gruppe> gruppen = {
+        {{0, 6, 9, 10, 12, 16, 19}, 20, {{0, 1002, 1}, {1, 1004, 1}, {2, 1005, 1}, {3, 1014, 1}, {4, 1016, 1}, {5, 1018, 1},
+                                         {6, 1048, 1}, {7, 1050, 1}, {8, 1051, 1}, {9, 1052, 1}, {10, 1053, 1}, {11, 1055, 1},
+                                         {12, 1057, 1}, {13, 1058, 1}, {14, 1059, 1}, {15, 1080, 1}}},
+        {{4, 9, 10, 11, 13, 16}, 8, {{0, 1082, 1}, {1, 1083, 1}, {2, 1084, 1}, {3, 1085, 1}, {4, 1086, 1}}},
+        {{2, 9, 10, 15, 16}, 10, {{0, 1039, 1}, {1, 1041, 1}, {2, 1042, 1}, {3, 1043, 1}, {4, 1040, 1}, {5, 1035, 1}}},
+        {{3, 7, 9, 10, 11, 16}, 24, {{0, 1006, 1}, {1, 1013, 3}, {2, 1019, 4}, {3, 1036, 5}, {4, 1037, 7}, {5, 1008, 9},
+                                     {6, 1003, 12}, {7, 1012, 0}, {8, 1007, 0}, {9, 1038, 0}, {10, 1001, 0}, {11, 1087, 2},
+                                     {12, 1092, 2}, {13, 1191, 5}}},
+        {{9, 10, 16, 17}, 16, {{0, 1028, 30}, {1, 1035, 1}, {2, 1100, 1}, {3, 1029, 1}, {4, 1030, 1}, {5, 1031, 1},
+                               {6, 1032, 1}, {7, 1033, 1}, {8, 1034, 1}}},
+        {{4, 5, 9, 10, 14, 16}, 16, {{0, 1000, 30}, {1, 1022, 15}, {2, 1087, 2}, {3, 1035, 1}, {4, 1165, 1}, {5, 1166, 1},
+                                     {6, 1080, 1}}},
+        {{8, 9, 10, 16}, 40, kleidung},
+        {{1, 9, 10, 12, 15, 16, 18}, 26, gruppeAcht},
+    };
+    for (int stadt = 0; stadt < 20; ++stadt) {
+        for (uint32_t saat : {1u, 77u}) {
+            LeereStadt();
+            AktuelleStadt = stadt;
+            StadtTabelle[stadt] = StadtTabelle[0];
+            StadtGitter[40][41].Eingang = 2;
+            ZufallSaat(saat);
+            for (int k = 0; k < 4; ++k) Zufall();  // the name and three looks
+            ItemSlot erwartet[2][6] = {};
+            for (auto& reihe : erwartet)
+                for (ItemSlot& platz : reihe)
+                    for (const Gruppe& g : gruppen) {
+                        if (std::find(g.staedte.begin(), g.staedte.end(), stadt) == g.staedte.end()) continue;
+                        const int r = Zufall() % g.m;
+                        for (const Ware& w : g.waren)
+                            if (w.r == r) platz = {int16_t(w.item), uint8_t(w.anzahl), 0};
+                    }
+            ZufallSaat(saat);
+            ErzeugeFiguren(0, 0);
+            const FigurRecord& h = Figuren[0];
+            ASSERT_EQ(h.Typ, 9999);
+            for (int reihe = 0; reihe < 2; ++reihe)
+                for (int platz = 0; platz < 6; ++platz) {
+                    EXPECT_EQ(h.Inventar[reihe][platz].ItemId, erwartet[reihe][platz].ItemId)
+                        << "town " << stadt << " row " << reihe << " slot " << platz;
+                    EXPECT_EQ(h.Inventar[reihe][platz].ItemAnzahl, erwartet[reihe][platz].ItemAnzahl)
+                        << "town " << stadt << " row " << reihe << " slot " << platz;
+                }
+        }
+    }
 }
 
 }  // namespace

@@ -140,6 +140,9 @@ INSTANTIATE_TEST_SUITE_P(
         // equal F, sits in the lowest open slot, so it is expanded first.
         PfadFall{"GleichstandNiedrigsterSlot", {".....", ".....", "....."}, 0, 1, 4, 1, 1000, true,
                  {{0, 1}, {1, 1}, {2, 1}, {3, 1}, {4, 1}}},
+        // Around a blocked cell the two diagonal ways have the same F: (1, 0) was generated before (1, 2),
+        // so it sits in the lower open slot and is expanded first, and the path goes over it.
+        PfadFall{"GleichstandEntscheidetDenWeg", {"...", ".#.", "..."}, 0, 1, 2, 1, 1000, true, {{0, 1}, {1, 0}, {2, 1}}},
         PfadFall{"UmDieWand", {"..#..", "..#..", "....."}, 0, 0, 4, 0, 1000, true,
                  {{0, 0}, {1, 1}, {2, 2}, {3, 1}, {4, 0}}},
         // The goal four cells away is generated while expanding the third closed node: limit 3 stops short.
@@ -171,6 +174,22 @@ TEST(Wegsuche, PfadHaeltAlleGeschlossenenKnotenUndDasZiel) {
     EXPECT_TRUE(ReferenzSuche(1, 1, 1001, 1, 1000).gefunden);
 }
 
+// A walled-in goal on open ground fails as before, without spending the whole limit; a pocket with
+// a way in is still searched to its end.
+TEST(Wegsuche, EingeschlossenesZielKostetNichtDasGanzeLimit) {
+    gKarte.assign(100, std::string(100, '.'));
+    for (int i = 60; i <= 64; ++i) gKarte[60][i] = gKarte[64][i] = gKarte[i][60] = gKarte[i][64] = '#';
+    Wegsuche w;
+    w.SetzeBegehbar(KarteBegehbar);
+    w.Starte(2, 2, 62, 62);
+    EXPECT_FALSE(w.Suche(1000));
+    EXPECT_LT(w.GeschlossenZahl, 100);
+    EXPECT_FALSE(ReferenzSuche(2, 2, 62, 62, 1000).gefunden);
+    gKarte[60][62] = '.';
+    EXPECT_EQ(Suche(2, 2, 62, 62, 1000), ReferenzSuche(2, 2, 62, 62, 1000));
+    EXPECT_TRUE(Suche(2, 2, 62, 62, 1000).gefunden);
+}
+
 // The index and the heap must not change a single path: many random grids, limits and densities
 // against the plain implementation above (open-list overflow and closed-list exhaustion included).
 TEST(Wegsuche, GleicheErgebnisseWieDieEinfacheUmsetzung) {
@@ -179,7 +198,7 @@ TEST(Wegsuche, GleicheErgebnisseWieDieEinfacheUmsetzung) {
         saat = saat * 1103515245u + 12345u;
         return static_cast<int>((saat >> 8) % static_cast<uint32_t>(n));
     };
-    int gefunden = 0, fehl = 0;
+    int gefunden = 0, fehl = 0, taschen = 0;
     for (int runde = 0; runde < 120; ++runde) {
         const int b = 8 + zufall(70), h = 8 + zufall(70);
         const int dichte = zufall(45);
@@ -189,15 +208,29 @@ TEST(Wegsuche, GleicheErgebnisseWieDieEinfacheUmsetzung) {
                 if (zufall(100) < dichte) c = '#';
         for (int k = 0; k < 4; ++k) {
             int sx = zufall(b), sy = zufall(h), zx = zufall(b), zy = zufall(h);
+            if (k == 3) {
+                // A wall round the goal at a distance of 1 to 3 cells, mostly closed: a pocket that
+                // the search gives up on early, unless the start is inside or a gap lets it in.
+                const int r = 1 + zufall(3);
+                const bool luecke = zufall(3) == 0;
+                for (int y = zy - r; y <= zy + r; ++y)
+                    for (int x = zx - r; x <= zx + r; ++x) {
+                        const bool rand = std::abs(x - zx) == r || std::abs(y - zy) == r;
+                        if (rand && x >= 0 && y >= 0 && x < b && y < h) gKarte[y][x] = '#';
+                    }
+                if (luecke && zy - r >= 0) gKarte[zy - r][zx] = '.';
+            }
             gKarte[sy][sx] = '.';
             const int limit = (k % 2) ? 300 : 1000;
             Ergebnis e = Suche(sx, sy, zx, zy, limit);
             ASSERT_EQ(e, ReferenzSuche(sx, sy, zx, zy, limit)) << "runde " << runde << " fall " << k;
             (e.gefunden ? gefunden : fehl)++;
+            taschen += k == 3 && !e.gefunden;
         }
     }
     EXPECT_GT(gefunden, 100);
     EXPECT_GT(fehl, 50);
+    EXPECT_GT(taschen, 20);
 }
 
 }  // namespace

@@ -1,0 +1,37 @@
+#pragma once
+// Small pieces the HUD, its panels and the overlays share: item icons by id, figure names, bounded
+// formatted text, the squad-type pictures and the tutorial's blink.
+#include <cstddef>
+#include <cstdint>
+
+#include "world/figur.h"
+
+// The icon of item id (1000..1191) as a w x h quad at (x, y); any other id, or an item without an
+// icon, draws nothing.
+void ZeichneItemIcon(int32_t id, float x, float y, float w, float h);
+
+// printf-style text, cut at 255 bytes, drawn with ZeichneSchrift.
+void ZeichneFormat(float x, float y, int32_t font, const char* format, ...) __attribute__((format(printf, 4, 5)));
+// The same centred on x = mitte.
+void ZeichneFormatZentriert(int32_t mitte, float y, int32_t font, const char* format, ...)
+    __attribute__((format(printf, 4, 5)));
+
+// The figure's name: the player's for the own figure, else its first name; bounded by the name fields.
+struct Name {
+    char text[64];
+};
+Name FigurName(const FigurRecord& f);
+// The first name only (the garrison shows it even for the own figure).
+Name MaennerNameVon(const FigurRecord& f);
+
+// Level textures of the squad types 1..5: the 32 x 32 portrait and the member page's type icon; -1
+// for any other type.
+int32_t TruppPortrait(int32_t typ);
+int32_t TruppTypIcon(int32_t typ);
+
+// A tutorial highlight that is due this frame: advances TutorialBlinkZaehler (0..19) and says whether
+// the highlight shows (the second half of the cycle).
+bool TutorialBlinkt();
+
+// Whether an item shows its count even when it is 1.
+bool ZeigtAnzahlImmer(int32_t id);

@@ -1,0 +1,80 @@
+// The town's placed objects, its swaying plants and the pass that hands the figures' particles to
+// the effects.
+#include <cmath>
+
+#include "framework/camera.h"
+#include "framework/myapp.h"
+#include "framework/szene.h"
+#include "framework/zeichnen.h"
+#include "townview/szene_hilfen.h"
+#include "world/figur_hilfen.h"
+#include "world/records.h"
+
+namespace {
+
+// The see-through states of the object, plant and effect passes.
+void ObjektZustaende(gfx::Device& g)
+{
+    SetzeAufrechteSicht();
+    SetzeAlphaZustaende(g);
+}
+
+void ZeichneObjekt(const ObjektRecord& o)
+{
+    WaehleLichter(o.Position[0], o.Position[2]);
+    ZeichneMeshSlot(o.Modell, PlatzMatrix(o.Position, o.Drehung), ErsteMeshTextur(o.Modell));
+}
+
+}  // namespace
+
+void Szene::ZeichneStadtObjekte()
+{
+    gfx::Device& g = *MyApp.m_pd3dDevice;
+    g.SetRenderState(gfx::RenderState::Lighting, 1);
+    g.SetRenderState(gfx::RenderState::ZEnable, 1);
+    g.SetRenderState(gfx::RenderState::ZWriteEnable, 1);
+    ObjektZustaende(g);
+    // The array is sorted farthest first, so see-through objects blend back to front.
+    for (const ObjektRecord& o : StadtObjekte) {
+        if (o.Aktiv != 1 || !SichtPyramide.FrustumKugelSichtbar(o.Position[0], o.Position[1], o.Position[2], 60)) continue;
+        ZeichneObjekt(o);
+    }
+}
+
+void Szene::ZeichneVegetation()
+{
+    if (SetupWerte.VEGETATION == 0) return;
+    gfx::Device& g = *MyApp.m_pd3dDevice;
+    g.SetRenderState(gfx::RenderState::ZEnable, 1);
+    g.SetRenderState(gfx::RenderState::ZWriteEnable, 1);
+    ObjektZustaende(g);
+    // Only plants in view sway and advance their phase.
+    for (ObjektRecord& o : VegetationObjekte) {
+        if (o.Aktiv != 1 || !SichtPyramide.FrustumKugelSichtbar(o.Position[0], o.Position[1], o.Position[2], 0)) continue;
+        o.Drehung[2] = std::sin(o.Phase) / 10.0f;
+        o.Drehung[0] = std::sin(o.Phase) / 15.0f;
+        o.Phase += 0.04f;
+        if (o.Phase > 16000000.0f) o.Phase = 0.0f;
+        ZeichneObjekt(o);
+    }
+}
+
+void Szene::ZeichneEffekte()
+{
+    if (SetupWerte.PARTIKEL == 0) return;
+    gfx::Device& g = *MyApp.m_pd3dDevice;
+    SetzeAufrechteSicht();
+    g.SetRenderState(gfx::RenderState::ZEnable, 1);
+    g.SetRenderState(gfx::RenderState::ZWriteEnable, 0);
+    SetzeAlphaZustaende(g);
+    for (int i = 0; i < FIGUREN_ANZAHL; ++i) {
+        const FigurRecord& f = Figuren[i];
+        if (f.Aktiv != 1) continue;
+        if (f.Typ != 10000 && f.Typ != 10002 && f.Typ != 10007 && !IstPerson(f.Typ)) continue;
+        if (!SichtPyramide.FrustumKugelSichtbar(f.Position[0], f.Position[1], f.Position[2], 60)) continue;
+        WaehleLichter(f.Position[0], f.Position[2]);
+        ZeichneFigurEffekte(i);
+    }
+    g.SetRenderState(gfx::RenderState::ZEnable, 1);
+    g.SetRenderState(gfx::RenderState::ZWriteEnable, 1);
+}

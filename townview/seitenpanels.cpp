@@ -1,0 +1,276 @@
+// The four side panels: their slide, the game menu, the town stock, the crafting content and the
+// equipment panel with the member's lit model and worn items.
+#include "townview/seitenpanels.h"
+
+#include <initializer_list>
+
+#include "framework/font.h"
+#include "framework/myapp.h"
+#include "framework/szene.h"
+#include "framework/texte.h"
+#include "framework/zeichnen.h"
+#include "framework/frame.h"
+#include "townview/figur_texturen.h"
+#include "townview/hud.h"
+#include "townview/hud_teile.h"
+#include "townview/item_karten.h"
+#include "world/figur_hilfen.h"
+#include "world/records.h"
+#include "world/rezepte.h"
+
+namespace {
+
+void PanelTeile(int32_t s, int32_t oben, int32_t unten)
+{
+    ZeichneBild(oben, 124.0f - s, 254, 256, 128);
+    ZeichneBild(unten, 124.0f - s, 382, 256, 256);
+}
+
+void SpielMenue()
+{
+    int32_t& s = HudSchieber[0];
+    SchiebePanel(s, kModusSpielMenue);
+    PanelTeile(s, 166, 165);
+    ZeichneZentriert(TextStandard[21], 251 - s, 340, 2);
+    struct Knopf {
+        int eintrag, y, y0, y1;
+    };
+    static const Knopf knoepfe[] = {
+        {56, 426, 427, 439}, {55, 446, 446, 460}, {21, 466, 467, 479}, {22, 486, 487, 499}, {23, 506, 506, 519},
+    };
+    for (const Knopf& k : knoepfe)
+        ZeichneZentriert(TextStandard[k.eintrag], 250 - s, static_cast<float>(k.y), MausIn(211, 290, k.y0, k.y1) ? 3 : 2);
+}
+
+int32_t NahrungsQuelle(int32_t tier)
+{
+    switch (tier) {
+    case 1013: return 1035;
+    case 1036: return 1039;
+    case 1037: return 1040;
+    case 1008: return 1041;
+    default: return 0;
+    }
+}
+
+void HoverBox(int32_t a, int32_t b, int32_t c)
+{
+    const float mx = static_cast<float>(MyApp.MausX), my = static_cast<float>(MyApp.MausY);
+    ZeichneBild(0, mx + 15, my + 15, 56, 25);
+    ZeichneFormat(mx + 20, my + 20, 2, "%i : %i : %i", a, b, c);
+}
+
+void StadtVorratInhalt(int32_t s)
+{
+    const StadtRecord* stadt = StadtMitId(AktuelleStadt);
+    if (!stadt) return;
+    if (stadt->NamenIndex < SPRECH_ZEILEN) ZeichneFormat(144.0f - s, 365, 2, "%s", StadtNamen[stadt->NamenIndex]);
+
+    int32_t t = 0;
+    for (uint8_t b : stadt->Besatzung) t += b;
+    if (t > 15) t = 15;
+    int32_t o = 0;
+    for (int32_t typ = 1; typ <= 5; ++typ)
+        for (int32_t n = 0; n < stadt->Besatzung[typ - 1]; ++n) {
+            ZeichneBild(TruppPortrait(typ), 135.0f - s + o, 410, 32, 32);
+            o += 20 - t;
+        }
+
+    const int32_t c = NahrungsStapel(stadt->NahrungsTier);
+    const int32_t st = stadt->Stationiert;
+    for (int32_t k = 9; k >= 1; --k) ZeichneBild(108, 105.0f - s + 23 * k, 435, 64, 64);
+    for (int32_t k = c; k >= 1; --k) {
+        const float x = 105.0f - s + 23 * k;
+        if (k > c - st)
+            ZeichneBild(110, x, 435, 64, 64);
+        else
+            ZeichneItemIcon(1008, x, 435, 64, 64);
+    }
+    // The income can exceed the nine places the row has; only those are shown.
+    const int32_t w = stadt->WasserZufluss;
+    for (int32_t k = 0; k < 9; ++k) ZeichneBild(111, 127.0f - s + 23 * k, 470, 64, 64);
+    for (int32_t k = 0; k < w && k < 9; ++k) {
+        const float x = 127.0f - s + 23 * k;
+        if (k < w - st)
+            ZeichneItemIcon(1038, x, 470, 64, 64);
+        else
+            ZeichneBild(112, x, 470, 64, 64);
+    }
+
+    const int32_t V = stadt->Verseuchung;
+    ZeichneBild(136, 320.0f - s, 364.0f - static_cast<float>((V - 100) * 53) / 100.0f, 37,
+                static_cast<float>(V * 53) / 100.0f);
+    ZeichneFormatZentriert(337 - s, 381, 2, "%i", V);
+
+    ZeichneItemIcon(NahrungsQuelle(stadt->NahrungsTier), 162.0f - s, 554, 64, 64);
+    if (stadt->Pumpe > 0) ZeichneItemIcon(stadt->Pumpe, 274.0f - s, 554, 64, 64);
+    if (TutorialSchritt == 20) {
+        if (stadt->NahrungsTier == 0) {
+            if (TutorialBlinkt()) ZeichneItemIcon(1039, 162.0f - s, 554, 64, 64);
+        } else if (stadt->Pumpe == 0) {
+            if (TutorialBlinkt()) ZeichneItemIcon(1042, 274.0f - s, 554, 64, 64);
+        }
+    }
+
+    if (MyApp.MausX >= 135 - s && MyApp.MausX <= 353 - s) {
+        if (MyApp.MausY >= 451 && MyApp.MausY <= 477) HoverBox(c, st, c - st);
+        if (MyApp.MausY >= 485 && MyApp.MausY <= 516) HoverBox(w, st, w - st);
+    }
+}
+
+// Skin texture of a body part by its look variant (0..9); a variant from a save outside them is 0.
+int32_t HautTextur(int32_t variante)
+{
+    const int32_t slot = FigurTexturSlot(variante);
+    return slot >= 0 ? slot : FigurTexturSlot(0);
+}
+
+bool EinesVon(int32_t id, std::initializer_list<int32_t> ids)
+{
+    for (int32_t i : ids)
+        if (id == i) return true;
+    return false;
+}
+
+void KoerperTeil(int32_t slot, int32_t textur)
+{
+    if (textur < 0 || textur >= MyApp::kTexturen) return;
+    ZeichneMeshSlot(slot, math3d::Translation(43, -30, -30), MyApp.Texturen[textur]);
+}
+
+}  // namespace
+
+void SchiebePanel(int32_t& s, int32_t modus)
+{
+    // The offset comes with a save: out of the panel's range it is taken as resting out.
+    if (s < 0 || s > kPanelAussen) s = kPanelAussen;
+    if (s < 376 && BefehlsModus != modus) s += 48;
+    if (s > 0 && BefehlsModus == modus) {
+        s -= 48;
+        if (s < 0) s = 0;
+    }
+}
+
+void ZeichneSeitenpanels()
+{
+    SpielMenue();
+    SchiebePanel(HudSchieber[3], kModusHerstellen);
+    PanelTeile(HudSchieber[3], 143, 142);
+    SchiebePanel(HudSchieber[2], kModusAusruestung);
+    PanelTeile(HudSchieber[2], 129, 128);
+    int32_t& s = HudSchieber[1];
+    SchiebePanel(s, kModusStadtVorrat);
+    PanelTeile(s, 107, 106);
+    if (BefehlsModus == kModusStadtVorrat) StadtVorratInhalt(s);
+}
+
+void ZeichneHerstellenInhalt(const FigurRecord* mitglied)
+{
+    if (HudSchieber[3] != 0) return;
+    if (!mitglied || mitglied->Typ != 2) BefehlsModus = 3;
+    if (!mitglied) return;
+    if (MausIn(141, 158, 395, 432)) ZeichneBild(144, 129, 383, 64, 64);
+    if (MausIn(346, 419, 395, 432)) ZeichneBild(145, 311, 383, 64, 64);
+    if (MausIn(222, 282, 488, 508))
+        ZeichneBild(146, 186, 463, 128, 128);
+    else if (TutorialSchritt == 35 && BefehlsModus == kModusHerstellen && RezeptWahl == 0 && TutorialBlinkt())
+        ZeichneBild(146, 186, 463, 128, 128);
+
+    // A choice from a save that names no recipe shows no card.
+    if (const Rezept* r = RezeptMitIndex(RezeptWahl)) {
+        if (RezeptVerfuegbar(RezeptWahl, mitglied->Stufe)) {
+            ZeichneItemInfo(r->Ergebnis - 1000);
+        } else {
+            ZeichneItemInfo(Rezepte[0].Ergebnis - 1000);
+            RezeptWahl = 0;
+        }
+    } else {
+        RezeptWahl = 0;
+    }
+    if (RezeptScroll < 0 || RezeptScroll >= REZEPT_ANZAHL) return;
+    for (int32_t p = 0; p < 3; ++p) {
+        const int32_t j = RezeptScroll + p;
+        if (RezeptVerfuegbar(j, mitglied->Stufe)) ZeichneItemIcon(Rezepte[j].Ergebnis, 164.0f + 51 * p, 384, 64, 64);
+    }
+}
+
+void ZeichneAusruestungsVorschau(const FigurRecord* mitglied)
+{
+    if (BefehlsModus != kModusAusruestung || HudSchieber[2] != 0 || !mitglied) return;
+    const FigurRecord& f = *mitglied;
+    gfx::Device& g = *MyApp.m_pd3dDevice;
+    Szene.Setze3DKamera();
+    MyApp.SetPointLight(0, 1.0f, 0.5f, 0.0f, 0, 20, 80, 150, 0, 0.01f, 0);
+    MyApp.SetPointLight(1, 0.0f, 0.2f, 0.4f, 20, 20, 0, 150, 0, 0.01f, 0);
+    g.SetRenderState(gfx::RenderState::Lighting, 1);
+    g.SetRenderState(gfx::RenderState::Ambient, 0xFF191919u);
+    g.SetTransform(gfx::TransformType::View,
+                   math3d::LookAtLH({-20, 10, 50}, {0, 0, 0}, {Cam.Oben[0], Cam.Oben[1], Cam.Oben[2]}));
+    g.SetRenderState(gfx::RenderState::ZEnable, 1);
+    g.SetRenderState(gfx::RenderState::ZWriteEnable, 1);
+    g.SetRenderState(gfx::RenderState::CullMode, gfx::cull::CCW);
+    SetzeAlphaZustaende(g);
+
+    const int32_t koerper = Platz(f, Koerper).ItemId, getragen = Platz(f, Getragen).ItemId;
+    const int32_t hose = Platz(f, Hose).ItemId, stiefel = Platz(f, Stiefel).ItemId;
+    const int32_t handschuhe = Platz(f, Handschuhe).ItemId, helm = Platz(f, Helm).ItemId;
+    const int32_t hand = Platz(f, Hand).ItemId;
+
+    int32_t t = HautTextur(f.Aussehen[1]);
+    if (koerper == 1025) t = 13;
+    if (koerper == 1026) t = 14;
+    if (koerper == 1027) t = 18;
+    if (koerper == 1083) t = 191;
+    KoerperTeil(2000, t);
+    KoerperTeil(2012, getragen == 1190 ? 18 : HautTextur(f.Aussehen[0]));
+    t = HautTextur(f.Aussehen[2]);
+    if (EinesVon(hose, {1046, 1108, 1109, 1110})) t = 18;
+    if (hose == 1082) t = 191;
+    KoerperTeil(2024, t);
+    t = HautTextur(f.Aussehen[4]);
+    if (EinesVon(stiefel, {1045, 1111, 1112, 1113})) t = 18;
+    if (stiefel == 1084) t = 191;
+    KoerperTeil(2048, t);
+    t = HautTextur(f.Aussehen[3]);
+    if (EinesVon(handschuhe, {1047, 1114, 1115, 1116})) t = 18;
+    if (handschuhe == 1085) t = 191;
+    KoerperTeil(2036, t);
+
+    if (EinesVon(helm, {1044, 1106})) KoerperTeil(2060, 130);
+    if (EinesVon(helm, {1103, 1107})) KoerperTeil(2060, 246);
+    if (getragen == 1017) KoerperTeil(2072, 131);
+    if (getragen == 1086) KoerperTeil(2084, 221);
+    if (hand == 1035) {
+        SetzeAlphaZustaende(g);
+        KoerperTeil(2097, 213);
+        g.SetRenderState(gfx::RenderState::AlphaBlendEnable, 0);
+        g.SetRenderState(gfx::RenderState::AlphaTestEnable, 0);
+    }
+    if (EinesVon(hand, {1030, 1032, 1034})) KoerperTeil(2109, 264);
+    if (EinesVon(hand, {1029, 1031, 1033})) KoerperTeil(2121, 268);
+
+    MyApp.m_matView = math3d::LookAtLH({Cam.Auge[0], Cam.Auge[1], Cam.Auge[2]}, {Cam.Ziel[0], Cam.Ziel[1], Cam.Ziel[2]},
+                                       {Cam.Oben[0], Cam.Oben[1], Cam.Oben[2]});
+    g.SetTransform(gfx::TransformType::View, MyApp.m_matView);
+    Szene.Setze2DModus();
+}
+
+void ZeichneAusruestungsSlots(const FigurRecord& f)
+{
+    struct Slot {
+        InventarPlatz platz;
+        float x, y;
+        int x0, x1, y0, y1;
+    };
+    static const Slot slots[] = {
+        {Stiefel, 140, 550, 146, 198, 564, 596}, {Helm, 138, 365, 146, 198, 379, 412},
+        {Hose, 297, 494, 306, 357, 510, 542},    {Koerper, 298, 421, 306, 357, 436, 468},
+        {Getragen, 298, 367, 306, 357, 380, 412}, {Handschuhe, 140, 455, 146, 198, 469, 501},
+    };
+    for (const Slot& s : slots) {
+        const int32_t id = Platz(f, s.platz).ItemId;
+        if (!IstItemId(id)) continue;
+        ZeichneItemIcon(id, s.x, s.y, 64, 64);
+        if (MausIn(s.x0, s.x1, s.y0, s.y1)) ZeichneItemTooltip(id - ERSTE_ITEM_ID);
+    }
+}
