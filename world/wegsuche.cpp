@@ -163,10 +163,15 @@ void Wegsuche::KuerzererWeg(int slot, const WegKnoten& eltern, int kosten) {
 }
 
 bool Wegsuche::ErweitereNachbarn(const WegKnoten& knoten) {
+    const int kx = knoten.X, ky = knoten.Y;
+    // Away from the plain table's edge the eight neighbours sit at fixed distances in it.
+    const bool imTisch = static_cast<uint32_t>(kx - 1) < DichtSeite - 2 && static_cast<uint32_t>(ky - 1) < DichtSeite - 2;
+    const int mitte = ky * DichtSeite + kx;
     for (int n = 0; n < 8; ++n) {
-        const int x = knoten.X + kNachbarX[n];
-        const int y = knoten.Y + kNachbarY[n];
-        Zelle* z = FindeZelle(x, y);
+        const int x = kx + kNachbarX[n];
+        const int y = ky + kNachbarY[n];
+        Zelle* z = imTisch ? &Dicht[static_cast<size_t>(mitte + kNachbarX[n] + kNachbarY[n] * DichtSeite)]
+                           : FindeZelle(x, y);
         if (z->Stempel != Stempel) {  // first met in this search: ask the callback once
             if (Begehbar(x, y) == -1) {
                 *z = ZelleMit(Gesperrt, Stempel);
