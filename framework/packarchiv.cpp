@@ -115,14 +115,15 @@ bool LiesPackEintrag(const char* pack, const char* name, std::vector<uint8_t>& d
 
     std::optional<Mitglied> treffer;
     if (gVerzeichnisTiefe > 0) {
-        auto [verzeichnis, neu] = gVerzeichnisse.try_emplace(pfad);
-        if (neu)
+        const auto eingetragen = gVerzeichnisse.try_emplace(pfad);
+        auto& mitglieder = eingetragen.first->second;
+        if (eingetragen.second)
             WalkePack(f, packGroesse, [&](const Mitglied& m) {
-                verzeichnis->second.try_emplace(Gefaltet(m.name), m);
+                mitglieder.try_emplace(Gefaltet(m.name), m);
                 return true;
             });
-        const auto it = verzeichnis->second.find(Gefaltet(gesucht));
-        if (it != verzeichnis->second.end()) treffer = it->second;
+        const auto it = mitglieder.find(Gefaltet(gesucht));
+        if (it != mitglieder.end()) treffer = it->second;
     } else {
         WalkePack(f, packGroesse, [&](const Mitglied& m) {
             if (os::EqualsNoCase(m.name, gesucht)) treffer = m;
