@@ -218,6 +218,7 @@ bool StarteProgramm(const ShellOptions& options)
         if (ec) return false;
     }
     if (!os::AcquireSingleInstance(optionen.lockPath)) return false;
+    os::KeepFreedMemory();
 
     std::string fehler;
     win::SetWindowProc(WndProc);

@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <dirent.h>
 #include <fcntl.h>
+#include <malloc.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -59,6 +60,14 @@ bool PathExists(const std::string& path)
 }
 
 }  // namespace
+
+void KeepFreedMemory()
+{
+    // Blocks below 32 MB come from the heap (not each from a mapping of its own), and up to 128 MB
+    // free at the heap's top stay mapped.
+    mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    mallopt(M_TRIM_THRESHOLD, 128 << 20);
+}
 
 bool Headless()
 {

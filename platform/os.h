@@ -26,6 +26,10 @@ void SetTickSource(uint32_t (*source)());
 // real one it returns at once: only that clock's readings count.
 void Sleep(uint32_t ms);
 
+// Freed heap memory is kept for reuse instead of going back to the system at once: the loading
+// decodes hundreds of large images and sounds one after another, and every fresh page costs a fault.
+void KeepFreedMemory();
+
 // True on SDL's headless video drivers (offscreen, dummy): no real window or box can be shown.
 bool Headless();
 
