@@ -19,6 +19,8 @@ extern int32_t VideoAbgebrochen;  // set when the player stopped the video
 // request also ends it and stays queued for the main loop.
 int32_t PlayCutscene(const char* datei, gfx::Device* device);
 
-// Playback's input: Return, Escape or Space (video::kKeyDown) or a left click stop the video and
-// set VideoAbgebrochen; a quit request (win::msg::Close) ends it too.
+// Playback's window procedure while the video plays (its input comes through win::PumpMessages):
+// Return, Escape or Space (win::msg::KeyDown) or a left click stop the video and set
+// VideoAbgebrochen; a quit request (win::msg::Close) ends it too. Other presses and releases are
+// dropped; everything else (and the quit request) goes on to the game's procedure.
 intptr_t CutsceneWindowProc(uint32_t message, uintptr_t wParam, intptr_t lParam);
