@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "platform/os.h"
+#include "platform/window.h"
 
 namespace replay {
 
@@ -213,9 +214,10 @@ std::vector<Message> Pump()
 {
     std::vector<Message> aus;
     if (modus == Mode::Recording) ereignisse.push_back({Ereignis::Pumpe, {}, {}});
-    if (modus != Mode::Replaying || pos >= ereignisse.size()) return aus;
-    if (ereignisse[pos].art != Ereignis::Pumpe) {
-        Abweichung("pumped messages");
+    if (modus != Mode::Replaying) return aus;
+    if (pos < ereignisse.size() && ereignisse[pos].art != Ereignis::Pumpe) Abweichung("pumped messages");
+    if (pos >= ereignisse.size()) {
+        aus.push_back({win::msg::Close, 0, 0});
         return aus;
     }
     ++pos;

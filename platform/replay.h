@@ -37,7 +37,9 @@ struct Message {
     uintptr_t wParam;
     intptr_t lParam;
 };
-// A pump begins; replaying, the messages it hands out instead of live ones.
+// A pump begins; replaying, the messages it hands out instead of live ones. Once the recording is
+// used up or left, every pump hands out a quit request (win::msg::Close): no loop of the game then
+// waits for ever for input that will not come.
 std::vector<Message> Pump();
 void RecordMessage(uint32_t message, uintptr_t wParam, intptr_t lParam);
 // A key read: recording, notes state; replaying, fills state with the recorded keys.

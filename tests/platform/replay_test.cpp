@@ -92,6 +92,10 @@ TEST_F(Wiedergabe, ARecordedGameComesBackInputForInput)
     EXPECT_EQ(erhalten, aufgenommen);
     EXPECT_TRUE(replay::Finished());
     EXPECT_EQ(replay::Fault(), "");
+    // A pump beyond the recording asks the game to end.
+    erhalten.clear();
+    win::PumpMessages();
+    EXPECT_EQ(erhalten, std::vector<std::string>{"m16,0,0"});
 }
 
 TEST_F(Wiedergabe, AGameThatLeavesTheRecordingsPathIsReported)
@@ -107,10 +111,11 @@ TEST_F(Wiedergabe, AGameThatLeavesTheRecordingsPathIsReported)
     win::PumpMessages();  // the recording holds a key read here
     EXPECT_NE(replay::Fault().find("pumped messages at pump 2"), std::string::npos) << replay::Fault();
     EXPECT_TRUE(replay::Finished());
-    // From there on nothing more is fed.
+    // From there on no keys are fed, and every pump asks the game to end.
     erhalten.clear();
     LiesTasten();
-    EXPECT_EQ(erhalten, std::vector<std::string>{"k"});
+    win::PumpMessages();
+    EXPECT_EQ(erhalten, (std::vector<std::string>{"k", "m16,0,0"}));
 }
 
 TEST_F(Wiedergabe, DamagedRecordingsAreRefusedAndChangeNothing)
