@@ -208,6 +208,7 @@ int32_t MyApp::Init()
 void MyApp::InitGameData()
 {
     static const char* const kSprachPacks[] = {"Data/Pack16.gzp", "Data/Pack17.gzp", "Data/Pack18.gzp"};
+    const PackVerzeichnisse verzeichnisse;
     if (Sprache >= 0 && Sprache <= 2)
         for (const char* liste : ListenDateien) EntpackeDatei(kSprachPacks[Sprache], liste);
 

@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <map>
+#include <optional>
 #include <string>
+#include <unordered_map>
 
 #include "framework/dateinamen.h"
 #include "platform/bytes.h"
@@ -35,23 +38,23 @@ bool SchreibeEntpackt(const std::string& name, const uint8_t* daten, size_t groe
 
 }  // namespace
 
-bool LiesPackEintrag(const char* pack, const char* name, std::vector<uint8_t>& daten) {
-    const std::string gesucht = name ? name : "";
-    // The member is unpacked under its own name: one that could leave the working directory is refused.
-    if (!pack || !IstSichererDateiname(gesucht)) return false;
-    std::FILE* f = std::fopen(os::ResolvePath(pack).c_str(), "rb");
-    if (!f) return false;
-    Datei datei{f};
-    if (std::fseek(f, 0, SEEK_END) != 0) return false;
-    const long laenge = std::ftell(f);
-    if (laenge < 0 || std::fseek(f, 0, SEEK_SET) != 0) return false;
-    const uint64_t packGroesse = static_cast<uint64_t>(laenge);
+namespace {
 
+struct Mitglied {
+    std::string name;  // as the walk compares it: up to the first zero byte, at most 255 bytes
+    uint64_t datenPos;
+    uint32_t groesse;
+    uint16_t methode, flags;
+};
+
+// Walks the local headers from the start and hands each whole member to `weiter` until it returns
+// false. Past the last member come the central directory and its end record: the walk stops there,
+// and at a member cut short.
+void WalkePack(std::FILE* f, uint64_t packGroesse, const std::function<bool(const Mitglied&)>& weiter) {
     uint64_t pos = 0;
     uint8_t kopf[30];
     while (std::fread(kopf, 1, sizeof kopf, f) == sizeof kopf) {
-        // Past the last member come the central directory and its end record: stop there.
-        if (bytes::Le32(kopf) != LOKALER_KOPF) return false;
+        if (bytes::Le32(kopf) != LOKALER_KOPF) return;
         const uint16_t flags = bytes::Le16(kopf + 6);
         const uint16_t methode = bytes::Le16(kopf + 8);
         const uint32_t datenGroesse = bytes::Le32(kopf + 18);
@@ -60,31 +63,79 @@ bool LiesPackEintrag(const char* pack, const char* name, std::vector<uint8_t>& d
 
         char gespeichert[NAME_PUFFER] = {};
         const size_t gelesen = nameLaenge < NAME_PUFFER - 1 ? nameLaenge : NAME_PUFFER - 1;
-        if (std::fread(gespeichert, 1, gelesen, f) != gelesen) return false;
+        if (std::fread(gespeichert, 1, gelesen, f) != gelesen) return;
         pos += sizeof kopf + nameLaenge + extraLaenge;
         const uint64_t datenEnde = pos + datenGroesse;
-        if (datenEnde > packGroesse) return false;  // a member cut short ends the walk
-
-        if (os::EqualsNoCase(gespeichert, gesucht)) {
-            if (methode != 0 || (flags & 1) != 0) return false;
-            if (std::fseek(f, static_cast<long>(pos), SEEK_SET) != 0) return false;
-            std::vector<uint8_t> inhalt(datenGroesse);
-            if (datenGroesse > 0 && std::fread(inhalt.data(), 1, datenGroesse, f) != datenGroesse) return false;
-            daten.swap(inhalt);
-            return true;
-        }
+        if (datenEnde > packGroesse) return;
+        if (!weiter({gespeichert, pos, datenGroesse, methode, flags})) return;
 
         pos = datenEnde;
         if (flags & 8) {
             // The data descriptor: 12 bytes, or 16 when it starts with its optional signature.
             uint8_t kennung[4];
-            if (std::fseek(f, static_cast<long>(pos), SEEK_SET) != 0) return false;
+            if (std::fseek(f, static_cast<long>(pos), SEEK_SET) != 0) return;
             const bool mitKennung = std::fread(kennung, 1, 4, f) == 4 && bytes::Le32(kennung) == DESKRIPTOR_KENNUNG;
             pos += mitKennung ? 16 : 12;
         }
-        if (std::fseek(f, static_cast<long>(pos), SEEK_SET) != 0) return false;
+        if (std::fseek(f, static_cast<long>(pos), SEEK_SET) != 0) return;
     }
-    return false;
+}
+
+// Names compare with ASCII letters folded, as os::EqualsNoCase does.
+std::string Gefaltet(std::string s) {
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return s;
+}
+
+// The member lists kept while a PackVerzeichnisse lives: per pack, the first member of each name.
+int gVerzeichnisTiefe = 0;
+std::map<std::string, std::unordered_map<std::string, Mitglied>> gVerzeichnisse;
+
+}  // namespace
+
+PackVerzeichnisse::PackVerzeichnisse() { ++gVerzeichnisTiefe; }
+
+PackVerzeichnisse::~PackVerzeichnisse() {
+    if (--gVerzeichnisTiefe == 0) gVerzeichnisse.clear();
+}
+
+bool LiesPackEintrag(const char* pack, const char* name, std::vector<uint8_t>& daten) {
+    const std::string gesucht = name ? name : "";
+    // The member is unpacked under its own name: one that could leave the working directory is refused.
+    if (!pack || !IstSichererDateiname(gesucht)) return false;
+    const std::string pfad = os::ResolvePath(pack);
+    std::FILE* f = std::fopen(pfad.c_str(), "rb");
+    if (!f) return false;
+    Datei datei{f};
+    if (std::fseek(f, 0, SEEK_END) != 0) return false;
+    const long laenge = std::ftell(f);
+    if (laenge < 0 || std::fseek(f, 0, SEEK_SET) != 0) return false;
+    const uint64_t packGroesse = static_cast<uint64_t>(laenge);
+
+    std::optional<Mitglied> treffer;
+    if (gVerzeichnisTiefe > 0) {
+        const auto eingetragen = gVerzeichnisse.try_emplace(pfad);
+        auto& mitglieder = eingetragen.first->second;
+        if (eingetragen.second)
+            WalkePack(f, packGroesse, [&](const Mitglied& m) {
+                mitglieder.try_emplace(Gefaltet(m.name), m);
+                return true;
+            });
+        const auto it = mitglieder.find(Gefaltet(gesucht));
+        if (it != mitglieder.end()) treffer = it->second;
+    } else {
+        WalkePack(f, packGroesse, [&](const Mitglied& m) {
+            if (os::EqualsNoCase(m.name, gesucht)) treffer = m;
+            return !treffer;
+        });
+    }
+    if (!treffer || treffer->methode != 0 || (treffer->flags & 1) != 0) return false;
+    if (std::fseek(f, static_cast<long>(treffer->datenPos), SEEK_SET) != 0) return false;
+    std::vector<uint8_t> inhalt(treffer->groesse);
+    if (!inhalt.empty() && std::fread(inhalt.data(), 1, inhalt.size(), f) != inhalt.size()) return false;
+    daten.swap(inhalt);
+    return true;
 }
 
 std::unique_ptr<uint8_t[]> EntpackeDatei(const char* pack, const char* name, uint32_t* size) {

@@ -15,6 +15,17 @@ std::unique_ptr<uint8_t[]> EntpackeDatei(const char* pack, const char* name, uin
 // The same member's bytes, read without writing any file. False as above.
 bool LiesPackEintrag(const char* pack, const char* name, std::vector<uint8_t>& daten);
 
+// While one lives, each pack's members are listed once, on the first look-up in it, instead of
+// walking the pack again for every member (the loading sequence looks up hundreds in one pack).
+// The packs must not change meanwhile. Nested ones share the lists; the last one forgets them.
+class PackVerzeichnisse {
+public:
+    PackVerzeichnisse();
+    ~PackVerzeichnisse();
+    PackVerzeichnisse(const PackVerzeichnisse&) = delete;
+    PackVerzeichnisse& operator=(const PackVerzeichnisse&) = delete;
+};
+
 // Unpacks a member for a loader that reads it at once, runs the loader and forgets the member again.
 // The member is held in memory under its name (see os::PutMemoryFile), so no file is written and
 // deleted, and a file of that name in the working directory is neither read nor touched. False, and

@@ -59,6 +59,7 @@ void TextTabellen()
 
 void DatenLaden()
 {
+    const PackVerzeichnisse verzeichnisse;
     gfx::Device* g = MyApp.m_pd3dDevice.get();
     Szene.Setze2DModus();
     ZeichneBild(41, 0, 0, 1024, 768);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstdint>
 #include <cstdlib>
 #include <utility>
 
@@ -15,19 +16,12 @@ namespace {
 // Neighbour order of the expansion: the four straight steps, then the four diagonals.
 constexpr int kNachbarX[8] = {0, 1, 0, -1, 1, 1, -1, -1};
 constexpr int kNachbarY[8] = {-1, 0, 1, 0, -1, 1, 1, -1};
-
-// std heap functions build a max-heap; "greater" puts the smallest (F, slot) on top.
-constexpr auto HeapGroesser = [](const auto& a, const auto& b) {
-    if (a.F != b.F) return a.F > b.F;
-    return a.Slot > b.Slot;
-};
 }  // namespace
 
 Wegsuche::Wegsuche()
     : Offen(ListenGroesse), Geschlossen(ListenGroesse), Dicht(DichtSeite * DichtSeite, Zelle{0, 0}),
-      Index(IndexGroesse, IndexEintrag{0, 0, {0, 0}}),
-      Generation(ListenGroesse, 0) {
-    Heap.reserve(8 * ListenGroesse + 16);
+      Index(IndexGroesse, IndexEintrag{0, 0, {0, 0}}), Eimerliste(EimerZahl, Eimer{}),
+      EimerWorteBelegt(EimerZahl, 0) {
     Zuruecksetzen();
 }
 
@@ -37,15 +31,24 @@ void Wegsuche::Zuruecksetzen() {
     ZielKnoten = 0;
     OffenZahl = 0;
     GeschlossenZahl = 0;
+    // Only the last path's entries are set: clearing them leaves the whole array empty.
+    std::fill(Pfad, Pfad + PfadLaenge, nullptr);
     PfadLaenge = 0;
-    std::fill(std::begin(Pfad), std::end(Pfad), nullptr);
-    if (++Stempel == 0) {  // after 2^32 searches the old stamps would come back
+    if (++Stempel == 0) {  // after 2^16 searches the old stamps would come back
         for (auto& e : Index) e.Z.Stempel = 0;
         for (auto& z : Dicht) z.Stempel = 0;
         Stempel = 1;
     }
-    Heap.clear();
     std::fill(std::begin(FreiOffen), std::end(FreiOffen), 0);
+    for (int w = 0; w < EimerZahl / 64; ++w)
+        for (uint64_t bits = EimerBelegt[w]; bits; bits &= bits - 1) {
+            const int e = w * 64 + std::countr_zero(bits);
+            for (unsigned worte = EimerWorteBelegt[e]; worte; worte &= worte - 1)
+                Eimerliste[e].Slots[std::countr_zero(worte)] = 0;
+            EimerWorteBelegt[e] = 0;
+        }
+    std::fill(std::begin(EimerBelegt), std::end(EimerBelegt), 0);
+    KleinsterEimer = EimerZahl;
 }
 
 void Wegsuche::Starte(int startX, int startY, int zielX, int zielY) {
@@ -96,22 +99,37 @@ int Wegsuche::ErsterFreierOffenerSlot() const {
     return -1;
 }
 
-int Wegsuche::Erweitere(int x, int y, Zelle* z, const WegKnoten& eltern, int kosten) {
-    const bool bekannt = z->Stempel == Stempel;
-    if (bekannt && z->Slot <= -2) return 0;  // closed: nothing
-    if (bekannt) {
-        WegKnoten& k = Offen[z->Slot];
-        int kandidat = eltern.G + kosten;
-        if (k.G > kandidat) {
-            k.Vorgaenger = &eltern;
-            k.G = kandidat;
-            k.F = Gesamtkosten(k.H, k.G);
-            Heap.push_back({k.F, z->Slot, Generation[z->Slot]});
-            std::push_heap(Heap.begin(), Heap.end(), HeapGroesser);
-        }
-        return z->Slot;
+void Wegsuche::LegeInEimer(int slot, int32_t f) {
+    const int e = f - EimerBasis;
+    Eimerliste[e].Slots[slot / 64] |= uint64_t{1} << (slot % 64);
+    EimerWorteBelegt[e] = static_cast<uint16_t>(EimerWorteBelegt[e] | 1u << (slot / 64));
+    EimerBelegt[e / 64] |= uint64_t{1} << (e % 64);
+    KleinsterEimer = std::min(KleinsterEimer, e);
+}
+
+void Wegsuche::NimmAusEimer(int slot, int32_t f) {
+    const int e = f - EimerBasis;
+    uint64_t& wort = Eimerliste[e].Slots[slot / 64];
+    wort &= ~(uint64_t{1} << (slot % 64));
+    if (wort) return;
+    EimerWorteBelegt[e] = static_cast<uint16_t>(EimerWorteBelegt[e] & ~(1u << (slot / 64)));
+    if (EimerWorteBelegt[e] == 0) EimerBelegt[e / 64] &= ~(uint64_t{1} << (e % 64));
+}
+
+int Wegsuche::BesterOffenerSlot() {
+    for (int w = KleinsterEimer / 64; w < EimerZahl / 64; ++w) {
+        if (!EimerBelegt[w]) continue;
+        const int e = w * 64 + std::countr_zero(EimerBelegt[w]);
+        KleinsterEimer = e;
+        const int sw = std::countr_zero(EimerWorteBelegt[e]);
+        return sw * 64 + std::countr_zero(Eimerliste[e].Slots[sw]);
     }
-    int slot = ErsterFreierOffenerSlot();
+    KleinsterEimer = EimerZahl;
+    return -1;
+}
+
+int Wegsuche::NeuerOffenerKnoten(int x, int y, Zelle* z, const WegKnoten& eltern, int kosten) {
+    const int slot = ErsterFreierOffenerSlot();
     if (slot < 0) return -1;
     WegKnoten& k = Offen[slot];
     k.Belegt = 1;
@@ -122,10 +140,10 @@ int Wegsuche::Erweitere(int x, int y, Zelle* z, const WegKnoten& eltern, int kos
     k.F = Gesamtkosten(k.G, k.H);
     k.Vorgaenger = &eltern;
     FreiOffen[slot / 64] |= uint64_t{1} << (slot % 64);
+    *z = ZelleMit(slot, Stempel);
+    OffenZelle[slot] = z;
     ++OffenZahl;
-    *z = {slot, Stempel};
-    Heap.push_back({k.F, slot, ++Generation[slot]});
-    std::push_heap(Heap.begin(), Heap.end(), HeapGroesser);
+    LegeInEimer(slot, k.F);
     if (x == ZielX && y == ZielY) {
         Gefunden = 1;
         ZielKnoten = slot;
@@ -133,36 +151,47 @@ int Wegsuche::Erweitere(int x, int y, Zelle* z, const WegKnoten& eltern, int kos
     return slot;
 }
 
+void Wegsuche::KuerzererWeg(int slot, const WegKnoten& eltern, int kosten) {
+    WegKnoten& k = Offen[slot];
+    const int kandidat = eltern.G + kosten;
+    if (k.G <= kandidat) return;
+    NimmAusEimer(slot, k.F);
+    k.Vorgaenger = &eltern;
+    k.G = kandidat;
+    k.F = Gesamtkosten(k.H, k.G);
+    LegeInEimer(slot, k.F);
+}
+
 bool Wegsuche::ErweitereNachbarn(const WegKnoten& knoten) {
+    const int kx = knoten.X, ky = knoten.Y;
+    // Away from the plain table's edge the eight neighbours sit at fixed distances in it.
+    const bool imTisch = static_cast<uint32_t>(kx - 1) < DichtSeite - 2 && static_cast<uint32_t>(ky - 1) < DichtSeite - 2;
+    const int mitte = ky * DichtSeite + kx;
     for (int n = 0; n < 8; ++n) {
-        int x = knoten.X + kNachbarX[n];
-        int y = knoten.Y + kNachbarY[n];
-        Zelle* z = FindeZelle(x, y);
-        if (z->Stempel == Stempel) {
-            if (z->Slot == Gesperrt) continue;  // the callback said so before
-        } else if (Begehbar(x, y) == -1) {
-            *z = {Gesperrt, Stempel};
-            continue;
-        }
-        if (Erweitere(x, y, z, knoten, 1) == -1) return false;
+        const int x = kx + kNachbarX[n];
+        const int y = ky + kNachbarY[n];
+        Zelle* z = imTisch ? &Dicht[static_cast<size_t>(mitte + kNachbarX[n] + kNachbarY[n] * DichtSeite)]
+                           : FindeZelle(x, y);
+        if (z->Stempel != Stempel) {  // first met in this search: ask the callback once
+            if (Begehbar(x, y) == -1) {
+                *z = ZelleMit(Gesperrt, Stempel);
+            } else if (NeuerOffenerKnoten(x, y, z, knoten, 1) == -1) {
+                return false;  // the open list is full
+            }
+        } else if (z->Slot >= 0) {
+            KuerzererWeg(z->Slot, knoten, 1);
+        }  // else closed or refused: nothing
     }
     return true;
 }
 
 int Wegsuche::BesterOffenerKnoten() {
-    while (!Heap.empty()) {
-        const HeapEintrag top = Heap.front();
-        const bool inUse = (FreiOffen[top.Slot / 64] >> (top.Slot % 64)) & 1;
-        if (inUse && Generation[top.Slot] == top.Generation && Offen[top.Slot].F == top.F) break;
-        std::pop_heap(Heap.begin(), Heap.end(), HeapGroesser);
-        Heap.pop_back();
-    }
-    if (Heap.empty()) return -1;
+    const int slot = BesterOffenerSlot();
+    if (slot < 0) return -1;
     const int ziel = GeschlossenZahl + 1;  // closed slots are filled in order and never freed
     if (ziel >= ListenGroesse) return -1;
-    const int slot = Heap.front().Slot;
-    std::pop_heap(Heap.begin(), Heap.end(), HeapGroesser);
-    Heap.pop_back();
+    NimmAusEimer(slot, Offen[slot].F);
+    --OffenZahl;
 
     WegKnoten& von = Offen[slot];
     WegKnoten& nach = Geschlossen[ziel];
@@ -173,10 +202,9 @@ int Wegsuche::BesterOffenerKnoten() {
     nach.X = von.X;
     nach.Y = von.Y;
     nach.Belegt = 1;
-    FindeZelle(von.X, von.Y)->Slot = -2 - ziel;
+    OffenZelle[slot]->Slot = static_cast<int16_t>(-2 - ziel);
     von.Leeren();
     FreiOffen[slot / 64] &= ~(uint64_t{1} << (slot % 64));
-    --OffenZahl;
     ++GeschlossenZahl;
     return ziel;
 }
@@ -191,6 +219,14 @@ void Wegsuche::BauePfad() {
 
 bool Wegsuche::Suche(int maxSchritte) {
     if (!Begehbar) return false;
+    // Every node lies at most ListenGroesse steps from the start: a goal further off is never
+    // generated, and within that reach no coordinate, estimate or bucket below can overflow.
+    constexpr int64_t reichweite = ListenGroesse;
+    constexpr int64_t rand = INT32_MAX - 2 * reichweite;
+    if (std::max(std::abs(int64_t{ZielX} - StartX), std::abs(int64_t{ZielY} - StartY)) > reichweite ||
+        std::abs(int64_t{StartX}) > rand || std::abs(int64_t{StartY}) > rand)
+        return false;
+    EimerBasis = Schaetzung(StartX, StartY, 1) - ListenGroesse;
     WegKnoten& start = Geschlossen[0];
     start.Belegt = 1;
     start.X = StartX;
@@ -199,7 +235,7 @@ bool Wegsuche::Suche(int maxSchritte) {
     start.F = 0;
     start.G = 0;
     start.Vorgaenger = nullptr;
-    *FindeZelle(StartX, StartY) = {-2, Stempel};
+    *FindeZelle(StartX, StartY) = ZelleMit(-2, Stempel);
 
     int n = 0;
     for (;;) {

@@ -4,8 +4,9 @@
 //
 // The search keeps the game's fixed lists of 1000 open and 1000 closed slots and their exact
 // order rules (first free slot, lowest slot wins a tie), so every path is the one the game has
-// always found. A cell-to-slot index and a heap of open slots only make the lookups fast, and a
-// goal that cannot be reached at all is given up early (the result is the same failure).
+// always found. A cell-to-slot index and buckets of open slots by F only make the lookups fast,
+// and a goal that cannot be reached at all is given up early (the result is the same failure).
+// Nothing is allocated or cleared whole per search.
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -67,20 +68,20 @@ private:
     // Cell index: from a cell to its slot (open >= 0, closed encoded as -2 - slot) or to Gesperrt,
     // a cell the callback refused: the callback is asked once per cell and search (it must answer
     // the same for a cell throughout a search, as the game's does). Cells with both coordinates in
-    // 0..255 (every town) sit in a plain table, neighbours next to each other; the others in an
+    // 0..127 (every town) sit in a plain table, neighbours next to each other; the others in an
     // open-addressed hash. Entries are never removed during a search, only re-pointed; an entry of
     // an earlier search (another stamp) counts as unused, so a new search clears nothing.
-    struct Zelle {
-        int32_t Slot;
-        uint32_t Stempel;
+    struct Zelle {  // four bytes, so the table of a whole town stays in the cache
+        int16_t Slot;
+        uint16_t Stempel;
     };
     struct IndexEintrag {
         int32_t X, Y;
         Zelle Z;
     };
-    uint32_t Stempel = 0;
-    static constexpr int32_t Gesperrt = -1;
-    static constexpr int DichtSeite = 256;
+    uint16_t Stempel = 0;
+    static constexpr int16_t Gesperrt = -1;
+    static constexpr int DichtSeite = 128;
     // A power of two above the most cells a search can meet: 2 x 1000 nodes and the 8 x 1000
     // neighbours refused around the closed ones.
     static constexpr int IndexGroesse = 16384;
@@ -90,17 +91,33 @@ private:
     Zelle* FindeZelle(int x, int y) { return const_cast<Zelle*>(std::as_const(*this).FindeZelle(x, y)); }
     std::vector<Zelle> Dicht;
     mutable std::vector<IndexEintrag> Index;
-    // Returns the open slot used, or -1 when the open list is full. z is the cell's index entry.
-    int Erweitere(int x, int y, Zelle* z, const WegKnoten& eltern, int kosten);
+    static Zelle ZelleMit(int slot, uint16_t stempel) { return {static_cast<int16_t>(slot), stempel}; }
+    // A cell first met: takes the first free open slot and returns it, or -1 when the open list is
+    // full. z is the cell's index entry.
+    int NeuerOffenerKnoten(int x, int y, Zelle* z, const WegKnoten& eltern, int kosten);
+    // An open cell met again: a shorter way through eltern replaces its old one.
+    void KuerzererWeg(int slot, const WegKnoten& eltern, int kosten);
 
-    // Heap of (F, slot, generation) over the open list; stale entries are skipped on pop.
-    struct HeapEintrag {
-        int32_t F, Slot;
-        uint32_t Generation;
+    // The open list's order: buckets by F, each a bit set of its open slots, so the best open node
+    // (lowest F, then lowest slot) is found by a few bit scans. A node G steps from the start has
+    // G <= 1000 and an estimate within 2 G of the start's H, so its F lies in H - 1000 .. H + 3000:
+    // bucket 0 holds F = H - 1000. Emptied buckets are left clear, so a search clears only the
+    // buckets the last one left filled.
+    static constexpr int EimerZahl = 4096;
+    static constexpr int EimerWorte = (ListenGroesse + 63) / 64;
+    struct Eimer {
+        uint64_t Slots[EimerWorte];
     };
-    std::vector<HeapEintrag> Heap;
-    std::vector<uint32_t> Generation;  // per open slot, bumped whenever the slot gets a new node
-    uint64_t FreiOffen[(ListenGroesse + 63) / 64] = {};  // bit set = open slot in use
+    std::vector<Eimer> Eimerliste;
+    std::vector<uint16_t> EimerWorteBelegt;   // per bucket: bit w set = Slots[w] not empty
+    uint64_t EimerBelegt[EimerZahl / 64] = {};  // bit set = bucket not empty
+    int32_t EimerBasis = 0;                     // F of bucket 0
+    int KleinsterEimer = EimerZahl;             // no bucket below it is filled
+    void LegeInEimer(int slot, int32_t f);
+    void NimmAusEimer(int slot, int32_t f);
+    int BesterOffenerSlot();  // -1 when the open list is empty
+    Zelle* OffenZelle[ListenGroesse] = {};  // each open slot's index entry, for its closing
+    uint64_t FreiOffen[EimerWorte] = {};  // bit set = open slot in use
     int ErsterFreierOffenerSlot() const;
 
     // A search that has run for a while without reaching its goal asks once whether the goal lies
@@ -111,5 +128,5 @@ private:
     bool ZielInAbgeschlossenerTasche();
     std::vector<IndexEintrag> Tasche;  // the pocket's cells (Slot unused), stamped like the index
     std::vector<std::pair<int32_t, int32_t>> TaschenWarteschlange;
-    uint32_t TaschenStempel = 0;
+    uint16_t TaschenStempel = 0;
 };

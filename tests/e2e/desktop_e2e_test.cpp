@@ -136,7 +136,7 @@ protected:
         while (n < sizeof nummer - 1 && read(rohr[0], nummer + n, 1) == 1 && nummer[n] != '\n') ++n;
         close(rohr[0]);
         ASSERT_GT(n, 0u) << "Xvfb did not start: " << Lies(laufzeit / "xvfb.log");
-        display = ":" + std::string(nummer, n);
+        display = std::string(":").append(nummer, n);
     }
 
     int Xdotool(const std::vector<std::string>& args)

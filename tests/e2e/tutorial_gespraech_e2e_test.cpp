@@ -31,10 +31,13 @@ protected:
         std::string text;
         for (const FigurRecord& f : Figuren) {
             if (f.Aktiv != 1 || !IstTrupp(f.Typ)) continue;
-            text += "[" + std::to_string(f.Id) + ":";
-            for (int p = 0; p < 12; ++p)
-                text += " " + std::to_string(f.Inventar[p / 6][p % 6].ItemId) + "x" +
+            text += '[';
+            text += std::to_string(f.Id) + ":";
+            for (int p = 0; p < 12; ++p) {
+                text += ' ';
+                text += std::to_string(f.Inventar[p / 6][p % 6].ItemId) + "x" +
                         std::to_string(f.Inventar[p / 6][p % 6].ItemAnzahl);
+            }
             text += "]";
         }
         return text + " step " + std::to_string(TutorialSchritt) + " water " + std::to_string(StadtTabelle[0].Wasser) + " inflow " + std::to_string(StadtTabelle[0].WasserZufluss) + " day " + std::to_string(TagZaehler) +

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 
 #include "platform/os.h"
 
@@ -53,8 +54,24 @@ std::string Archiv(const std::vector<Mitglied>& mitglieder, bool zentralverzeich
     return a;
 }
 
-class PackArchiv : public Arbeitsordner {
+// Each case runs twice: every look-up walking the pack anew, and within PackVerzeichnisse, which lists
+// each pack once; both must find exactly the same.
+class PackArchiv : public Arbeitsordner, public ::testing::WithParamInterface<bool> {
 protected:
+    void SetUp() override {
+        Arbeitsordner::SetUp();
+        NeueVerzeichnisse();
+    }
+    void TearDown() override {
+        verzeichnisse_.reset();
+        Arbeitsordner::TearDown();
+    }
+    // The lists must not outlive a change of the pack.
+    void NeueVerzeichnisse() {
+        verzeichnisse_.reset();
+        if (GetParam()) verzeichnisse_.emplace();
+    }
+
     // Unpacks and returns the file's contents, or "<null>" when nothing was found (and then checks
     // that no file was written).
     std::string Entpacke(const std::string& pack, const std::string& name) {
@@ -77,9 +94,12 @@ protected:
         std::sort(namen.begin(), namen.end());
         return namen;
     }
+
+private:
+    std::optional<PackVerzeichnisse> verzeichnisse_;
 };
 
-TEST_F(PackArchiv, FindsStoredMembersByNameWithoutRegardToCase) {
+TEST_P(PackArchiv, FindsStoredMembersByNameWithoutRegardToCase) {
     Schreibe("Data/Pack3.gzp", Archiv({{"Knopf.png", "AAAA"},
                                        {"himmel.bmp", "sky"},
                                        {"Himmel.BMP", "second of the same name"},
@@ -94,7 +114,7 @@ TEST_F(PackArchiv, FindsStoredMembersByNameWithoutRegardToCase) {
 
 // A member a loader reads at once is held in memory: the loader finds it by its name, no file is
 // written, and a player's file of that name is neither read meanwhile nor deleted afterwards.
-TEST_F(PackArchiv, LoadersReadMembersWithoutAFileOnDisk) {
+TEST_P(PackArchiv, LoadersReadMembersWithoutAFileOnDisk) {
     Schreibe("p.gzp", Archiv({{"Knopf.png", "AAAA"}}));
     Schreibe("eigen.txt", "the player's");
     Schreibe("p2.gzp", Archiv({{"eigen.txt", "packed"}}));
@@ -129,7 +149,7 @@ TEST_F(PackArchiv, LoadersReadMembersWithoutAFileOnDisk) {
     EXPECT_EQ(gelesen, "<keine>");
 }
 
-TEST_F(PackArchiv, StepsOverDataDescriptorsWithAndWithoutSignature) {
+TEST_P(PackArchiv, StepsOverDataDescriptorsWithAndWithoutSignature) {
     Mitglied ohne{"a.txt", "first", 0, 8};
     Mitglied mit{"b.txt", "second", 0, 8, true};
     Schreibe("p.gzp", Archiv({ohne, mit, {"c.txt", "third"}}));
@@ -137,7 +157,7 @@ TEST_F(PackArchiv, StepsOverDataDescriptorsWithAndWithoutSignature) {
     EXPECT_EQ(Entpacke("p.gzp", "c.txt"), "third");
 }
 
-TEST_F(PackArchiv, RefusesWhatItCannotOrMustNotWrite) {
+TEST_P(PackArchiv, RefusesWhatItCannotOrMustNotWrite) {
     Mitglied gepackt{"gepackt.x", "zzzz", 8};
     Mitglied verschluesselt{"geheim.x", "zzzz", 0, 1};
     Mitglied langerName{std::string(300, 'n') + ".x", "long"};
@@ -156,7 +176,7 @@ TEST_F(PackArchiv, RefusesWhatItCannotOrMustNotWrite) {
     EXPECT_EQ(EntpackeDatei("p.gzp", "ok.x"), nullptr);
 }
 
-TEST_F(PackArchiv, MemberRunningPastTheEndIsNotFound) {
+TEST_P(PackArchiv, MemberRunningPastTheEndIsNotFound) {
     Mitglied kurz{"kurz.x", "only a few bytes"};
     kurz.groesseImKopf = 1000;
     Schreibe("p.gzp", Archiv({kurz}, false));
@@ -169,7 +189,7 @@ TEST_F(PackArchiv, MemberRunningPastTheEndIsNotFound) {
     EXPECT_FALSE(std::filesystem::exists("kurz.x"));
 }
 
-TEST_F(PackArchiv, StopsAtTheFirstRecordThatIsNoLocalHeader) {
+TEST_P(PackArchiv, StopsAtTheFirstRecordThatIsNoLocalHeader) {
     std::string a = Archiv({{"a.x", "1"}}, false);
     a += "junk that is not a header at all, but long enough to be read as one......";
     a += Archiv({{"b.x", "2"}}, false);
@@ -181,7 +201,7 @@ TEST_F(PackArchiv, StopsAtTheFirstRecordThatIsNoLocalHeader) {
 }
 
 // Archives made by the zip tool itself.
-TEST_F(PackArchiv, ReadsArchivesOfTheZipTool) {
+TEST_P(PackArchiv, ReadsArchivesOfTheZipTool) {
     Schreibe("src/Ingame.mp3", "stored music bytes");
     Schreibe("src/Miss.wav", "stored sound bytes");
     Schreibe("src/text.txt", std::string(4000, 'a'));  // compresses well
@@ -195,10 +215,11 @@ TEST_F(PackArchiv, ReadsArchivesOfTheZipTool) {
     EXPECT_EQ(Entpacke("Strom.gzp", "TEXT.txt"), std::string(4000, 'a'));
 }
 
-TEST_F(PackArchiv, DamagedPacksNeverCrashOrWriteWhatTheyDoNotReturn) {
+TEST_P(PackArchiv, DamagedPacksNeverCrashOrWriteWhatTheyDoNotReturn) {
     const std::string gut = Archiv({{"a.x", "first"}, {"b.x", "second", 0, 8}, {"c.x", std::string(300, 'c')}});
     for (const std::vector<uint8_t>& pack : Verformt(std::vector<uint8_t>(gut.begin(), gut.end()), 300)) {
         Schreibe("p.gzp", std::string(pack.begin(), pack.end()));
+        NeueVerzeichnisse();
         for (const char* name : {"a.x", "b.x", "c.x"}) {
             const std::string datei = Entpacke("p.gzp", name);
             if (datei == "<null>") EXPECT_FALSE(std::filesystem::exists(name)) << name;
@@ -207,5 +228,8 @@ TEST_F(PackArchiv, DamagedPacksNeverCrashOrWriteWhatTheyDoNotReturn) {
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Suche, PackArchiv, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "MitVerzeichnissen" : "JedesMalGelaufen"; });
 
 }  // namespace

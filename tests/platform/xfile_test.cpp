@@ -298,14 +298,17 @@ Frame B { Mesh { 3; 0.0;0.0;9.0;, 1.0;0.0;9.0;, 0.0;1.0;9.0;; 1; 3;0,1,2;; MeshM
 TEST(XFile, CornersShareTheirVertices)
 {
     std::string cube = "xof 0303txt 0032\nMesh { 8;";
-    for (int i = 0; i < 8; ++i)
-        cube += " " + std::to_string(i & 1) + ".0;" + std::to_string(i >> 1 & 1) + ".0;" + std::to_string(i >> 2) + ".0;" + (i < 7 ? "," : ";");
+    for (int i = 0; i < 8; ++i) {
+        cube += ' ';
+        cube += std::to_string(i & 1) + ".0;" + std::to_string(i >> 1 & 1) + ".0;" + std::to_string(i >> 2) + ".0;" + (i < 7 ? "," : ";");
+    }
     const int faces[6][4] = {{0, 2, 3, 1}, {4, 5, 7, 6}, {0, 1, 5, 4}, {2, 6, 7, 3}, {0, 4, 6, 2}, {1, 3, 7, 5}};
     std::string quads = " 6;", normalQuads = " 6;";
     for (int f = 0; f < 6; ++f) {
         quads += " 4;" + std::to_string(faces[f][0]) + "," + std::to_string(faces[f][1]) + "," + std::to_string(faces[f][2]) +
                  "," + std::to_string(faces[f][3]) + (f < 5 ? ";," : ";;");
-        normalQuads += " 4;" + std::string(4, char('0' + f)).insert(3, ",").insert(2, ",").insert(1, ",") + (f < 5 ? ";," : ";;");
+        const std::string n(1, char('0' + f));
+        normalQuads += " 4;" + n + "," + n + "," + n + "," + n + (f < 5 ? ";," : ";;");
     }
     cube += quads + " MeshNormals { 6; 0.0;0.0;-1.0;, 0.0;0.0;1.0;, 0.0;-1.0;0.0;, 0.0;1.0;0.0;, -1.0;0.0;0.0;, 1.0;0.0;0.0;;" +
             normalQuads + " } }\n";

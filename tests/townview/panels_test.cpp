@@ -168,7 +168,7 @@ TEST_F(PanelTest, TooltipAfterSixteenStillFramesAtItsPlace)
         EXPECT_EQ(streifen[0].x, 50 + f.stripX) << f.nummer;
         EXPECT_EQ(streifen[0].y, 300 + f.stripY) << f.nummer;
         EXPECT_EQ(streifen[0].w, SchriftBreite(TextStandard[f.eintrag], 2) + 4);
-        const std::string erwartet = "T" + std::to_string(f.eintrag);
+        const std::string erwartet = std::string("T").append(std::to_string(f.eintrag));
         ASSERT_NE(TextMit(Texte(), erwartet), nullptr) << f.nummer;
         EXPECT_EQ(TextMit(Texte(), erwartet)->x, streifen[0].x + 1);
         EXPECT_EQ(TextMit(Texte(), erwartet)->y, streifen[0].y - 1);

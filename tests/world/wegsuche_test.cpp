@@ -190,7 +190,49 @@ TEST(Wegsuche, EingeschlossenesZielKostetNichtDasGanzeLimit) {
     EXPECT_TRUE(Suche(2, 2, 62, 62, 1000).gefunden);
 }
 
-// The index and the heap must not change a single path: many random grids, limits and densities
+// A goal beyond the reach of 1000 steps is refused at once, exactly where the full search could not
+// find it either; coordinates whose steps would overflow are refused instead of searched.
+TEST(Wegsuche, ReichweiteUndRiesigeKoordinaten) {
+    Wegsuche w;
+    w.SetzeBegehbar([](int, int y) { return y == 0 ? 1 : -1; });  // one endless row
+    w.Starte(0, 0, 1000, 0);
+    ASSERT_TRUE(w.Suche(1000));
+    EXPECT_EQ(w.PfadLaenge, 1001);
+    for (const int ziel : {1001, -1001}) {
+        w.Starte(0, 0, ziel, 0);
+        EXPECT_FALSE(w.Suche(1000)) << ziel;
+        EXPECT_EQ(w.GeschlossenZahl, 0) << ziel;
+    }
+    w.Starte(INT32_MAX - 1, 0, INT32_MAX - 3, 0);
+    EXPECT_FALSE(w.Suche(1000));
+    w.Starte(INT32_MIN + 4, 0, INT32_MIN + 2, 0);
+    EXPECT_FALSE(w.Suche(1000));
+    w.Starte(-5, 0, -2, 0);  // cells off the plain table go through the hashed index
+    ASSERT_TRUE(w.Suche(1000));
+    EXPECT_EQ(w.PfadLaenge, 4);
+}
+
+// Long ways that lead away from the goal and back: the estimate and F swing far from the start's,
+// and G comes close to the limit.
+TEST(Wegsuche, SchlangenlinieWieDieEinfacheUmsetzung) {
+    for (const int reihen : {5, 12, 26}) {
+        gKarte.assign(2 * reihen + 1, std::string(40, '.'));
+        for (int r = 0; r < reihen; ++r) {
+            const int y = 2 * r + 1;
+            gKarte[y].assign(40, '#');
+            gKarte[y][r % 2 ? 0 : 39] = '.';  // the gap alternates sides
+        }
+        for (const int limit : {300, 1000}) {
+            const Ergebnis e = Suche(0, 0, 0, 2 * reihen, limit);
+            ASSERT_EQ(e, ReferenzSuche(0, 0, 0, 2 * reihen, limit)) << reihen << " rows, limit " << limit;
+            if (reihen == 12 && limit == 1000) {
+                EXPECT_TRUE(e.gefunden);
+            }
+        }
+    }
+}
+
+// The index and the buckets must not change a single path: many random grids, limits and densities
 // against the plain implementation above (open-list overflow and closed-list exhaustion included).
 TEST(Wegsuche, GleicheErgebnisseWieDieEinfacheUmsetzung) {
     uint32_t saat = 12345;
