@@ -1,11 +1,9 @@
 #include "framework/intro.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdarg>
 #include <cstdio>
 #include <string>
-#include <thread>
 
 #include "platform/os.h"
 #include "platform/video.h"
@@ -17,6 +15,9 @@ int32_t VideoAbgebrochen = 0;
 namespace {
 
 constexpr uint32_t kLaengsteWarteMs = 100;
+
+// The game's procedure, which gets what playback does not take.
+win::WindowProc spielProc = nullptr;
 
 void CutsceneError(const char* format, ...) {
     char text[1024];
@@ -44,6 +45,8 @@ int32_t PlayCutsceneMedia(const char* datei, gfx::Device& device) {
     }
     int32_t ergebnis = 0;
     VideoLaeuft = 1;
+    // Input comes through the game's own pump, so a recorded game holds what stopped its intro.
+    spielProc = win::SetWindowProc(CutsceneWindowProc);
     while (VideoLaeuft != 0) {
         video::Player::Status status = player.Step(device);
         if (status != video::Player::Status::Playing) {
@@ -51,24 +54,29 @@ int32_t PlayCutsceneMedia(const char* datei, gfx::Device& device) {
             VideoLaeuft = 0;
             break;
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(std::min(player.MsUntilNextFrame(), kLaengsteWarteMs)));
-        video::PumpInput(CutsceneWindowProc);
+        os::Sleep(std::min(player.MsUntilNextFrame(), kLaengsteWarteMs));
+        win::PumpMessages();
     }
+    win::SetWindowProc(spielProc);
+    spielProc = nullptr;
     return ergebnis;
 }
 
 }  // namespace
 
-intptr_t CutsceneWindowProc(uint32_t message, uintptr_t wParam, intptr_t) {
-    bool stopTaste = message == video::kKeyDown &&
-                     (wParam == video::vk::Return || wParam == video::vk::Escape || wParam == video::vk::Space);
-    if (stopTaste || message == win::msg::LButtonDown) {
+intptr_t CutsceneWindowProc(uint32_t message, uintptr_t wParam, intptr_t lParam) {
+    namespace msg = win::msg;
+    const bool stopTaste = message == msg::KeyDown &&
+                           (wParam == win::vk::Return || wParam == win::vk::Escape || wParam == win::vk::Space);
+    if (stopTaste || message == msg::LButtonDown) {
         VideoAbgebrochen = 1;
         StopCutscene();
-    } else if (message == win::msg::Close) {
-        StopCutscene();  // a quit request: the main loop sees it next
+        return 0;
     }
-    return 0;
+    // Presses and releases during playback are the video's: none reaches the menu behind it.
+    if (message == msg::KeyDown || (message >= msg::LButtonDown && message <= msg::MButtonDblClk)) return 0;
+    if (message == msg::Close) StopCutscene();  // a quit request: the game's procedure ends the program
+    return spielProc ? spielProc(message, wParam, lParam) : 0;
 }
 
 int32_t PlayCutscene(const char* datei, gfx::Device* device) {

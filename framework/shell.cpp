@@ -16,6 +16,8 @@
 #include "framework/sound.h"
 #include "platform/keyboard.h"
 #include "platform/os.h"
+#include "platform/random.h"
+#include "platform/replay.h"
 #include "platform/splash.h"
 #include "platform/window.h"
 #include "world/records.h"
@@ -71,6 +73,35 @@ void ZeigeStartbild()
     }
     win::SetWindowProc(WndProc);
     win::HideSplash();
+}
+
+// A recorded or replayed game: from here on only the input decides. False (with the reason on
+// stderr) when the recording to replay cannot be read.
+bool StarteAufzeichnung()
+{
+    if (optionen.aufnahme.empty() && optionen.wiedergabe.empty()) return true;
+    if (!optionen.wiedergabe.empty()) {
+        std::string fehler;
+        if (!replay::Play(optionen.wiedergabe, fehler)) {
+            std::fprintf(stderr, "%s\n", fehler.c_str());
+            return false;
+        }
+    } else {
+        replay::Record();
+    }
+    os::UseFrameClock(true);
+    ZufallSaat(1);
+    BildNummer = 0;
+    return true;
+}
+
+void BeendeAufzeichnung()
+{
+    std::string fehler;
+    if (replay::CurrentMode() == replay::Mode::Recording && !replay::Save(optionen.aufnahme, fehler))
+        os::MessageBox(fehler, "Velquor Kerrowind");
+    if (replay::CurrentMode() != replay::Mode::Off) os::UseFrameClock(false);
+    replay::Stop();
 }
 
 }  // namespace
@@ -161,7 +192,9 @@ void WarteAufFrameZeit(uint32_t t0)
         if (BeendenFlag != 0) return;
         const double rest = grenze - double(os::GetTickCount() - t0);
         if (rest < 0.0) return;
-        if (rest > kWachZeitMs) os::Sleep(static_cast<uint32_t>(rest) - kWachZeitMs);
+        // The frame clock moves only while the game sleeps: the whole rest at once, nothing to watch.
+        if (os::FrameClockOn()) os::Sleep(static_cast<uint32_t>(rest) + 1);
+        else if (rest > kWachZeitMs) os::Sleep(static_cast<uint32_t>(rest) - kWachZeitMs);
     }
 }
 
@@ -219,11 +252,16 @@ bool StarteProgramm(const ShellOptions& options)
     }
     if (!os::AcquireSingleInstance(optionen.lockPath)) return false;
     os::KeepFreedMemory();
+    if (!StarteAufzeichnung()) {
+        os::ReleaseSingleInstance();
+        return false;
+    }
 
     std::string fehler;
     win::SetWindowProc(WndProc);
     if (!win::Create("Velquor Kerrowind", fehler)) {
         std::fprintf(stderr, "%s\n", fehler.c_str());
+        BeendeAufzeichnung();
         os::ReleaseSingleInstance();
         return false;
     }
@@ -287,6 +325,7 @@ void BeendeProgramm()
         if (datei) LoescheDatei(datei);
 
     win::Destroy();
+    BeendeAufzeichnung();
     os::ReleaseSingleInstance();
 }
 

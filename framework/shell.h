@@ -22,6 +22,11 @@ struct ShellOptions {
     std::string lockPath = os::DefaultLockPath();  // the single-instance lock, one per user
     bool playIntro = true;
     bool showWindow = true;
+    // Recorded games: the input is recorded into aufnahme (written at shut-down) or replayed from
+    // wiedergabe. Either runs the game on the frame clock with the random generator at seed 1,
+    // so the same input makes the same game.
+    std::string aufnahme;
+    std::string wiedergabe;
     // Makes the drawing device; null (with the reason) on failure. Empty: the OpenGL device.
     std::function<std::unique_ptr<gfx::Device>(std::string& error)> makeDevice;
 };
@@ -37,12 +42,14 @@ constexpr int32_t kExitErfolg = 0, kExitFehler = 1;
 int32_t WinMain(const ShellOptions& options);
 
 // The same in steps, for tests. StarteProgramm returns false when the program must end at once
-// (another instance runs, or the window cannot be made, whose reason goes to stderr in one line);
+// (another instance runs, the window cannot be made or the recording to replay cannot be read,
+// whose reason goes to stderr in one line);
 // after it the loop runs while BeendenFlag is 0.
 bool StarteProgramm(const ShellOptions& options);
 // One pass of the frame loop: messages, and when the window is active input, one frame and pacing.
 void FrameSchritt();
-// Shut-down and the deletion of the unpacked files; releases the instance lock.
+// Shut-down and the deletion of the unpacked files; releases the instance lock. Writes the input
+// recording (a failure is reported in a box) and ends recording or replaying.
 void BeendeProgramm();
 
 // Whether the keyboard handler runs this frame: in the text-entry modes, in the editor and while F1

@@ -5,7 +5,8 @@
 //   vertex half a pixel right and down (in the current target's pixels).
 // - Matrices are Direct3D's row-vector ones, uploaded as they are: GLSL reads them transposed, so
 //   M * v in the shader is v * M in Direct3D.
-// - Fixed-function lighting, texture stage 0 and the alpha test run in one GLSL program.
+// - Fixed-function lighting, texture stage 0 and the alpha test run in GLSL programs made for the
+//   state they draw with (see ProgramKey).
 // - Everything is drawn into one persistent 1024 x 768 framebuffer; Present scales a copy into the window.
 #include <SDL.h>
 #define GL_GLEXT_PROTOTYPES 1
@@ -13,6 +14,7 @@
 
 #include <cmath>
 #include <cstddef>
+#include <cstdio>
 #include <cstring>
 #include <unordered_map>
 #include <vector>
@@ -33,7 +35,6 @@ uniform mat4 uWorld;
 uniform mat4 uViewProj;
 uniform mat3 uNormalMatrix;   // inverse transpose of the world matrix
 uniform vec2 uPixelShift;     // half a pixel right and down, in clip units
-uniform bool uLighting;
 uniform vec4 uGlobalAmbient;
 uniform vec4 uMatDiffuse, uMatAmbient, uMatEmissive;
 // The enabled lights, directional ones first, four vec4 each:
@@ -66,10 +67,9 @@ void main()
     gl_Position = uViewProj * world;
     gl_Position.xy += uPixelShift * gl_Position.w;
     vTexCoord = aTexCoord;
-    if (!uLighting) {
-        vDiffuse = vec4(1.0);  // the vertex format has no colour: Direct3D takes opaque white
-        return;
-    }
+#if !LIGHTING
+    vDiffuse = vec4(1.0);  // the vertex format has no colour: Direct3D takes opaque white
+#else
     // Direct3D does not normalise transformed normals unless asked to, and the game never asks.
     vec3 n = uNormalMatrix * aNormal;
     vec3 ambient = uGlobalAmbient.rgb;
@@ -102,18 +102,18 @@ void main()
 #endif
     vec3 c = uMatAmbient.rgb * ambient + uMatDiffuse.rgb * diffuse + uMatEmissive.rgb;
     vDiffuse = clamp(vec4(c, uMatDiffuse.a), 0.0, 1.0);
+#endif
 }
 )";
 
-const char* kFragmentShader = R"(#version 450 core
+// The stage's operations and arguments, whether a texture is bound and the alpha test's function (0:
+// no test) come as constants.
+const char* kFragmentShader = R"(
 in vec4 vDiffuse;
 in vec2 vTexCoord;
 
 uniform sampler2D uTexture;
-uniform bool uHasTexture;
-uniform int uColorOp, uColorArg1, uColorArg2, uAlphaOp, uAlphaArg1, uAlphaArg2;
-uniform bool uAlphaTest;
-uniform int uAlphaFunc, uAlphaRef;
+uniform int uAlphaRef;
 
 out vec4 fragColor;
 
@@ -146,20 +146,64 @@ bool passes(int f, int a, int ref)
 void main()
 {
     // A stage with no texture reads opaque white, so untextured geometry shows its vertex colour.
-    vec4 texel = uHasTexture ? texture(uTexture, vTexCoord) : vec4(1.0);
-    vec3 rgb = op(uColorOp, arg(uColorArg1, texel), arg(uColorArg2, texel)).rgb;
-    float a = op(uAlphaOp, arg(uAlphaArg1, texel), arg(uAlphaArg2, texel)).a;
-    if (uAlphaTest && !passes(uAlphaFunc, int(floor(clamp(a, 0.0, 1.0) * 255.0 + 0.5)), uAlphaRef)) discard;
+#if HAS_TEXTURE
+    vec4 texel = texture(uTexture, vTexCoord);
+#else
+    vec4 texel = vec4(1.0);
+#endif
+    vec3 rgb = op(COLOR_OP, arg(COLOR_ARG1, texel), arg(COLOR_ARG2, texel)).rgb;
+    float a = op(ALPHA_OP, arg(ALPHA_ARG1, texel), arg(ALPHA_ARG2, texel)).a;
+#if ALPHA_FUNC != 0
+    if (!passes(ALPHA_FUNC, int(floor(clamp(a, 0.0, 1.0) * 255.0 + 0.5)), uAlphaRef)) discard;
+#endif
     fragColor = vec4(rgb, a);
 }
 )";
 
-// Programs by the point lights their vertex shader works through: a fixed 0, 1, 2, 4 or 8 (the loop
-// unrolls, which llvmpipe runs several times faster than a loop over a uniform count), or any number
-// with directional lights too (the last one).
+// Lit programs by the point lights their vertex shader works through: a fixed 0, 1, 2, 4 or 8 (the
+// loop unrolls, which llvmpipe runs several times faster than a loop over a uniform count), or any
+// number with directional lights too (the last one).
 constexpr int kFixedLights[] = {0, 1, 2, 4, 8};
-constexpr int kPrograms = 6;
-constexpr int kGeneralProgram = kPrograms - 1;
+constexpr int kGeneralLights = 5;
+constexpr int kUnlit = 6;
+
+// What a program is made for: its lighting (kUnlit, or an index into kFixedLights, kGeneralLights),
+// whether a texture is bound, stage 0's operations and arguments as far as the shader tells them
+// apart, and the alpha test's function (0: none). llvmpipe runs the vertex and pixel shaders on the
+// CPU, where the same choices made from uniforms cost about half the frame's pixel work.
+struct ProgramKey {
+    uint32_t lights, texture, colorOp, colorArg1, colorArg2, alphaOp, alphaArg1, alphaArg2, alphaFunc;
+
+    // The point lights the program is given: -1 all lights, directional ones first.
+    int PointSlots() const
+    {
+        return lights == uint32_t(kGeneralLights) ? -1 : lights == uint32_t(kUnlit) ? 0 : kFixedLights[lights];
+    }
+    uint32_t Packed() const
+    {
+        auto t = [](uint32_t arg) { return arg == targ::Texture ? 1u : 0u; };
+        return lights | texture << 3 | colorOp << 4 | t(colorArg1) << 7 | t(colorArg2) << 8 | alphaOp << 9 |
+               t(alphaArg1) << 12 | t(alphaArg2) << 13 | alphaFunc << 14;
+    }
+    std::string Defines() const
+    {
+        auto d = [](const char* name, int v) {
+            return std::string("#define ") + name + " " + std::to_string(v) + "\n";
+        };
+        return "#version 450 core\n" + d("LIGHTING", lights != uint32_t(kUnlit)) + d("POINT_LIGHTS", PointSlots()) +
+               d("HAS_TEXTURE", int(texture)) + d("COLOR_OP", int(colorOp)) + d("COLOR_ARG1", int(colorArg1)) +
+               d("COLOR_ARG2", int(colorArg2)) + d("ALPHA_OP", int(alphaOp)) + d("ALPHA_ARG1", int(alphaArg1)) +
+               d("ALPHA_ARG2", int(alphaArg2)) + d("ALPHA_FUNC", int(alphaFunc));
+    }
+};
+
+// The shader treats every operation but SELECTARG1, SELECTARG2 and MODULATE as DISABLE, and every
+// argument but TEXTURE as the vertex colour.
+uint32_t ShaderOp(uint32_t op)
+{
+    return op == top::SelectArg1 || op == top::SelectArg2 || op == top::Modulate ? op : top::Disable;
+}
+uint32_t ShaderArg(uint32_t arg) { return arg == targ::Texture ? targ::Texture : targ::Diffuse; }
 
 struct TextureObject {
     GLuint texture = 0;
@@ -294,23 +338,24 @@ public:
 
 private:
     enum Dirty : uint32_t {
-        kTransforms = 1, kLights = 2, kMaterial = 4, kStage = 8, kFixed = 16, kSampler = 32, kTexture = 64,
-        kTarget = 128, kAll = 255
+        kTransforms = 1, kLights = 2, kMaterial = 4, kFixed = 8, kSampler = 16, kTexture = 32, kTarget = 64,
+        kAll = 127
     };
     struct Uniforms {
-        GLint world, viewProj, normalMatrix, pixelShift, lighting, globalAmbient, matDiffuse, matAmbient,
-            matEmissive, directionalCount, pointCount, lights, texture, hasTexture, colorOp, colorArg1, colorArg2,
-            alphaOp, alphaArg1, alphaArg2, alphaTest, alphaFunc, alphaRef;
+        GLint world, viewProj, normalMatrix, pixelShift, globalAmbient, matDiffuse, matAmbient, matEmissive,
+            directionalCount, pointCount, lights, texture, alphaRef;
     };
     struct Program {
         GLuint id = 0;
+        int pointSlots = 0;  // the point lights it is given: -1 all lights, directional ones first
         Uniforms u{};
         uint32_t dirty = kAll;  // what this program has not been given since it changed
     };
     bool MakeTarget(TextureObject& t, GLenum format, bool opaque, std::string& error);
     void DeleteTexture(TextureObject& t);
     void BindTarget();
-    bool BuildProgram(Program& p, GLuint fragment, int pointLights, std::string& error);
+    bool BuildProgram(Program& p, const ProgramKey& key, std::string& error);
+    ProgramKey KeyOfState() const;
     void Dirty(uint32_t what);
     void Prepare();
     void UploadLights(const Uniforms& u, int slots);
@@ -321,8 +366,10 @@ private:
     bool ownVideo_ = false;
     SDL_GLContext context_ = nullptr;
     GLuint vao_ = 0, sampler_ = 0;
-    Program programs_[kPrograms];
-    int current_ = -1;
+    std::unordered_map<uint32_t, Program> programs_;  // by ProgramKey::Packed, made when first drawn with
+    Program* current_ = nullptr;
+    uint32_t currentKey_ = 0;
+    bool programFailed_ = false;  // reported once
     int directionalLights_ = 0, pointLights_ = 0;  // enabled lights by kind
     bool textureBound_ = false;
     float pixelShift_[2] = {};
@@ -364,12 +411,9 @@ bool GLDevice::Init(SDL_Window* window, std::string& error)
     liveDevices.push_back(this);
     SDL_GL_SetSwapInterval(1);  // Direct3D's PRESENT_INTERVAL_ONE; where it is refused, frames are not paced by it
 
-    GLuint fs = glCreateShader(GL_FRAGMENT_SHADER);
-    bool built = CompileShader(fs, kFragmentShader, error);
-    for (int v = 0; built && v < kPrograms; ++v)
-        built = BuildProgram(programs_[v], fs, v == kGeneralProgram ? -1 : kFixedLights[v], error);
-    glDeleteShader(fs);
-    if (!built) return false;
+    // The programs are made as draws need them; the one for the starting state shows now that the
+    // driver takes the shaders.
+    if (!BuildProgram(programs_[KeyOfState().Packed()], KeyOfState(), error)) return false;
 
     glClipControl(GL_UPPER_LEFT, GL_ZERO_TO_ONE);
     glFrontFace(GL_CW);  // Direct3D's front faces are clockwise on screen
@@ -401,19 +445,21 @@ bool GLDevice::Init(SDL_Window* window, std::string& error)
     return true;
 }
 
-bool GLDevice::BuildProgram(Program& p, GLuint fragment, int pointLights, std::string& error)
+bool GLDevice::BuildProgram(Program& p, const ProgramKey& key, std::string& error)
 {
-    const std::string source =
-        "#version 450 core\n#define POINT_LIGHTS " + std::to_string(pointLights) + "\n" + kVertexShader;
-    GLuint vs = glCreateShader(GL_VERTEX_SHADER);
-    const bool compiled = CompileShader(vs, source.c_str(), error);
+    const std::string defines = key.Defines();
+    const std::string vertexSource = defines + kVertexShader, fragmentSource = defines + kFragmentShader;
+    GLuint vs = glCreateShader(GL_VERTEX_SHADER), fs = glCreateShader(GL_FRAGMENT_SHADER);
+    const bool compiled =
+        CompileShader(vs, vertexSource.c_str(), error) && CompileShader(fs, fragmentSource.c_str(), error);
     if (compiled) {
         p.id = glCreateProgram();
         glAttachShader(p.id, vs);
-        glAttachShader(p.id, fragment);
+        glAttachShader(p.id, fs);
         glLinkProgram(p.id);
     }
     glDeleteShader(vs);
+    glDeleteShader(fs);
     if (!compiled) return false;
     GLint linked = 0;
     glGetProgramiv(p.id, GL_LINK_STATUS, &linked);
@@ -421,21 +467,50 @@ bool GLDevice::BuildProgram(Program& p, GLuint fragment, int pointLights, std::s
         char log[2048] = {};
         glGetProgramInfoLog(p.id, sizeof log, nullptr, log);
         error = std::string("shader link: ") + log;
+        glDeleteProgram(p.id);
+        p.id = 0;
         return false;
     }
     auto u = [&](const char* name) { return glGetUniformLocation(p.id, name); };
-    p.u = {u("uWorld"), u("uViewProj"), u("uNormalMatrix"), u("uPixelShift"), u("uLighting"), u("uGlobalAmbient"),
-           u("uMatDiffuse"), u("uMatAmbient"), u("uMatEmissive"), u("uDirectionalCount"), u("uPointCount"),
-           u("uLights"), u("uTexture"), u("uHasTexture"), u("uColorOp"), u("uColorArg1"), u("uColorArg2"),
-           u("uAlphaOp"), u("uAlphaArg1"), u("uAlphaArg2"), u("uAlphaTest"), u("uAlphaFunc"), u("uAlphaRef")};
+    p.u = {u("uWorld"), u("uViewProj"), u("uNormalMatrix"), u("uPixelShift"), u("uGlobalAmbient"), u("uMatDiffuse"),
+           u("uMatAmbient"), u("uMatEmissive"), u("uDirectionalCount"), u("uPointCount"), u("uLights"),
+           u("uTexture"), u("uAlphaRef")};
+    p.pointSlots = key.PointSlots();
     glProgramUniform1i(p.id, p.u.texture, 0);
     return true;
+}
+
+ProgramKey GLDevice::KeyOfState() const
+{
+    ProgramKey k{};
+    // Unlit draws take the program without lights; lit ones the smallest that holds their lights.
+    k.lights = uint32_t(kUnlit);
+    if (state_.Get(RenderState::Lighting)) {
+        k.lights = uint32_t(kGeneralLights);
+        if (directionalLights_ == 0)
+            for (int i = 0; i < kGeneralLights; ++i)
+                if (pointLights_ <= kFixedLights[i]) {
+                    k.lights = uint32_t(i);
+                    break;
+                }
+    }
+    k.texture = textureBound_ ? 1 : 0;
+    k.colorOp = ShaderOp(state_.Get(StageState::ColorOp));
+    k.colorArg1 = ShaderArg(state_.Get(StageState::ColorArg1));
+    k.colorArg2 = ShaderArg(state_.Get(StageState::ColorArg2));
+    k.alphaOp = ShaderOp(state_.Get(StageState::AlphaOp));
+    k.alphaArg1 = ShaderArg(state_.Get(StageState::AlphaArg1));
+    k.alphaArg2 = ShaderArg(state_.Get(StageState::AlphaArg2));
+    const uint32_t f = state_.Get(RenderState::AlphaFunc);
+    // ALWAYS, and any value the shader does not know, lets everything through as no test does.
+    k.alphaFunc = state_.Get(RenderState::AlphaTestEnable) && f >= cmp::Never && f < cmp::Always ? f : 0;
+    return k;
 }
 
 void GLDevice::Dirty(uint32_t what)
 {
     dirty_ |= what;
-    for (Program& p : programs_) p.dirty |= what;
+    for (auto& [key, p] : programs_) p.dirty |= what;
 }
 
 GLDevice::~GLDevice()
@@ -451,7 +526,7 @@ GLDevice::~GLDevice()
         DeleteTexture(backBuffer_);
         glDeleteSamplers(1, &sampler_);
         glDeleteVertexArrays(1, &vao_);
-        for (Program& p : programs_) glDeleteProgram(p.id);
+        for (auto& [key, p] : programs_) glDeleteProgram(p.id);
         SDL_GL_MakeCurrent(window_, nullptr);
         SDL_GL_DeleteContext(context_);
         std::erase(liveDevices, this);
@@ -623,7 +698,7 @@ uint32_t GLDevice::GetRenderState(RenderState s) const
 
 void GLDevice::SetStageState(StageState s, uint32_t value)
 {
-    if (state_.Set(s, value)) Dirty(kStage);
+    state_.Set(s, value);  // the stage picks the program at the next draw
 }
 
 void GLDevice::SetSamplerState(SamplerState s, uint32_t value)
@@ -773,31 +848,25 @@ void GLDevice::Prepare()
     }
     dirty_ = 0;
 
-    // Unlit draws take the program without lights; lit ones the smallest that holds their lights.
-    int v = 0;
-    if (rs(RenderState::Lighting)) {
-        v = kGeneralProgram;
-        if (directionalLights_ == 0)
-            for (int k = 0; k < kGeneralProgram; ++k)
-                if (pointLights_ <= kFixedLights[k]) {
-                    v = k;
-                    break;
-                }
+    const ProgramKey key = KeyOfState();
+    if (!current_ || key.Packed() != currentKey_) {
+        auto [it, made] = programs_.try_emplace(key.Packed());
+        if (made) {
+            std::string error;
+            if (!BuildProgram(it->second, key, error) && !programFailed_) {
+                programFailed_ = true;
+                std::fprintf(stderr, "OpenGL device: %s\n", error.c_str());
+            }
+        }
+        glUseProgram(it->second.id);  // 0 when it could not be made: the draw shows nothing
+        current_ = &it->second;
+        currentKey_ = key.Packed();
     }
-    Program& p = programs_[v];
-    if (v != current_) {
-        glUseProgram(p.id);
-        current_ = v;
-    }
+    Program& p = *current_;
     const Uniforms& u = p.u;
     const uint32_t d = p.dirty;
     p.dirty = 0;
-    if (d & kFixed) {
-        glUniform1i(u.lighting, rs(RenderState::Lighting) ? 1 : 0);
-        glUniform1i(u.alphaTest, rs(RenderState::AlphaTestEnable) ? 1 : 0);
-        glUniform1i(u.alphaFunc, int(rs(RenderState::AlphaFunc)));
-        glUniform1i(u.alphaRef, int(rs(RenderState::AlphaRef) & 0xff));
-    }
+    if (d & kFixed) glUniform1i(u.alphaRef, int(rs(RenderState::AlphaRef) & 0xff));
     if (d & kTarget) glUniform2f(u.pixelShift, pixelShift_[0], pixelShift_[1]);
     if (d & kTransforms) {
         const math3d::Matrix& world = state_.Get(TransformType::World);
@@ -805,9 +874,11 @@ void GLDevice::Prepare()
             math3d::Multiply(state_.Get(TransformType::View), state_.Get(TransformType::Projection));
         glUniformMatrix4fv(u.world, 1, GL_FALSE, &world.m[0][0]);
         glUniformMatrix4fv(u.viewProj, 1, GL_FALSE, &viewProj.m[0][0]);
-        float normal[9];
-        NormalMatrix(world, normal);
-        glUniformMatrix3fv(u.normalMatrix, 1, GL_FALSE, normal);
+        if (p.u.normalMatrix >= 0) {
+            float normal[9];
+            NormalMatrix(world, normal);
+            glUniformMatrix3fv(u.normalMatrix, 1, GL_FALSE, normal);
+        }
     }
     if (d & kMaterial) {
         const Material& m = state_.material;
@@ -818,19 +889,7 @@ void GLDevice::Prepare()
         glUniform4f(u.matAmbient, m.ambient.r, m.ambient.g, m.ambient.b, m.ambient.a);
         glUniform4f(u.matEmissive, m.emissive.r, m.emissive.g, m.emissive.b, m.emissive.a);
     }
-    if ((d & kLights) && v != 0) UploadLights(u, v == kGeneralProgram ? -1 : kFixedLights[v]);
-    if (d & kStage) {
-        auto ts = [&](StageState s) { return GLint(state_.Get(s)); };
-        glUniform1i(u.colorOp, ts(StageState::ColorOp));
-        glUniform1i(u.colorArg1, ts(StageState::ColorArg1));
-        glUniform1i(u.colorArg2, ts(StageState::ColorArg2));
-        glUniform1i(u.alphaOp, ts(StageState::AlphaOp));
-        glUniform1i(u.alphaArg1, ts(StageState::AlphaArg1));
-        glUniform1i(u.alphaArg2, ts(StageState::AlphaArg2));
-    }
-    if (d & kTexture) glUniform1i(u.hasTexture, textureBound_ ? 1 : 0);
-    // Unlit draws skip the lights: the unlit program is given them again when it next lights.
-    if (v == 0) p.dirty |= d & kLights;
+    if ((d & kLights) && p.pointSlots != 0) UploadLights(u, p.pointSlots);
 }
 
 // The enabled lights as plain uniforms rather than a buffer: the game switches lights between draws,

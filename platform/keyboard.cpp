@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "platform/replay.h"
+
 namespace kbd {
 
 namespace {
@@ -61,13 +63,13 @@ void ReadState(uint8_t state[256])
     std::memset(state, 0, 256);
     if (anyForced) {
         std::memcpy(state, forced, 256);
-        return;
+    } else if (SDL_WasInit(SDL_INIT_VIDEO) && SDL_GetKeyboardFocus()) {
+        int count = 0;
+        const Uint8* keys = SDL_GetKeyboardState(&count);
+        for (const Pair& p : kTable)
+            if (p.sdl < count && keys[p.sdl]) state[p.dik] = 0x80;
     }
-    if (!SDL_WasInit(SDL_INIT_VIDEO) || !SDL_GetKeyboardFocus()) return;
-    int count = 0;
-    const Uint8* keys = SDL_GetKeyboardState(&count);
-    for (const Pair& p : kTable)
-        if (p.sdl < count && keys[p.sdl]) state[p.dik] = 0x80;
+    replay::Keys(state);
 }
 
 void ForceKey(uint8_t code, bool down)

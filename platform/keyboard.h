@@ -25,6 +25,7 @@ constexpr uint8_t Escape = 0x01, K1 = 0x02, K2 = 0x03, K3 = 0x04, K4 = 0x05, K5 
 uint8_t FromScancode(int sdlScancode);
 
 // Fills state[256] with the keys held now (0x80 each); all zero while the window has no focus.
+// Recorded while an input recording is made; replaying one, the recorded keys instead.
 void ReadState(uint8_t state[256]);
 
 // Tests press and release keys without SDL; while any key is forced, ReadState reports the forced set.

@@ -22,6 +22,8 @@ int lockFd = -1;
 
 const auto processStart = std::chrono::steady_clock::now();
 uint32_t (*tickSource)() = nullptr;
+bool frameClock = false;
+uint32_t frameClockMs = 0;
 
 std::vector<std::string>* boxSink = nullptr;
 
@@ -108,6 +110,7 @@ void ReleaseSingleInstance()
 
 uint32_t GetTickCount()
 {
+    if (frameClock) return frameClockMs;
     if (tickSource) return tickSource();
     const auto elapsed = std::chrono::steady_clock::now() - processStart;
     return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
@@ -115,8 +118,20 @@ uint32_t GetTickCount()
 
 void SetTickSource(uint32_t (*source)()) { tickSource = source; }
 
+void UseFrameClock(bool on)
+{
+    frameClock = on;
+    frameClockMs = 0;
+}
+
+bool FrameClockOn() { return frameClock; }
+
 void Sleep(uint32_t ms)
 {
+    if (frameClock) {
+        frameClockMs += ms;
+        return;
+    }
     if (tickSource || ms == 0) return;
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }

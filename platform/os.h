@@ -25,6 +25,11 @@ void SetTickSource(uint32_t (*source)());
 // Sleeps about ms milliseconds (the scheduler may add a little). While a test's clock replaces the
 // real one it returns at once: only that clock's readings count.
 void Sleep(uint32_t ms);
+// Recorded games: a clock that stands still except while the game sleeps, so time passes by the
+// game's own waits (its frames) and a replay reads the same times as the recorded game. Switching
+// it on starts it at 0; it comes before a test's clock.
+void UseFrameClock(bool on);
+bool FrameClockOn();
 
 // Freed heap memory is kept for reuse instead of going back to the system at once: the loading
 // decodes hundreds of large images and sounds one after another, and every fresh page costs a fault.

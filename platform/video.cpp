@@ -10,11 +10,11 @@ extern "C" {
 }
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <vector>
 
 #include "platform/gfx.h"
+#include "platform/os.h"
 
 namespace video {
 
@@ -37,7 +37,7 @@ struct Player::Impl {
     double soundDeadline = -1;  // once the pictures are done
     bool demuxDone = false, videoDone = false, failed = false;
     bool started = false;
-    std::chrono::steady_clock::time_point start;
+    uint32_t start = 0;  // tick count of the first step
     std::vector<uint8_t> rgba;  // the frame to show, imageWidth x imageHeight
     int imageWidth = 0, imageHeight = 0;
     std::vector<uint8_t> sound;
@@ -63,7 +63,8 @@ struct Player::Impl {
         avformat_close_input(&format);
     }
 
-    double Now() const { return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(); }
+    // The game's tick counter, so the video keeps to the frame clock of a recorded game too.
+    double Now() const { return (os::GetTickCount() - start) / 1000.0; }
 
     AVCodecContext* OpenCodec(int stream) {
         const AVCodecParameters* par = format->streams[stream]->codecpar;
@@ -247,8 +248,9 @@ Player::Status Player::Step(gfx::Device& device) {
     Impl& p = *impl_;
     if (!p.started) {
         p.started = true;
-        p.OpenSound();
-        p.start = std::chrono::steady_clock::now();
+        // On the frame clock the sound could not keep pace: the pictures alone decide the end.
+        if (!os::FrameClockOn()) p.OpenSound();
+        p.start = os::GetTickCount();
     }
     double now = p.Now();
     bool fresh = false;
@@ -277,25 +279,5 @@ uint32_t Player::MsUntilNextFrame() const {
 }
 
 void Player::Close() { impl_.reset(); }
-
-void PumpInput(win::WindowProc proc) {
-    SDL_PumpEvents();
-    SDL_Event e;
-    while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_KEYDOWN, SDL_KEYUP) > 0) {
-        if (e.type != SDL_KEYDOWN) continue;
-        SDL_Keycode key = e.key.keysym.sym;
-        uintptr_t code = key == SDLK_RETURN || key == SDLK_KP_ENTER ? vk::Return
-                         : key == SDLK_ESCAPE                        ? vk::Escape
-                         : key == SDLK_SPACE                         ? vk::Space
-                                                                     : 0;
-        proc(kKeyDown, code, 0);
-    }
-    while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP) > 0) {
-        if (e.type != SDL_MOUSEBUTTONDOWN) continue;
-        if (e.button.button == SDL_BUTTON_LEFT) proc(win::msg::LButtonDown, win::mk::LButton, 0);
-        else if (e.button.button == SDL_BUTTON_RIGHT) proc(win::msg::RButtonDown, win::mk::RButton, 0);
-    }
-    if (SDL_PeepEvents(&e, 1, SDL_PEEKEVENT, SDL_QUIT, SDL_QUIT) > 0) proc(win::msg::Close, 0, 0);
-}
 
 }  // namespace video

@@ -5,20 +5,11 @@
 #include <memory>
 #include <string>
 
-#include "platform/window.h"
-
 namespace gfx {
 class Device;
 }
 
 namespace video {
-
-// The message a key press arrives as during playback, with these key codes in wParam (0 for
-// every other key).
-constexpr uint32_t kKeyDown = 0x0100;
-namespace vk {
-constexpr uintptr_t Return = 0x0D, Escape = 0x1B, Space = 0x20;
-}
 
 class Player {
 public:
@@ -45,10 +36,5 @@ private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };
-
-// Playback's own input: takes key presses (kKeyDown), left and right button presses from the event
-// queue and hands them to proc, and drops their releases; a quit request is handed on as
-// win::msg::Close and stays queued for the main loop. All other events stay queued.
-void PumpInput(win::WindowProc proc);
 
 }  // namespace video

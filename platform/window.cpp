@@ -8,6 +8,7 @@
 #include <deque>
 
 #include "platform/os.h"
+#include "platform/replay.h"
 
 namespace win {
 
@@ -42,10 +43,27 @@ uint32_t pressedThisPump = 0;
 bool hasHeldBack = false;
 SDL_Event heldBack;
 
+// What a pump hands to the procedure is the game's input and recorded as such; what the
+// procedure sends on meanwhile (the Destroy after a Close) follows from it and is not.
+bool pumping = false;
+int sendDepth = 0;
+
 intptr_t Send(uint32_t message, uintptr_t wParam, intptr_t lParam)
 {
-    if (proc) return proc(message, wParam, lParam);
-    return DefaultProc(message, wParam, lParam);
+    if (pumping && sendDepth == 0) replay::RecordMessage(message, wParam, lParam);
+    ++sendDepth;
+    const intptr_t result = proc ? proc(message, wParam, lParam) : DefaultProc(message, wParam, lParam);
+    --sendDepth;
+    return result;
+}
+
+// The key codes a key press arrives with (0 for the keys the game takes no press of).
+uintptr_t VirtualKey(SDL_Keycode key)
+{
+    if (key == SDLK_RETURN || key == SDLK_KP_ENTER) return vk::Return;
+    if (key == SDLK_ESCAPE) return vk::Escape;
+    if (key == SDLK_SPACE) return vk::Space;
+    return 0;
 }
 
 // Window pixels to the game's 1024 x 768 client coordinates.
@@ -201,7 +219,12 @@ void SetIcon(const uint8_t* rgba, int width, int height)
     SDL_FreeSurface(s);
 }
 
-void SetWindowProc(WindowProc p) { proc = p; }
+WindowProc SetWindowProc(WindowProc p)
+{
+    const WindowProc before = proc;
+    proc = p;
+    return before;
+}
 
 void PostMessage(uint32_t message, uintptr_t wParam, intptr_t lParam) { posted.push_back({message, wParam, lParam}); }
 
@@ -249,6 +272,7 @@ void TranslateEvent(const SDL_Event& e)
         default: break;
         }
         break;
+    case SDL_KEYDOWN: Send(msg::KeyDown, VirtualKey(e.key.keysym.sym), 0); break;
     case SDL_QUIT: Send(msg::Close, 0, 0); break;
     default: break;
     }
@@ -262,7 +286,9 @@ void ResetTranslationState()
     hasHeldBack = false;
 }
 
-void PumpMessages()
+namespace {
+
+void PumpLive()
 {
     while (!posted.empty()) {
         const Message m = posted.front();
@@ -285,6 +311,23 @@ void PumpMessages()
         }
         TranslateEvent(e);
     }
+}
+
+}  // namespace
+
+void PumpMessages()
+{
+    const std::vector<replay::Message> replayed = replay::Pump();
+    if (replay::CurrentMode() == replay::Mode::Replaying) {
+        // Only the recording's input counts, and what the game posted itself is in it already.
+        posted.clear();
+        if (SDL_WasInit(SDL_INIT_EVENTS)) SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+        for (const replay::Message& m : replayed) Send(m.message, m.wParam, m.lParam);
+        return;
+    }
+    pumping = true;
+    PumpLive();
+    pumping = false;
 }
 
 }  // namespace win

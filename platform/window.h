@@ -14,12 +14,16 @@ namespace win {
 // Message codes and key flags, numbered as the game's window procedure expects them.
 namespace msg {
 constexpr uint32_t Destroy = 0x0002, Activate = 0x0006, Paint = 0x000F, Close = 0x0010, Quit = 0x0012;
+constexpr uint32_t KeyDown = 0x0100;  // wParam: a vk code below, 0 for every other key
 constexpr uint32_t MouseMove = 0x0200, LButtonDown = 0x0201, LButtonUp = 0x0202, LButtonDblClk = 0x0203,
                    RButtonDown = 0x0204, RButtonUp = 0x0205, RButtonDblClk = 0x0206,
                    MButtonDown = 0x0207, MButtonUp = 0x0208, MButtonDblClk = 0x0209, MouseWheel = 0x020A;
 }
 namespace mk {
 constexpr uint32_t LButton = 0x0001, RButton = 0x0002, Shift = 0x0004, Control = 0x0008, MButton = 0x0010;
+}
+namespace vk {
+constexpr uintptr_t Return = 0x0D, Escape = 0x1B, Space = 0x20;
 }
 namespace wa {
 constexpr uint32_t Inactive = 0, Active = 1, ClickActive = 2;
@@ -49,11 +53,14 @@ struct Rect {
 };
 Rect FitFrame(int outerW, int outerH);
 
-void SetWindowProc(WindowProc proc);
+// Returns the procedure it replaces.
+WindowProc SetWindowProc(WindowProc proc);
 
 // Empties the event queue, handing every message to the window procedure. Callable from nested
-// (modal) loops. A close request arrives as Close; the default handling of Close (DefaultProc)
-// destroys the window, which sends Destroy.
+// (modal) loops. While an input recording is made, what it hands out is recorded; while one is
+// replayed, it hands out the recording's next pump instead of live input (see replay.h). A close
+// request arrives as Close; the default handling of Close (DefaultProc) destroys the window, which
+// sends Destroy. A key press arrives as KeyDown (the game reads held keys from the keyboard state).
 void PumpMessages();
 // Queues a message to be delivered by the next PumpMessages (the game's PostMessage).
 void PostMessage(uint32_t message, uintptr_t wParam, intptr_t lParam);

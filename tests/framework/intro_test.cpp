@@ -7,7 +7,6 @@
 
 #include "platform/gfx_recording.h"
 #include "platform/os.h"
-#include "platform/video.h"
 #include "platform/window.h"
 #include "tests/audio_files.h"
 
@@ -61,8 +60,8 @@ TEST_F(IntroTest, PlaysToItsEnd) {
 
 TEST_F(IntroTest, StopKeysAndTheLeftClickStopIt) {
     struct Case { uint32_t message; uintptr_t wParam; } cases[] = {
-        {video::kKeyDown, video::vk::Return}, {video::kKeyDown, video::vk::Escape},
-        {video::kKeyDown, video::vk::Space}, {win::msg::LButtonDown, win::mk::LButton}};
+        {win::msg::KeyDown, win::vk::Return}, {win::msg::KeyDown, win::vk::Escape},
+        {win::msg::KeyDown, win::vk::Space}, {win::msg::LButtonDown, win::mk::LButton}};
     for (const Case& c : cases) {
         DrueckendesGeraet dev([&] { CutsceneWindowProc(c.message, c.wParam, 0); });
         EXPECT_EQ(PlayCutscene(Pfad("lang.avi").c_str(), &dev), 1) << c.message << " " << c.wParam;
@@ -73,7 +72,7 @@ TEST_F(IntroTest, StopKeysAndTheLeftClickStopIt) {
 
 TEST_F(IntroTest, OtherInputDoesNotStopIt) {
     DrueckendesGeraet dev([] {
-        CutsceneWindowProc(video::kKeyDown, 0, 0);  // any other key
+        CutsceneWindowProc(win::msg::KeyDown, 0, 0);  // any other key
         CutsceneWindowProc(win::msg::RButtonDown, win::mk::RButton, 0);
     });
     EXPECT_EQ(PlayCutscene(Pfad("kurz.avi").c_str(), &dev), 0);
@@ -86,6 +85,36 @@ TEST_F(IntroTest, AQuitRequestEndsItWithoutCountingAsAStop) {
     EXPECT_EQ(PlayCutscene(Pfad("lang.avi").c_str(), &dev), 0);
     EXPECT_EQ(VideoAbgebrochen, 0);
     EXPECT_EQ(dev.frames, 2);
+}
+
+namespace {
+std::vector<uint32_t> spielNachrichten;
+intptr_t SpielProc(uint32_t message, uintptr_t, intptr_t) {
+    spielNachrichten.push_back(message);
+    return 0;
+}
+}  // namespace
+
+// Playback takes its input through the game's pump: a stop key posted like any message stops it,
+// presses and releases stay with the video, and the rest reaches the game's procedure, which is
+// the window's procedure again afterwards.
+TEST_F(IntroTest, InputComesThroughTheGamesPump) {
+    namespace msg = win::msg;
+    spielNachrichten.clear();
+    win::SetWindowProc(SpielProc);
+    DrueckendesGeraet dev([] {
+        for (uint32_t m : {msg::MouseMove, msg::RButtonDown, msg::RButtonUp, msg::LButtonUp, msg::KeyDown,
+                           msg::Activate})
+            win::PostMessage(m, 0, 0);
+        win::PostMessage(msg::KeyDown, win::vk::Escape, 0);
+    });
+    EXPECT_EQ(PlayCutscene(Pfad("lang.avi").c_str(), &dev), 1);
+    EXPECT_EQ(VideoAbgebrochen, 1);
+    EXPECT_EQ(spielNachrichten, (std::vector<uint32_t>{msg::MouseMove, msg::Activate}));
+    win::PostMessage(msg::LButtonDown, 0, 0);
+    win::PumpMessages();
+    EXPECT_EQ(spielNachrichten.back(), msg::LButtonDown);
+    win::SetWindowProc(nullptr);
 }
 
 TEST_F(IntroTest, FailuresReportAndReturn) {

@@ -186,6 +186,22 @@ TEST_F(Fenster, FramePacingSurvivesTheCounterWrapAndEndsWhenClosing)
     SetupWerte.FRAMERATE = 0.0f;
 }
 
+// On the frame clock a frame's wait is its whole time, slept at once: the clock moves by it and
+// nothing watches a clock that stands still.
+TEST_F(Fenster, FramePacingOnTheFrameClockPassesTheFrame)
+{
+    os::UseFrameClock(true);
+    SetupWerte.FRAMERATE = 0.025f;
+    for (int i = 1; i <= 3; ++i) {
+        WarteAufFrameZeit(os::GetTickCount());
+        EXPECT_EQ(os::GetTickCount(), uint32_t(26 * i));
+    }
+    SetupWerte.FRAMERATE = 0.0f;
+    WarteAufFrameZeit(os::GetTickCount());
+    EXPECT_EQ(os::GetTickCount(), 78u);
+    os::UseFrameClock(false);
+}
+
 namespace {
 double ThreadCpuMs()
 {

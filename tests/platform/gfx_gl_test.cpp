@@ -185,6 +185,77 @@ TEST_F(GLDeviceTest, AlphaTestKeepsReferenceAndAbove)
     EXPECT_TRUE(Near(Pixel(25, 15), kWhite));  // 8 kept
 }
 
+TEST_F(GLDeviceTest, AlphaTestByEveryFunction)
+{
+    // Texels of alpha 99, 100 and 101 against the reference 100; blending off, so a kept texel is white.
+    const uint8_t px[12] = {255, 255, 255, 99, 255, 255, 255, 100, 255, 255, 255, 101};
+    Texture tex = dev->CreateTexture(3, 1, px);
+    Setze2DModus();
+    dev->SetRenderState(RenderState::AlphaBlendEnable, 0);
+    dev->SetRenderState(RenderState::AlphaRef, 100);
+    dev->SetTexture(tex);
+    struct Case {
+        uint32_t func;
+        bool test;
+        bool below, equal, above;  // kept
+    } cases[] = {
+        {cmp::Never, true, false, false, false},       {cmp::Less, true, true, false, false},
+        {cmp::Equal, true, false, true, false},        {cmp::LessEqual, true, true, true, false},
+        {cmp::Greater, true, false, false, true},      {cmp::NotEqual, true, true, false, true},
+        {cmp::GreaterEqual, true, false, true, true},  {cmp::Always, true, true, true, true},
+        {cmp::Never, false, true, true, true},  // the test off keeps everything
+    };
+    int y = 0;
+    for (const Case& c : cases) {
+        dev->SetRenderState(RenderState::AlphaTestEnable, c.test ? 1 : 0);
+        dev->SetRenderState(RenderState::AlphaFunc, c.func);
+        Draw2D(0, float(y), 30, 10);
+        y += 10;
+    }
+    Read();
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const Case& c = cases[i];
+        const bool kept[3] = {c.below, c.equal, c.above};
+        for (int k = 0; k < 3; ++k)
+            EXPECT_TRUE(Near(Pixel(k * 10 + 5, int(i) * 10 + 5), kept[k] ? kWhite : kBlack))
+                << "function " << c.func << (c.test ? "" : " with the test off") << ", alpha " << 99 + k;
+    }
+}
+
+TEST_F(GLDeviceTest, AlphaOperations)
+{
+    // Texture alpha 64, vertex alpha 128 (the material's diffuse alpha); blending off, so the back
+    // buffer keeps the alpha the stage made.
+    Setze2DModus();
+    dev->SetRenderState(RenderState::AlphaBlendEnable, 0);
+    dev->SetRenderState(RenderState::AlphaTestEnable, 0);
+    dev->SetRenderState(RenderState::Lighting, 1);
+    Material m{};
+    m.diffuse = {0, 0, 0, 128 / 255.0f};
+    m.emissive = {1, 1, 1, 0};
+    dev->SetMaterial(m);
+    dev->SetTexture(Solid(0x40ffffff));
+    struct Case {
+        uint32_t op, arg1, arg2;
+        int want;
+    } cases[] = {
+        {top::SelectArg1, targ::Texture, targ::Diffuse, 64}, {top::SelectArg2, targ::Texture, targ::Diffuse, 128},
+        {top::SelectArg1, targ::Diffuse, targ::Texture, 128}, {top::Modulate, targ::Texture, targ::Diffuse, 32},
+        {top::Disable, targ::Texture, targ::Texture, 128},
+    };
+    int x = 0;
+    for (const Case& c : cases) {
+        dev->SetStageState(StageState::AlphaOp, c.op);
+        dev->SetStageState(StageState::AlphaArg1, c.arg1);
+        dev->SetStageState(StageState::AlphaArg2, c.arg2);
+        Draw2D(float(x), 0, 10, 10);
+        x += 10;
+    }
+    Read();
+    for (size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_NEAR(Pixel(int(i) * 10 + 5, 5).a, cases[i].want, 1) << "case " << i;
+}
+
 TEST_F(GLDeviceTest, BlendFactors)
 {
     struct Case {

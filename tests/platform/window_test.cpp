@@ -169,6 +169,28 @@ TEST(Window, FrameFitsKeepingItsAspect)
 
 namespace {
 
+// A key press is a message of its own (the intro stops on it); its release is none: the game reads
+// held keys from the keyboard state.
+TEST_F(Messages, KeyPressesArriveAsKeyDown)
+{
+    struct Fall {
+        SDL_Keycode key;
+        uintptr_t code;
+    } faelle[] = {{SDLK_RETURN, win::vk::Return}, {SDLK_KP_ENTER, win::vk::Return},
+                  {SDLK_ESCAPE, win::vk::Escape}, {SDLK_SPACE, win::vk::Space}, {SDLK_a, 0}};
+    for (const Fall& f : faelle) {
+        got.clear();
+        SDL_Event e{};
+        e.type = SDL_KEYDOWN;
+        e.key.keysym.sym = f.key;
+        win::TranslateEvent(e);
+        e.type = SDL_KEYUP;
+        win::TranslateEvent(e);
+        ASSERT_EQ(got.size(), 1u) << f.key;
+        EXPECT_EQ(got[0], (Msg{win::msg::KeyDown, f.code, 0})) << f.key;
+    }
+}
+
 // A touchpad tap brings DOWN and UP within one frame; the UP waits for the next pump, so the frame
 // that pumps the DOWN still sees the press. Later events wait behind it, in order.
 TEST_F(Messages, AnUpWaitsForTheNextPumpWhenItsDownCameInThisOne)
