@@ -125,7 +125,7 @@ void Abweichung(const char* was)
     fehler = "the game " + std::string(was) + " at pump " + std::to_string(pumpen) + " (entry " +
              std::to_string(pos) + " of " + std::to_string(ereignisse.size()) + "), where the recording holds " +
              (pos >= ereignisse.size() ? std::string("nothing more")
-                                       : "\"" + Zeile(ereignisse, pos, pos + 1) + "\"");
+                                       : std::string("\"").append(Zeile(ereignisse, pos, pos + 1)).append("\""));
     pos = ereignisse.size();
 }
 

@@ -17,7 +17,9 @@ std::vector<std::string> erhalten;
 // What the window procedure gets and what the keyboard reads, as one list.
 intptr_t Proc(uint32_t message, uintptr_t wParam, intptr_t lParam)
 {
-    erhalten.push_back("m" + std::to_string(message) + "," + std::to_string(wParam) + "," + std::to_string(lParam));
+    std::string eintrag = "m";
+    eintrag += std::to_string(message) + "," + std::to_string(wParam) + "," + std::to_string(lParam);
+    erhalten.push_back(eintrag);
     return 0;
 }
 
