@@ -53,6 +53,8 @@ public:
 private:
     static inline KampfKlicks* aktiv = nullptr;
     int bilder = 0;
+    int32_t staerke = FeindStaerke;
+    bool vorbei = false;
     std::vector<uint8_t> mitte, letztes;
 
     // Pressed where the world map has nothing: below its side panel.
@@ -74,24 +76,15 @@ private:
         for (int i = 0; i < n; ++i) FrameSchritt();
     }
 
-    static bool Einfarbig(const std::vector<uint8_t>& rgba)
-    {
-        for (size_t i = 4; i + 4 <= rgba.size(); i += 4)
-            if (std::memcmp(&rgba[i], &rgba[0], 4) != 0) return false;
-        return true;
-    }
-
     static intptr_t Fenster(uint32_t nachricht, uintptr_t w, intptr_t l)
     {
         const intptr_t r = WndProc(nachricht, w, l);
         if (aktiv && (nachricht == win::msg::LButtonDown || nachricht == win::msg::LButtonDblClk)) {
             KampfKlicks& k = *aktiv;
-            // From the second pass on the last frame shown is the battle's; the blank pause after a
-            // beaten enemy is not.
-            if (++k.bilder > 1) {
-                std::vector<uint8_t> bild = MyApp.m_pd3dDevice->ReadBackBuffer();
-                if (!Einfarbig(bild)) k.letztes = std::move(bild);
-            }
+            // From the second pass on, the frame shown last is the battle's. The outcome changes the
+            // enemy's power before any blank pause: the frame shown then is the battle's last one.
+            if (!k.vorbei && ++k.bilder > 1) k.letztes = MyApp.m_pd3dDevice->ReadBackBuffer();
+            k.vorbei = k.vorbei || FeindStaerke != k.staerke;
             if (k.bilder == 40) k.mitte = k.letztes;
             Druecke();
         }
