@@ -2,6 +2,7 @@
 // town 0 of the demo data; a loaded global file, town state or town file is drawn for one frame and
 // ticked once, a loaded slot is saved again. A refused file changes nothing in memory, and a refused
 // slot nothing of the working copies. The first byte picks the format. Data folder: $VELQUOR_SPIELDATEN.
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -75,17 +76,25 @@ std::vector<std::vector<uint8_t>>& KopienStand()
 
 std::string KopieName(int i) { return "Gamestate/S_Town" + std::to_string(i) + ".dat"; }
 
+// Into a buffer that keeps its room: a fresh large allocation each run costs more than the load itself.
+void LiesKopie(int i, std::vector<uint8_t>& daten)
+{
+    daten.resize(STADTZUSTANDDATEI_GROESSE + 1);
+    std::FILE* f = std::fopen(os::ResolvePath(KopieName(i)).c_str(), "rb");
+    daten.resize(f ? std::fread(daten.data(), 1, daten.size(), f) : 0);
+    if (f) std::fclose(f);
+}
+
 void MerkeKopien()
 {
-    for (int i = 0; i < 20; ++i) os::ReadFile(KopieName(i), KopienStand()[i]);
+    for (int i = 0; i < 20; ++i) LiesKopie(i, KopienStand()[i]);
 }
 
 bool KopienUnveraendert()
 {
     static std::vector<uint8_t> jetzt;
     for (int i = 0; i < 20; ++i) {
-        jetzt.clear();
-        os::ReadFile(KopieName(i), jetzt);
+        LiesKopie(i, jetzt);
         if (jetzt != KopienStand()[i]) return false;
     }
     return true;

@@ -28,6 +28,28 @@ TEST(FuzzFunde, AWordWithANulByteIsNoNumber)
     }
 }
 
+// A word with a NUL byte in it was used as its part before the NUL: "zw\0ei" filled its text entry
+// as "zw". It ends the reading as any word that is no text, and the entries after it stay.
+TEST(FuzzFunde, AWordWithANulByteIsNoWord)
+{
+    TokenDatei d;
+    d.Setze(std::string("eins zw\0ei drei", 15));
+    std::string wort;
+    EXPECT_TRUE(d.Wort(wort));
+    EXPECT_FALSE(d.Wort(wort));
+    EXPECT_FALSE(d.Wort(wort));
+
+    const auto ordner = std::filesystem::temp_directory_path() / ("velquor_funde_" + std::to_string(getpid()));
+    std::filesystem::create_directories(ordner);
+    const std::string datei = (ordner / "text.txt").string();
+    std::strcpy(TextStandard[1], "vorher");
+    std::ofstream(datei, std::ios::binary) << std::string("eins zw\0ei drei", 15);
+    LadeTextStandard(datei.c_str());
+    EXPECT_STREQ(TextStandard[0], "eins");
+    EXPECT_STREQ(TextStandard[1], "vorher");
+    std::filesystem::remove_all(ordner);
+}
+
 // A slot name with a NUL byte in its line kept the bytes after the NUL, which the next save dropped:
 // the names read back differently from what was loaded.
 TEST(FuzzFunde, SlotNamesWithANulReadTheSameAfterASave)
