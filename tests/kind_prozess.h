@@ -1,17 +1,20 @@
 #pragma once
 // Saves cut off by the process being killed: a child (this test program again) runs one test in a
 // given folder under strace, which kills it at the n-th call of a file operation. Killed at call 1,
-// 2, ... in turn until a child runs to its end, the save is cut after each of its calls. The folder
+// 2, ... in turn until a child runs to its end, the save is cut after each of its calls (or after
+// every so many of them, where a child each time would take minutes). The folder
 // is on a tmpfs where there is one: a kill loses nothing a sync would keep, and the saves' syncs
 // to a disk would make the many children slow.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 constexpr const char* kKindOrdner = "VELQUOR_SPEICHER_KIND";
 
@@ -69,23 +72,26 @@ inline KindEnde Kind(const std::string& ordner, const std::string& test, const s
     return KindEnde::Fehler;
 }
 
-// A file operation and the step between the calls it is killed at: 1 for every call, more for an
-// operation made many times for one file (a file is written in blocks).
+// A file operation, the step between the calls it is killed at (1 for every call, more for one made
+// many times, as a file is written in blocks) and calls it is killed at besides.
 struct Aufruf {
     const char* name;
     int schritt;
+    std::vector<int> auch = {};
 };
 
-// Kills the child at the calls of each operation in turn (1, 1 + schritt, ...) until a child runs to
-// its end; before each child vorher() sets the folder up, after each kill pruefe(fall) checks what
-// the child left. Returns the number of kills.
+// Kills the child at the calls of each operation in turn (1, 1 + schritt, ... and those named) until
+// a child runs to its end; before each child vorher() sets the folder up, after each kill
+// pruefe(fall) checks what the child left. Returns the number of kills.
 template <class Vorher, class Pruefe>
 int ToeteNachJedemAufruf(const std::string& ordner, const std::string& test, std::initializer_list<Aufruf> aufrufe,
                          Vorher vorher, Pruefe pruefe)
 {
     int kills = 0;
     for (const Aufruf& aufruf : aufrufe) {
-        for (int n = 1; n <= 1000; n += aufruf.schritt) {
+        for (int n = 1; n <= 1000; ++n) {
+            if ((n - 1) % aufruf.schritt != 0 && std::find(aufruf.auch.begin(), aufruf.auch.end(), n) == aufruf.auch.end())
+                continue;
             vorher();
             const KindEnde ende = Kind(ordner, test, aufruf.name, n);
             if (ende == KindEnde::Durch) break;  // fewer calls than n: it was cut after each one
