@@ -37,11 +37,15 @@ bool TokenDatei::Wort(std::string& wort) {
     const size_t anfang = pos_;
     while (pos_ < text_.size() && !Leerraum(text_[pos_])) ++pos_;
     wort.assign(text_, anfang, pos_ - anfang);
+    // A NUL byte is no text: the word would be used as the part before it, a different value.
+    if (wort.find('\0') != std::string::npos) {
+        fehler_ = true;
+        return false;
+    }
     return true;
 }
 
-// A number is the whole word, decimal: "12abc", a word that starts with a NUL byte and hexadecimal
-// ("0x1p-5") are not numbers.
+// A number is the whole word, decimal: "12abc" and hexadecimal ("0x1p-5") are not numbers.
 bool TokenDatei::Ganzzahl(int32_t& wert) {
     std::string wort;
     if (!Wort(wort)) return false;

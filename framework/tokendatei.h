@@ -14,7 +14,7 @@ public:
     // Reads from text in memory (tests, files already read).
     void Setze(std::string text);
 
-    bool Wort(std::string& wort);      // the next word; false at the end
+    bool Wort(std::string& wort);      // the next word; false at the end and for a word with a NUL byte
     bool Ganzzahl(int32_t& wert);      // the next word as a signed 32-bit decimal number
     bool Kommazahl(float& wert);       // the next word as a decimal number
     bool Fehlgeschlagen() const { return fehler_; }

@@ -13,6 +13,7 @@
 #include "platform/keyboard.h"
 #include "platform/os.h"
 #include "platform/random.h"
+#include "world/datei_gruppe.h"
 #include "world/gamefiles.h"
 #include "world/records.h"
 
@@ -288,8 +289,14 @@ bool EditorSpeichern()
         f.SpruchTimer = 0;
         f.ABCSchutz = 0;
     }
+    // The pair is replaced together: a save cut off halfway leaves the old pair or the new one.
     std::string fehler;
-    if (!SchreibeStadtDatei(kEditorStadtDatei, &fehler) || !SchreibeStadtZustandDatei(kEditorZustandDatei, &fehler)) {
+    DateiGruppe::Aufraeumen(kEditorOrdner);
+    DateiGruppe paar(kEditorOrdner);
+    if (!paar.Schreibe(kEditorStadtDatei, [](const std::string& p) { return SchreibeStadtDatei(p); }, fehler) ||
+        !paar.Schreibe(kEditorZustandDatei, [](const std::string& p) { return SchreibeStadtZustandDatei(p); },
+                       fehler) ||
+        !paar.Uebernehmen(fehler)) {
         os::MessageBox(fehler, "Editor");
         return false;
     }
@@ -299,6 +306,7 @@ bool EditorSpeichern()
 bool EditorLaden()
 {
     // Both files are checked before either is read, so a damaged pair changes nothing.
+    DateiGruppe::Aufraeumen(kEditorOrdner);
     if (!DateiHatGroesse(kEditorStadtDatei, STADTDATEI_GROESSE) ||
         !DateiHatGroesse(kEditorZustandDatei, STADTZUSTANDDATEI_GROESSE)) {
         os::MessageBox(std::string("Die Stadt kann nicht geladen werden: ") + kEditorStadtDatei + ", " +

@@ -5,6 +5,7 @@
 #include <string>
 
 // Where the editor keeps the town it saves and loads.
+constexpr const char* kEditorOrdner = "DATA/";
 constexpr const char* kEditorStadtDatei = "DATA/Town.dat";
 constexpr const char* kEditorZustandDatei = "DATA/S_Town.dat";
 

@@ -2,6 +2,7 @@
 // town 0 of the demo data; a loaded global file, town state or town file is drawn for one frame and
 // ticked once, a loaded slot is saved again. A refused file changes nothing in memory, and a refused
 // slot nothing of the working copies. The first byte picks the format. Data folder: $VELQUOR_SPIELDATEN.
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -40,30 +41,63 @@ std::vector<uint8_t> Abbild()
     return bild;
 }
 
-void Zurueck(const std::vector<uint8_t>& bild)
-{
-    size_t at = 0;
-    for (const Block& b : kWelt) {
-        std::memcpy(b.ort, bild.data() + at, b.groesse);
-        at += b.groesse;
-    }
-}
-
+// The world as the game started, put back before each input and compared in place after a refusal.
 std::vector<uint8_t>& Anfang()
 {
     static std::vector<uint8_t> bild;
     return bild;
 }
 
-std::string Arbeitskopien()
+void Zurueck()
 {
-    std::string alles;
-    for (int i = 0; i < 20; ++i) {
-        std::ifstream f("Gamestate/S_Town" + std::to_string(i) + ".dat", std::ios::binary);
-        alles.append(std::istreambuf_iterator<char>(f), {});
-        alles += '|';
+    size_t at = 0;
+    for (const Block& b : kWelt) {
+        std::memcpy(b.ort, Anfang().data() + at, b.groesse);
+        at += b.groesse;
     }
-    return alles;
+}
+
+bool WieAmAnfang()
+{
+    size_t at = 0;
+    for (const Block& b : kWelt) {
+        if (std::memcmp(b.ort, Anfang().data() + at, b.groesse) != 0) return false;
+        at += b.groesse;
+    }
+    return true;
+}
+
+// The working copies of the other towns, as the last accepted slot left them.
+std::vector<std::vector<uint8_t>>& KopienStand()
+{
+    static std::vector<std::vector<uint8_t>> kopien(20);
+    return kopien;
+}
+
+std::string KopieName(int i) { return "Gamestate/S_Town" + std::to_string(i) + ".dat"; }
+
+// Into a buffer that keeps its room: a fresh large allocation each run costs more than the load itself.
+void LiesKopie(int i, std::vector<uint8_t>& daten)
+{
+    daten.resize(STADTZUSTANDDATEI_GROESSE + 1);
+    std::FILE* f = std::fopen(os::ResolvePath(KopieName(i)).c_str(), "rb");
+    daten.resize(f ? std::fread(daten.data(), 1, daten.size(), f) : 0);
+    if (f) std::fclose(f);
+}
+
+void MerkeKopien()
+{
+    for (int i = 0; i < 20; ++i) LiesKopie(i, KopienStand()[i]);
+}
+
+bool KopienUnveraendert()
+{
+    static std::vector<uint8_t> jetzt;
+    for (int i = 0; i < 20; ++i) {
+        LiesKopie(i, jetzt);
+        if (jetzt != KopienStand()[i]) return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -83,7 +117,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     optionen.playIntro = false;
     optionen.showWindow = false;
     optionen.makeDevice = [](std::string&) -> std::unique_ptr<gfx::Device> {
-        return std::make_unique<gfx::RecordingDevice>();
+        return std::make_unique<gfx::RecordingDevice>(false);
     };
     if (!StarteProgramm(optionen)) std::exit(1);
     std::atexit(BeendeProgramm);  // the music's thread stops before the program's statics go
@@ -92,11 +126,11 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     FrameSchritt();
     SetupWerte.FRAMERATE = 0;
     for (int i = 0; i < 20; ++i) {  // working copies of the other towns, where the start made none
-        const std::string kopie = "Gamestate/S_Town" + std::to_string(i) + ".dat";
-        if (!std::filesystem::exists(kopie)) SchreibeStadtZustandDatei(kopie);
+        if (!std::filesystem::exists(KopieName(i))) SchreibeStadtZustandDatei(KopieName(i));
     }
     if (!SpielSpeichern("save/slot9/")) std::exit(1);  // the slot's town files; the input is its global file
     Anfang() = Abbild();
+    MerkeKopien();
     if (const char* saat = std::getenv("VELQUOR_SAAT_ORDNER")) {  // seeds: this game's own files
         const std::pair<const char*, std::string> seeds[] = {
             {"\x00", "save/slot9/global.dat"}, {"\x01", "Gamestate/S_Town0.dat"},
@@ -113,13 +147,11 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
 {
     if (groesse == 0) return 0;
-    Zurueck(Anfang());
+    Zurueck();
     static const char* const kDateien[] = {"fuzz/global.dat", "fuzz/zustand.dat", "fuzz/town.dat",
                                            "save/slot9/global.dat"};
     const int art = daten[0] % 4;
     SchreibeEingabe(kDateien[art], daten + 1, groesse - 1);
-    const std::vector<uint8_t> vorher = Abbild();
-    const std::string kopienVorher = art == 3 ? Arbeitskopien() : std::string();
     bool gelesen = false;
     switch (art) {
     case 0: gelesen = LeseGlobalDatei(kDateien[0]); break;
@@ -128,9 +160,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
     case 3: gelesen = SpielLaden("save/slot9/"); break;
     }
     if (!gelesen) {
-        if (Abbild() != vorher) __builtin_trap();  // a refused file changed the world
-        if (art == 3 && Arbeitskopien() != kopienVorher) __builtin_trap();  // ... or the town copies
+        if (!WieAmAnfang()) __builtin_trap();                                 // a refused file changed the world
+        if (art == 3 && !KopienUnveraendert()) __builtin_trap();  // ... or the town copies
     } else if (art == 3) {
+        MerkeKopien();
         SpielSpeichern("save/slot8/");
     } else {
         BeendenFlag = 0;

@@ -1,5 +1,5 @@
-// The token reader: words, whole and decimal numbers in any order the input chooses. A number read
-// is the whole word as written: a word with a NUL byte or other junk in it is never a number.
+// The token reader: words, whole and decimal numbers in any order the input chooses. A value read is
+// the whole word as written: a word with a NUL byte is neither a word nor a number, junk is no number.
 #include <cstring>
 #include <string>
 
@@ -23,6 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
         const bool gibtWort = woerter.Wort(wort);
         if (art == 0) {
             if (!t.Wort(wort)) break;
+            if (wort.find('\0') != std::string::npos) __builtin_trap();  // it would be used as its part before the NUL
             KopiereWort(eintrag, sizeof eintrag, wort);
             if (std::strncmp(eintrag, wort.c_str(), sizeof eintrag - 1) != 0) __builtin_trap();
             continue;

@@ -9,7 +9,7 @@ namespace gfx {
 
 Call& RecordingDevice::Add(CallType type)
 {
-    Call& c = calls_.emplace_back();
+    Call& c = keepCalls_ ? calls_.emplace_back() : scratch_;
     c.type = type;
     return c;
 }

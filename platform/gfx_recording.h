@@ -50,6 +50,10 @@ struct Call {
 
 class RecordingDevice : public Device {
 public:
+    // Runs of many frames that need only the device's state and resources keep no calls: a log of
+    // every frame would fill memory.
+    explicit RecordingDevice(bool keepCalls = true) : keepCalls_(keepCalls) {}
+
     const std::vector<Call>& Calls() const { return calls_; }
     // The DrawPrimitive and DrawSubset calls, in order; the pointers hold until the next call on the device.
     std::vector<const Call*> Draws() const;
@@ -100,7 +104,9 @@ private:
     };
     Call& Add(CallType type);
 
+    bool keepCalls_;
     std::vector<Call> calls_;
+    Call scratch_;  // the call being made when none are kept
     DeviceState state_;
     uint32_t nextHandle_ = 1;
     std::map<Texture, TextureInfo> textures_;

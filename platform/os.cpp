@@ -233,6 +233,8 @@ bool ReadFile(const std::string& path, std::vector<uint8_t>& out)
     FILE* f = std::fopen(real.c_str(), "rb");
     if (!f) return false;
     std::vector<uint8_t> data;
+    struct stat st;  // the size is a hint only: the file may change while it is read
+    if (fstat(fileno(f), &st) == 0 && st.st_size > 0 && st.st_size < (off_t(1) << 30)) data.reserve(size_t(st.st_size));
     uint8_t buf[65536];
     size_t n;
     while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) data.insert(data.end(), buf, buf + n);

@@ -481,7 +481,9 @@ private:
             if (a >= count) Fail("a face names a material that does not exist");
             if (i < m.faceSizes.size()) m.faceMaterials.push_back(a);
         }
-        // A shorter list means the last material holds for the faces after it.
+        // A shorter list means the last material holds for the faces after it; with no material at all
+        // there is none to hold.
+        if (count == 0 && !m.faceSizes.empty()) Fail("a material list without materials");
         m.faceMaterials.resize(m.faceSizes.size(), m.faceMaterials.empty() ? 0 : m.faceMaterials.back());
         for (;;) {
             const Token t = lex_.Next();

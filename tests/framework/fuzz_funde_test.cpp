@@ -28,9 +28,32 @@ TEST(FuzzFunde, AWordWithANulByteIsNoNumber)
     }
 }
 
-// A slot name with a NUL byte in its line kept the bytes after the NUL, which the next save dropped:
-// the names read back differently from what was loaded.
-TEST(FuzzFunde, SlotNamesWithANulReadTheSameAfterASave)
+// A word with a NUL byte in it was used as its part before the NUL: "zw\0ei" filled its text entry
+// as "zw". It ends the reading as any word that is no text, and the entries after it stay.
+TEST(FuzzFunde, AWordWithANulByteIsNoWord)
+{
+    TokenDatei d;
+    d.Setze(std::string("eins zw\0ei drei", 15));
+    std::string wort;
+    EXPECT_TRUE(d.Wort(wort));
+    EXPECT_FALSE(d.Wort(wort));
+    EXPECT_FALSE(d.Wort(wort));
+
+    const auto ordner = std::filesystem::temp_directory_path() / ("velquor_funde_" + std::to_string(getpid()));
+    std::filesystem::create_directories(ordner);
+    const std::string datei = (ordner / "text.txt").string();
+    std::strcpy(TextStandard[1], "vorher");
+    std::ofstream(datei, std::ios::binary) << std::string("eins zw\0ei drei", 15);
+    LadeTextStandard(datei.c_str());
+    EXPECT_STREQ(TextStandard[0], "eins");
+    EXPECT_STREQ(TextStandard[1], "vorher");
+    std::filesystem::remove_all(ordner);
+}
+
+// Slot names that read back differently after a save: a NUL byte in the line kept the bytes after
+// it, which the save dropped; a blank at the cut to the entry's length stayed, and the next load
+// dropped it.
+TEST(FuzzFunde, SlotNamesReadTheSameAfterASave)
 {
     const auto ordner = std::filesystem::temp_directory_path() / ("velquor_funde_" + std::to_string(getpid()));
     std::filesystem::create_directories(ordner);
@@ -40,6 +63,16 @@ TEST(FuzzFunde, SlotNamesWithANulReadTheSameAfterASave)
     char gelesen[SPEICHERSLOTS][TEXT_LAENGE];
     std::memcpy(gelesen, SpeicherSlotNamen, sizeof gelesen);
     EXPECT_STREQ(gelesen[0], "code");
+    ASSERT_TRUE(SchreibeSpeicherSlotNamen(datei.c_str()));
+    LadeSpeicherSlotNamen(datei.c_str());
+    EXPECT_EQ(std::memcmp(gelesen, SpeicherSlotNamen, sizeof gelesen), 0);
+
+    // A name longer than its entry, cut right after a blank: kept with the blank, it lost it at the
+    // next load.
+    std::ofstream(datei, std::ios::binary) << std::string(TEXT_LAENGE - 2, 'x') << "\tyy\n";
+    LadeSpeicherSlotNamen(datei.c_str());
+    EXPECT_EQ(std::string(SpeicherSlotNamen[0]), std::string(TEXT_LAENGE - 2, 'x'));
+    std::memcpy(gelesen, SpeicherSlotNamen, sizeof gelesen);
     ASSERT_TRUE(SchreibeSpeicherSlotNamen(datei.c_str()));
     LadeSpeicherSlotNamen(datei.c_str());
     EXPECT_EQ(std::memcmp(gelesen, SpeicherSlotNamen, sizeof gelesen), 0);

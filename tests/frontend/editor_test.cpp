@@ -15,6 +15,7 @@
 #include "platform/os.h"
 #include "platform/random.h"
 #include "tests/arbeitsordner.h"
+#include "tests/kind_prozess.h"
 #include "world/gamefiles.h"
 #include "world/records.h"
 
@@ -276,6 +277,59 @@ TEST_F(EditorTest, SaveAndLoadRoundTripAndADamagedPairChangesNothing)
     EXPECT_EQ(Feld().Blockiert, 0);
     EXPECT_EQ(BodenGitter[5][5], 1);
     EXPECT_EQ(meldungen.size(), 1u);
+}
+
+// A town that differs from town to town in its map and in its state file.
+void EditorStadt(uint8_t n)
+{
+    std::memset(&StadtGitter, 0, sizeof StadtGitter);
+    std::memset(&Behaelter, 0, sizeof Behaelter);
+    std::memset(&Figuren, 0, sizeof Figuren);
+    StadtGitter[30][41].Blockiert = n;
+    Behaelter[0][0][0] = {int16_t(1000 + n), 1, 0};
+}
+
+// The child of the kill test: saves town 2 in the folder it is given.
+TEST(EditorKind, Speichert)
+{
+    if (!KindOrdner()) GTEST_SKIP() << "runs only as the child of the editor's save fault test";
+    std::filesystem::current_path(KindOrdner());
+    std::vector<std::string> meldungen;
+    os::CaptureMessageBoxes(&meldungen);
+    EditorStadt(2);
+    std::_Exit(EditorSpeichern() ? 0 : 3);
+}
+
+// The editor's pair, killed after each write in turn (every sixteenth block of a file): the next
+// load gets the old pair or the new one, never the map of one with the state of the other.
+TEST_F(EditorTest, KilledWhileSavingThePairLoadsOldOrNew)
+{
+    if (!StraceGeht()) GTEST_SKIP() << "strace cannot run here: the kill test needs it";
+    const KindArbeitsordner kindOrdner;
+    std::filesystem::create_directories("Data");
+    EditorStadt(1);
+    ASSERT_TRUE(EditorSpeichern());
+    const std::string altKarte = Lies("Data/Town.dat"), altZustand = Lies("Data/S_Town.dat");
+    const std::string hier = kindOrdner.Pfad();
+    ASSERT_EQ(Kind(hier, "EditorKind.Speichert"), KindEnde::Durch);
+    ASSERT_NE(Lies("Data/Town.dat"), altKarte);
+    ASSERT_NE(Lies("Data/S_Town.dat"), altZustand);
+    const int kills = ToeteNachJedemAufruf(
+        hier, "EditorKind.Speichert", {{"write", 16}, {"rename", 1}, {"unlink", 1}},
+        [&] {
+            std::filesystem::remove_all("Data");
+            Schreibe("Data/Town.dat", altKarte);
+            Schreibe("Data/S_Town.dat", altZustand);
+        },
+        [&](const std::string& fall) {
+            EditorStadt(9);
+            ASSERT_TRUE(EditorLaden()) << fall;
+            const int n = StadtGitter[30][41].Blockiert;
+            EXPECT_TRUE(n == 1 || n == 2) << fall;
+            EXPECT_EQ(Behaelter[0][0][0].ItemId, 1000 + n) << fall;  // map and state of the same save
+        });
+    EXPECT_GE(kills, 2 + 7 + 3);  // at least a write per file, the renames and removals of the pair
+    EXPECT_TRUE(meldungen.empty());
 }
 
 TEST_F(EditorTest, NamesTheOverlayShowsForAKind)

@@ -438,6 +438,8 @@ TEST(XFile, BrokenMaterialListsAreErrors)
     const std::vector<std::pair<const char*, std::string>> cases = {
         {"a material list without materials", text.substr(0, at) + "MeshMaterialList { 0; 2; 0, 0;; }" +
                                                   text.substr(at + mesh.size())},
+        {"an empty material list for faces", text.substr(0, at) + "MeshMaterialList { 0; 0;; }" +
+                                                 text.substr(at + mesh.size())},
         {"two material lists in one mesh", text.substr(0, at) + mesh + "\n    " + text.substr(at)},
     };
     std::filesystem::path dir = std::filesystem::path(::testing::TempDir()) / "xfile_test_lists";
