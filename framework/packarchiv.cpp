@@ -81,13 +81,6 @@ void WalkePack(std::FILE* f, uint64_t packGroesse, const std::function<bool(cons
     }
 }
 
-// Names compare with ASCII letters folded, as os::EqualsNoCase does.
-std::string Gefaltet(std::string s) {
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return s;
-}
-
 // The member lists kept while a PackVerzeichnisse lives: per pack, the first member of each name.
 int gVerzeichnisTiefe = 0;
 std::map<std::string, std::unordered_map<std::string, Mitglied>> gVerzeichnisse;
@@ -119,10 +112,10 @@ bool LiesPackEintrag(const char* pack, const char* name, std::vector<uint8_t>& d
         auto& mitglieder = eingetragen.first->second;
         if (eingetragen.second)
             WalkePack(f, packGroesse, [&](const Mitglied& m) {
-                mitglieder.try_emplace(Gefaltet(m.name), m);
+                mitglieder.try_emplace(os::FoldCase(m.name), m);
                 return true;
             });
-        const auto it = mitglieder.find(Gefaltet(gesucht));
+        const auto it = mitglieder.find(os::FoldCase(gesucht));
         if (it != mitglieder.end()) treffer = it->second;
     } else {
         WalkePack(f, packGroesse, [&](const Mitglied& m) {

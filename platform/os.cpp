@@ -150,16 +150,22 @@ void MessageBox(const std::string& text, const std::string& caption)
 
 void CaptureMessageBoxes(std::vector<std::string>* sink) { boxSink = sink; }
 
+namespace {
+char FoldChar(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+}  // namespace
+
 bool EqualsNoCase(const std::string& a, const std::string& b)
 {
     if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        unsigned char x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
-        if (x >= 'A' && x <= 'Z') x = static_cast<unsigned char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z') y = static_cast<unsigned char>(y - 'A' + 'a');
-        if (x != y) return false;
-    }
+    for (size_t i = 0; i < a.size(); ++i)
+        if (FoldChar(a[i]) != FoldChar(b[i])) return false;
     return true;
+}
+
+std::string FoldCase(std::string name)
+{
+    for (char& c : name) c = FoldChar(c);
+    return name;
 }
 
 std::string ResolvePath(const std::string& path)

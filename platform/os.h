@@ -49,8 +49,10 @@ void CaptureMessageBoxes(std::vector<std::string>* sink);
 // given (so the result also names files about to be created).
 std::string ResolvePath(const std::string& path);
 
-// The one comparison of names without regard to case (ASCII letters only, as the game's names are).
+// The one comparison of names without regard to case (ASCII letters only, as the game's names are),
+// and the folded form it compares, for names used as keys.
 bool EqualsNoCase(const std::string& a, const std::string& b);
+std::string FoldCase(std::string name);
 
 // A file unpacked only for a loader to read at once is held in memory under its name instead of
 // being written to disk and deleted again. FileExists and ReadFile find it first (by the same name,

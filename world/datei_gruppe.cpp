@@ -5,7 +5,9 @@
 
 #include "platform/os.h"
 
-DateiGruppe::DateiGruppe(std::string ordner) : marke_(std::move(ordner) + "uebernahme" + kNeu) {}
+std::string DateiGruppe::Marke(const std::string& ordner) { return ordner + "uebernahme" + kNeu; }
+
+DateiGruppe::DateiGruppe(std::string ordner) : marke_(Marke(ordner)) {}
 
 DateiGruppe::~DateiGruppe()
 {
@@ -62,7 +64,7 @@ bool DateiGruppe::Uebernehmen(std::string& fehler)
 void DateiGruppe::Aufraeumen(const std::string& ordner)
 {
     const std::filesystem::path real = os::ResolvePath(ordner);
-    const std::filesystem::path marke = real / (std::string("uebernahme") + kNeu);
+    const std::filesystem::path marke = os::ResolvePath(Marke(ordner));
     std::error_code ec;
     if (!std::filesystem::is_directory(real, ec)) return;
     const bool vorwaerts = std::filesystem::exists(marke, ec);
@@ -71,7 +73,7 @@ void DateiGruppe::Aufraeumen(const std::string& ordner)
     for (const auto& e : std::filesystem::directory_iterator(real, ec)) dateien.push_back(e.path());
     for (const auto& d : dateien) {
         const std::string name = d.string();
-        if (d.extension() == wegNach && d.stem() != "uebernahme") {
+        if (d.extension() == wegNach && d.filename() != marke.filename()) {
             std::filesystem::rename(d, name.substr(0, name.size() - wegNach.size()), ec);
         } else if (d.extension() == wegVon || d.extension() == ".tmp") {
             std::filesystem::remove(d, ec);

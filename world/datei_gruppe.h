@@ -31,6 +31,7 @@ public:
     static void Aufraeumen(const std::string& ordner);
 
 private:
+    static std::string Marke(const std::string& ordner);  // stands while the new files take their names
     static constexpr const char* kNeu = ".neu";
     static constexpr const char* kAlt = ".alt";
     std::string marke_;

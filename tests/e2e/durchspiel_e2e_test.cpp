@@ -672,8 +672,7 @@ TEST_F(DurchspielE2E, DasGanzeSpielVomNeuenSpielBisZumEndpanel)
     ASSERT_EQ(SpielModus, 8000);
     Frames(12);
     Stufe("laden");
-    Zeiger(450, 245);
-    win::PostMessage(win::msg::LButtonDown, win::mk::LButton, win::MakeLParam(450, 245));
+    Druecke(450, 245);
     FrameSchritt();
     ASSERT_EQ(SpielModus, 1000);
     EXPECT_EQ(AktuelleStadt, gespeicherteStadtNr);

@@ -98,14 +98,31 @@ protected:
 
     static void Zeiger(int x, int y) { win::PostMessage(win::msg::MouseMove, 0, win::MakeLParam(x, y)); }
 
-    // A left click at (x, y): moved there, pressed for one frame, released in the next.
-    static void Klick(int x, int y)
+    // The left button pressed at (x, y), the pointer moved there first; no frame runs.
+    static void Druecke(int x, int y)
     {
         Zeiger(x, y);
         win::PostMessage(win::msg::LButtonDown, win::mk::LButton, win::MakeLParam(x, y));
+    }
+
+    // A left click at (x, y): moved there, pressed for one frame, released in the next.
+    static void Klick(int x, int y)
+    {
+        Druecke(x, y);
         FrameSchritt();
         win::PostMessage(win::msg::LButtonUp, 0, win::MakeLParam(x, y));
         FrameSchritt();
+    }
+
+    // A drag with the left button from (x, y) to (bisX, bisY), two frames at each end.
+    static void Ziehe(int x, int y, int bisX, int bisY)
+    {
+        Druecke(x, y);
+        Frames(2);
+        Zeiger(bisX, bisY);
+        Frames(2);
+        win::PostMessage(win::msg::LButtonUp, 0, win::MakeLParam(bisX, bisY));
+        Frames(1);
     }
 
     // The same with the right button.

@@ -45,8 +45,7 @@ protected:
 
     static void Druck(int x, int y)
     {
-        Zeiger(x, y);
-        win::PostMessage(win::msg::LButtonDown, win::mk::LButton, win::MakeLParam(x, y));
+        Druecke(x, y);
         FrameSchritt();
     }
     static void Los(int x, int y)

@@ -62,8 +62,7 @@ TEST_F(MenusE2E, StartLoadMenusOptionsCreditsQuit)
     Frames(12);
     Klick(870, 360);
     EXPECT_EQ(SpielModus, 5002);
-    Zeiger(300, 220);
-    win::PostMessage(win::msg::LButtonDown, win::mk::LButton, win::MakeLParam(300, 220));
+    Druecke(300, 220);
     Frames(3);
     win::PostMessage(win::msg::LButtonUp, 0, win::MakeLParam(300, 220));
     Frames(1);

@@ -57,13 +57,7 @@ TEST_F(NeuesSpielE2E, NewGameTownZeroSaveTravelAndLoadBack)
     std::snprintf(SpielerName, sizeof SpielerName, "%s", "Arvid");
     SpielModus = 6000;
     // Difficulty dragged to the middle, the first look slider to its end.
-    Zeiger(250, 290);
-    win::PostMessage(win::msg::LButtonDown, win::mk::LButton, win::MakeLParam(250, 290));
-    Frames(2);
-    Zeiger(400, 350);
-    Frames(2);
-    win::PostMessage(win::msg::LButtonUp, 0, win::MakeLParam(400, 350));
-    Frames(1);
+    Ziehe(250, 290, 400, 350);
     EXPECT_EQ(Schwierigkeitsgrad, 1);
     EXPECT_EQ(AussehenWahl[0], 9);
     Bild("21_new_game");
@@ -156,8 +150,7 @@ TEST_F(NeuesSpielE2E, NewGameTownZeroSaveTravelAndLoadBack)
     Zeiger(300, 600);
     Frames(12);
     Bild("29_load");
-    Zeiger(450, 245);
-    win::PostMessage(win::msg::LButtonDown, win::mk::LButton, win::MakeLParam(450, 245));
+    Druecke(450, 245);
     FrameSchritt();
     ASSERT_EQ(SpielModus, 1000);
     EXPECT_EQ(AktuelleStadt, 0);

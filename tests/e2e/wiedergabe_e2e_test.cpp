@@ -146,13 +146,7 @@ protected:
         Taste(kbd::dik::Return);
         ASSERT_EQ(SpielModus, 6000);
         EXPECT_STREQ(SpielerName, "Runa");
-        Zeiger(250, 290);
-        win::PostMessage(win::msg::LButtonDown, win::mk::LButton, win::MakeLParam(250, 290));
-        Frames(2);
-        Zeiger(400, 350);
-        Frames(2);
-        win::PostMessage(win::msg::LButtonUp, 0, win::MakeLParam(400, 350));
-        Frames(1);
+        Ziehe(250, 290, 400, 350);
         Bild("replay_02_new_game");
         Klick(800, 260);
         ASSERT_EQ(SpielModus, 1000);
