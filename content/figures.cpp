@@ -225,7 +225,9 @@ Pose Haltung(Block b, int bild, int bilder) {
         p.schulter[0] = -a * 0.8f * w;
         p.schulter[1] = a * 0.8f * w;
         p.ellbogen[0] = p.ellbogen[1] = b == Block::Rennen ? 1.3f : 0.3f;
-        p.rumpf = b == Block::Rennen ? 0.25f : 0.05f;
+        // A runner leans forward only so far that the portrait's camera, close in front of the
+        // head, still sees the face.
+        p.rumpf = b == Block::Rennen ? 0.12f : 0.05f;
         p.senken = b == Block::Rennen ? 0.4f * std::fabs(w) : 0;
         break;
     }

@@ -6,10 +6,12 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <set>
 
 #include "framework/font.h"
@@ -319,3 +321,34 @@ TEST_F(DatenDateien, EinstellungenUndSpielstandListe) {
 }
 
 }  // namespace
+
+// The portrait looks at a standing figure's head from 3.8 in front of it, with the near plane at 1:
+// a head that leans further forward than that is cut away and the picture stays black. Squad
+// members stand, walk, run or talk while their portrait shows in the squad bar.
+TEST_F(DatenDateien, KoepfeDerLaufendenFigurenBleibenImPortrait) {
+    auto geraet = std::make_unique<gfx::RecordingDevice>(false);
+    const gfx::RecordingDevice& aufnahme = *geraet;
+    MyApp.m_pd3dDevice = std::move(geraet);
+    Entpacke(ListenPack(0), "Fig_Anims.txt");
+    LadeFigAnims("Fig_Anims.txt");
+    struct Block {
+        const char* name;
+        int basis, schritt;
+    };
+    for (const Block& b : {Block{"standing", 2000, 12}, Block{"walking", 2132, 12}, Block{"running", 2264, 12},
+                           Block{"talking", 2848, 53}}) {
+        for (int bild = 0; bild < b.schritt; ++bild) {
+            const int slot = b.basis + b.schritt + bild;  // part 1, the head
+            const gfx::MeshData* kopf = aufnahme.MeshOf(MyApp.Meshes[slot]);
+            ASSERT_NE(kopf, nullptr) << b.name << " frame " << bild;
+            float vorn = -1e9f, unten = 1e9f, oben = -1e9f;
+            for (const gfx::Vertex& v : kopf->vertices) {
+                vorn = std::max(vorn, v.z);
+                unten = std::min(unten, v.y);
+                oben = std::max(oben, v.y);
+            }
+            EXPECT_LT(vorn, 3.8f - 1.0f) << b.name << " frame " << bild << ": the face is nearer than the near plane";
+            EXPECT_NEAR((unten + oben) / 2, 16.7f, 1.0f) << b.name << " frame " << bild;
+        }
+    }
+}
