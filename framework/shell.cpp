@@ -250,7 +250,11 @@ bool StarteProgramm(const ShellOptions& options)
         std::filesystem::current_path(optionen.workDir, ec);
         if (ec) return false;
     }
-    if (!os::AcquireSingleInstance(optionen.lockPath)) return false;
+    if (!os::AcquireSingleInstance(optionen.lockPath)) {
+        // Started again from a terminal or a launcher while the game runs: say why nothing opens.
+        std::fprintf(stderr, "Velquor Kerrowind is already running.\n");
+        return false;
+    }
     os::KeepFreedMemory();
     if (!StarteAufzeichnung()) {
         os::ReleaseSingleInstance();

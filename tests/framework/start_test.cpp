@@ -107,7 +107,9 @@ TEST_F(Programm, ASecondInstanceEndsAtOnce)
     const int fd = open(optionen.lockPath.c_str(), O_RDWR | O_CREAT, 0644);
     ASSERT_GE(fd, 0);
     ASSERT_EQ(flock(fd, LOCK_EX | LOCK_NB), 0);
+    ::testing::internal::CaptureStderr();
     EXPECT_EQ(WinMain(optionen), kExitFehler);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "Velquor Kerrowind is already running.\n");
     EXPECT_EQ(dev, nullptr);
     close(fd);
 }
