@@ -61,6 +61,18 @@ TEST_F(NeuesSpielE2E, NewGameTownZeroSaveTravelAndLoadBack)
     EXPECT_EQ(Schwierigkeitsgrad, 1);
     EXPECT_EQ(AussehenWahl[0], 9);
     Bild("21_new_game");
+    {
+        // The walking figure stands in the preview's frame, lit: its face and shirt are far brighter
+        // than the frame's dark ground.
+        const std::vector<uint8_t> bild = MyApp.m_pd3dDevice->ReadBackBuffer();
+        int hell = 0;
+        for (int y = 400; y < 620; ++y)
+            for (int x = 700; x < 830; ++x) {
+                const uint8_t* p = &bild[(size_t(y) * 1024 + size_t(x)) * 4];
+                hell += p[0] + p[1] + p[2] > 300;
+            }
+        EXPECT_GT(hell, 2000) << "the preview shows no figure";
+    }
 
     // Start: the tutorial map with its state, working copies of every town, tutorial step 1.
     Klick(800, 260);
