@@ -275,7 +275,8 @@ Player::Status Player::Step(gfx::Device& device) {
 uint32_t Player::MsUntilNextFrame() const {
     if (!impl_ || !impl_->started || !impl_->pending) return 10;  // only the sound is left to play out
     double wait = impl_->pendingTime - impl_->Now();
-    return wait > 0 ? uint32_t(std::ceil(wait * 1000)) : 0;
+    // A damaged time stamp can lie years ahead: the wait is the longest there is, not a wrapped number.
+    return wait > 0 ? uint32_t(std::min(std::ceil(wait * 1000), double(UINT32_MAX))) : 0;
 }
 
 void Player::Close() { impl_.reset(); }

@@ -21,6 +21,10 @@ protected:
         ASSERT_TRUE(testfiles::WriteAvi(dir + "/clip.avi", 0.5));
         ASSERT_TRUE(testfiles::Run("ffmpeg -v error -y -f lavfi -i color=c=red:size=64x48:rate=10:duration=0.3 "
                                    "-c:v mpeg4 '" + dir + "/red.avi'"));
+        // The second frame's time stamp moved years on, as a damaged file has it.
+        ASSERT_TRUE(testfiles::Run("ffmpeg -v error -y -i '" + dir + "/red.avi' -c copy -bsf:v "
+                                   "\"setts=pts='if(eq(N,1),PTS+10000000000/TB,PTS)':dts='if(eq(N,1),DTS+10000000000/TB,DTS)'\" '" +
+                                   dir + "/fern.mkv'"));
         testfiles::WriteWav(dir + "/tone.wav", 0.2);
         std::vector<uint8_t> junk(4096, 0x5A);
         FILE* f = std::fopen((dir + "/junk.avi").c_str(), "wb");
@@ -118,6 +122,15 @@ TEST_F(VideoTest, DamagedFilesNeverCrash) {
         for (int i = 0; i < 30 && player.Step(dev) == video::Player::Status::Playing; ++i) {
         }
     }
+}
+
+TEST_F(VideoTest, AFrameDueYearsAheadGivesTheLongestWait) {
+    gfx::RecordingDevice dev;  // outlives the player, which frees its texture on it
+    video::Player player;
+    std::string error;
+    ASSERT_TRUE(player.Open(dir + "/fern.mkv", error)) << error;
+    EXPECT_EQ(player.Step(dev), video::Player::Status::Playing);
+    EXPECT_EQ(player.MsUntilNextFrame(), UINT32_MAX);
 }
 
 }  // namespace
