@@ -18,6 +18,10 @@ extern "C" {
 
 namespace video {
 
+// A damaged header can declare any picture size; decoding a giant one would take gigabytes. 4096 x 4096
+// holds every real intro (4K too).
+constexpr int64_t kGroessteBildflaeche = 4096 * 4096;
+
 struct Player::Impl {
     AVFormatContext* format = nullptr;
     AVCodecContext* videoCodec = nullptr;
@@ -71,6 +75,7 @@ struct Player::Impl {
         const AVCodec* codec = avcodec_find_decoder(par->codec_id);
         if (!codec) return nullptr;
         AVCodecContext* ctx = avcodec_alloc_context3(codec);
+        if (ctx) ctx->max_pixels = kGroessteBildflaeche;
         if (ctx && avcodec_parameters_to_context(ctx, par) >= 0 && avcodec_open2(ctx, codec, nullptr) >= 0) return ctx;
         avcodec_free_context(&ctx);
         return nullptr;
@@ -217,7 +222,13 @@ bool Player::Open(const std::string& path, std::string& error) {
     Close();
     auto p = std::make_unique<Impl>();
     int r = avformat_open_input(&p->format, path.c_str(), nullptr, nullptr);
-    if (r >= 0) r = avformat_find_stream_info(p->format, nullptr);
+    if (r >= 0) {
+        // The probing decoders keep to the same picture size limit as the player's own.
+        std::vector<AVDictionary*> optionen(p->format->nb_streams, nullptr);
+        for (AVDictionary*& o : optionen) av_dict_set_int(&o, "max_pixels", kGroessteBildflaeche, 0);
+        r = avformat_find_stream_info(p->format, optionen.data());
+        for (AVDictionary*& o : optionen) av_dict_free(&o);
+    }
     if (r < 0) {
         char text[AV_ERROR_MAX_STRING_SIZE] = {};
         av_strerror(r, text, sizeof text);

@@ -133,4 +133,17 @@ TEST_F(VideoTest, AFrameDueYearsAheadGivesTheLongestWait) {
     EXPECT_EQ(player.MsUntilNextFrame(), UINT32_MAX);
 }
 
+TEST_F(VideoTest, AGiantPictureIsRefusedNotDecoded) {
+    // 4200 x 4200: more than the 4096 x 4096 the player decodes.
+    ASSERT_TRUE(testfiles::Run("ffmpeg -v error -y -f lavfi -i color=c=blue:size=4200x4200:rate=10:duration=0.1 "
+                               "-c:v mpeg4 '" + dir + "/riesig.avi'"));
+    gfx::RecordingDevice dev;
+    video::Player player;
+    std::string error;
+    if (player.Open(dir + "/riesig.avi", error)) {
+        EXPECT_EQ(player.Step(dev), video::Player::Status::Failed);
+    }
+    EXPECT_EQ(Count(dev, gfx::CallType::CreateTexture), 0u);
+}
+
 }  // namespace
