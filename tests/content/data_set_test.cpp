@@ -338,7 +338,7 @@ TEST_F(DatenDateien, KoepfeDerLaufendenFigurenBleibenImPortrait) {
     for (const Block& b : {Block{"standing", 2000, 12}, Block{"walking", 2132, 12}, Block{"running", 2264, 12},
                            Block{"talking", 2848, 53}}) {
         for (int bild = 0; bild < b.schritt; ++bild) {
-            const int slot = b.basis + b.schritt + bild;  // part 1, the head
+            const int slot = b.basis + b.schritt + bild;  // the head is the figure's second body part
             const gfx::MeshData* kopf = aufnahme.MeshOf(MyApp.Meshes[slot]);
             ASSERT_NE(kopf, nullptr) << b.name << " frame " << bild;
             float vorn = -1e9f, unten = 1e9f, oben = -1e9f;
