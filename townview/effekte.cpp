@@ -1,6 +1,7 @@
 // The particles of one figure: flames and smoke of fires, the smoke emitter, the dust of walking
 // persons and the muzzle flash. They live in the figure record's 50 slots and face the camera target.
 #include <cmath>
+#include <cstdint>
 
 #include "framework/geometry.h"
 #include "framework/myapp.h"
@@ -40,7 +41,8 @@ struct Feuerart {
 
 void Emitter(FigurRecord& f, const Feuerart& art, const math3d::Vec3& ziel)
 {
-    const int grenze = SetupWerte.PARTIKEL * 7;
+    // In 64 bits: the setting comes back from saves and can be any number.
+    const int64_t grenze = int64_t(SetupWerte.PARTIKEL) * 7;
     Beleuchtung(false);
     for (int k = 0; k < 50; ++k) {
         if (k == grenze) return;
@@ -82,7 +84,7 @@ void Person(FigurRecord& f, const math3d::Vec3& ziel)
         return;
     }
     const bool laeuft = z == 2 || z == 3;
-    const int grenze = SetupWerte.PARTIKEL * 3;
+    const int64_t grenze = int64_t(SetupWerte.PARTIKEL) * 3;
     Beleuchtung(true);
     for (int k = 0; k < 50; ++k) {
         if (laeuft && k == grenze) return;

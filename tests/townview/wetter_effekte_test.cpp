@@ -85,14 +85,15 @@ TEST_F(WetterTest, ParticleLimitsByTheSetting)
     FigurRecord& feuer = Person(0, 300, 300, 10000);
     FigurRecord& laeufer = Person(1, 320, 300);
     laeufer.Zustand = 2;
-    for (int partikel : {1, 2, 3}) {
+    // A save can bring back any number: beyond the slots it means all of them.
+    for (int partikel : {1, 2, 3, 1 << 30}) {
         SetupWerte.PARTIKEL = partikel;
         for (PartikelSlot& p : feuer.Partikel) p = {300, 20, 300, 0, {}};  // due to start again
         for (PartikelSlot& p : laeufer.Partikel) p = {320, 0, 300, 0, {}};
         Szene.ZeichneEffekte();
         for (int k = 0; k < 50; ++k) {
-            EXPECT_EQ(feuer.Partikel[k].aktiv == 1, k < partikel * 7) << "fire slot " << k;
-            EXPECT_EQ(laeufer.Partikel[k].aktiv == 1, k < partikel * 3) << "dust slot " << k;
+            EXPECT_EQ(feuer.Partikel[k].aktiv == 1, k < int64_t(partikel) * 7) << "fire slot " << k;
+            EXPECT_EQ(laeufer.Partikel[k].aktiv == 1, k < int64_t(partikel) * 3) << "dust slot " << k;
         }
     }
     SetupWerte.PARTIKEL = 0;
