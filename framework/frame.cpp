@@ -42,8 +42,6 @@ os::Cursor CursorTabelle[kCursorAnzahl] = {};
 
 namespace {
 
-bool IstStadtModus() { return SpielModus == 1000 || SpielModus == 10000; }
-
 float AbstandZumZiel(const float position[3])
 {
     return MyApp.Distance(position[0], position[1], position[2], Cam.Ziel[0], Cam.Ziel[1], Cam.Ziel[2]);
@@ -96,6 +94,8 @@ void DebugTexte()
 }
 
 }  // namespace
+
+bool IstStadtModus() { return SpielModus == 1000 || SpielModus == 10000; }
 
 void StadtFrame()
 {

@@ -40,6 +40,8 @@ struct Bildschirm {
 Bildschirm BildschirmFuerModus(int32_t spielModus);
 // The town frame (modes 1000 and 10000): the world's tick and the town's picture.
 void StadtFrame();
+// True in the two town modes: 1000, and 10000 while a conversation screen is open.
+bool IstStadtModus();
 // Mode 9000: the world map, then the tooltip.
 void LandkartenMitTooltip();
 

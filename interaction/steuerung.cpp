@@ -179,7 +179,7 @@ void LangerZeitsprung()
 
 void InterfaceSteuerung()
 {
-    if (SpielModus != 1000 && SpielModus != 10000) return;
+    if (!IstStadtModus()) return;
     if (MeldungsPanelAktiv == 1) {
         MeldungsPanelSchliessen();
         return;

@@ -116,8 +116,6 @@ void Eingabetaste()
     SpeichereSlot(k);
 }
 
-bool IstStadtModus() { return SpielModus == 1000 || SpielModus == 10000; }
-
 void AlleAbwaehlen()
 {
     for (int32_t& slot : AuswahlSlots) slot = KEINE_FIGUR;
