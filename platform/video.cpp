@@ -21,6 +21,8 @@ namespace video {
 // A damaged header can declare any picture size; decoding a giant one would take gigabytes. 4096 x 4096
 // holds every real intro (4K too).
 constexpr int64_t kGroessteBildflaeche = 4096 * 4096;
+// Room behind each row of swscale's output for the pixels its vector code writes beyond the width.
+constexpr size_t kZeilenReserve = 64;
 
 struct Player::Impl {
     AVFormatContext* format = nullptr;
@@ -43,6 +45,7 @@ struct Player::Impl {
     bool started = false;
     uint32_t start = 0;  // tick count of the first step
     std::vector<uint8_t> rgba;  // the frame to show, imageWidth x imageHeight
+    std::vector<uint8_t> scaled;  // swscale's output, rows padded (see Convert)
     int imageWidth = 0, imageHeight = 0;
     std::vector<uint8_t> sound;
 
@@ -165,10 +168,16 @@ struct Player::Impl {
         scaler = sws_getCachedContext(scaler, w, h, AVPixelFormat(frame->format), w, h, AV_PIX_FMT_RGBA,
                                       SWS_BILINEAR, nullptr, nullptr, nullptr);
         if (!scaler) return false;
-        rgba.resize(size_t(w) * h * 4);
-        uint8_t* dst[1] = {rgba.data()};
-        int stride[1] = {w * 4};
+        // swscale's vector code writes whole blocks of pixels: for a width that is no multiple of
+        // eight it runs past the row's end, and past the end of a tightly sized buffer. So it
+        // writes into padded rows, and the picture is copied out row by row.
+        const size_t zeile = size_t(w) * 4, schritt = (zeile + kZeilenReserve + 63) / 64 * 64;
+        scaled.resize(schritt * h + kZeilenReserve);
+        uint8_t* dst[1] = {scaled.data()};
+        int stride[1] = {int(schritt)};
         sws_scale(scaler, frame->data, frame->linesize, 0, h, dst, stride);
+        rgba.resize(zeile * h);
+        for (int y = 0; y < h; ++y) std::copy_n(scaled.data() + schritt * y, zeile, rgba.data() + zeile * y);
         imageWidth = w;
         imageHeight = h;
         return true;
