@@ -142,7 +142,7 @@ intptr_t WndProc(uint32_t message, uintptr_t wParam, intptr_t lParam)
         MausRechtsGedrueckt = 0;
         break;
     case msg::MButtonDown:
-        if (InteraktionsModus == 0 && (SpielModus == 1000 || SpielModus == 10000)) {
+        if (InteraktionsModus == 0 && IstStadtModus()) {
             CursorIndex = 6;
             MausMitteDrehen = 1;
             os::WarpPointer(512, 384);

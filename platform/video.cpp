@@ -172,7 +172,7 @@ struct Player::Impl {
         // eight it runs past the row's end, and past the end of a tightly sized buffer. So it
         // writes into padded rows, and the picture is copied out row by row.
         const size_t zeile = size_t(w) * 4, schritt = (zeile + kZeilenReserve + 63) / 64 * 64;
-        scaled.resize(schritt * h + kZeilenReserve);
+        scaled.resize(schritt * h);  // the last row has its reserve inside its step too
         uint8_t* dst[1] = {scaled.data()};
         int stride[1] = {int(schritt)};
         sws_scale(scaler, frame->data, frame->linesize, 0, h, dst, stride);
