@@ -10,7 +10,7 @@
 #include "framework/sound.h"
 #include "frontend/travel.h"
 #include "platform/random.h"
-#include "townview/hint_panel.h"
+#include "world/anzeige.h"
 #include "world/figur_hilfen.h"
 #include "world/gamefiles.h"
 #include "world/records.h"

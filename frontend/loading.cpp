@@ -16,11 +16,11 @@
 #include "framework/texte.h"
 #include "framework/widepath.h"
 #include "frontend/screen_frame.h"
-#include "interaction/conversation.h"
 #include "platform/os.h"
 #include "platform/random.h"
 #include "platform/window.h"
 #include "townview/weather.h"
+#include "world/anzeige.h"
 #include "world/records.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include "framework/szene.h"
 #include "framework/texte.h"
 #include "frontend/screen_frame.h"
-#include "townview/hint_panel.h"
+#include "world/anzeige.h"
 #include "world/records.h"
 #include "world/save_load.h"
 #include "world/sky.h"

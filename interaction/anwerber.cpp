@@ -4,10 +4,10 @@
 #include "framework/setup.h"
 #include "framework/texte.h"
 #include "framework/zeichnen.h"
-#include "interaction/conversation.h"
 #include "interaction/sprache.h"
 #include "interaction/szenen.h"
 #include "interaction/tutorial.h"
+#include "world/anzeige.h"
 #include "world/new_game.h"
 #include "world/records.h"
 

@@ -14,7 +14,6 @@
 #include "framework/szene.h"
 #include "framework/texte.h"
 #include "framework/zeichnen.h"
-#include "interaction/conversation.h"
 #include "interaction/editor_dienste.h"
 #include "interaction/gespraech.h"
 #include "interaction/gespraech_anzeige.h"
@@ -22,8 +21,8 @@
 #include "interaction/sprache.h"
 #include "interaction/tutorial.h"
 #include "platform/random.h"
-#include "townview/hint_panel.h"
 #include "townview/hud_teile.h"
+#include "world/anzeige.h"
 #include "world/figur_hilfen.h"
 #include "world/records.h"
 

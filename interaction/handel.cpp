@@ -11,7 +11,6 @@
 #include "framework/szene.h"
 #include "framework/texte.h"
 #include "framework/zeichnen.h"
-#include "interaction/conversation.h"
 #include "interaction/gespraech_anzeige.h"
 #include "interaction/angebot.h"
 #include "interaction/handel.h"
@@ -19,6 +18,7 @@
 #include "interaction/sprache.h"
 #include "interaction/szenen.h"
 #include "townview/item_karten.h"
+#include "world/anzeige.h"
 #include "world/figur_hilfen.h"
 #include "world/records.h"
 

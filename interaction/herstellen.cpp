@@ -7,7 +7,7 @@
 #include "framework/zeichnen.h"
 #include "interaction/handler.h"
 #include "platform/random.h"
-#include "townview/floating_texts.h"
+#include "world/anzeige.h"
 #include "world/records.h"
 #include "world/saturate.h"
 

@@ -6,7 +6,7 @@
 #include "framework/zeichnen.h"
 #include "interaction/handler.h"
 #include "interaction/steuerung.h"
-#include "townview/hint_panel.h"
+#include "world/anzeige.h"
 #include "world/records.h"
 
 namespace {

@@ -10,13 +10,13 @@
 #include "framework/szene.h"
 #include "framework/texte.h"
 #include "framework/zeichnen.h"
-#include "interaction/conversation.h"
 #include "interaction/editor_dienste.h"
 #include "interaction/handler.h"
 #include "interaction/tutorial.h"
 #include "interaction/zeit.h"
 #include "platform/os.h"
 #include "platform/window.h"
+#include "world/anzeige.h"
 #include "world/figur_hilfen.h"
 
 namespace {

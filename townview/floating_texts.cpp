@@ -1,5 +1,4 @@
 // Damage numbers and level-up texts rising over their figures, one world unit a frame from 20 to 40.
-#include "townview/floating_texts.h"
 
 #include <cstdio>
 
@@ -8,6 +7,7 @@
 #include "framework/services_townview.h"
 #include "framework/szene.h"
 #include "framework/texte.h"
+#include "world/anzeige.h"
 #include "world/figur_hilfen.h"
 #include "world/records.h"
 

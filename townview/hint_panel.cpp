@@ -1,6 +1,5 @@
 // The hint panel: it opens like the slide-in panels, then types its seven lines out one after the
 // other, five characters a frame, with the text-scroll sound.
-#include "townview/hint_panel.h"
 
 #include <cstdio>
 
@@ -14,6 +13,7 @@
 #include "framework/frame.h"
 #include "townview/hud_teile.h"
 #include "townview/panel_rahmen.h"
+#include "world/anzeige.h"
 
 namespace {
 

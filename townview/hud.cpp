@@ -15,6 +15,7 @@
 #include "townview/hud_teile.h"
 #include "townview/item_karten.h"
 #include "townview/seitenpanels.h"
+#include "world/anzeige.h"
 #include "world/figur_hilfen.h"
 #include "world/records.h"
 

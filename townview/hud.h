@@ -1,13 +1,6 @@
 #pragma once
-// State of the in-town HUD that the world simulation starts. Not saved.
+// State of the in-town HUD. Not saved.
 #include <cstdint>
-
-// The food stacks delivered by the last day's production and the countdown of their animation.
-struct LieferAnimationsZustand {
-    int32_t Anzahl;
-    int32_t Countdown;
-};
-inline LieferAnimationsZustand LieferAnimation = {0, 0};
 
 // The tutorial's highlights blink with this counter, 0..19 (shown from 10 on). Not saved.
 inline int32_t TutorialBlinkZaehler = 0;

@@ -5,9 +5,8 @@
 #include "framework/szene.h"
 #include "framework/texte.h"
 #include "framework/zeichnen.h"
-#include "townview/hint_panel.h"
-#include "townview/message_panels.h"
 #include "townview/panel_rahmen.h"
+#include "world/anzeige.h"
 
 namespace {
 

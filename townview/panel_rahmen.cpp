@@ -1,7 +1,7 @@
 #include "townview/panel_rahmen.h"
 
 #include "framework/zeichnen.h"
-#include "townview/hint_panel.h"
+#include "world/anzeige.h"
 
 void ZeichnePanelRahmen()
 {

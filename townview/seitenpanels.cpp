@@ -11,7 +11,6 @@
 #include "framework/zeichnen.h"
 #include "framework/frame.h"
 #include "townview/figur_texturen.h"
-#include "townview/hud.h"
 #include "townview/hud_teile.h"
 #include "townview/item_karten.h"
 #include "world/figur_hilfen.h"

@@ -2,8 +2,7 @@
 
 #include "framework/frame.h"
 #include "framework/sound.h"
-#include "townview/hint_panel.h"
-#include "townview/hud.h"
+#include "world/anzeige.h"
 #include "world/economy.h"
 #include "world/enemy_army.h"
 #include "world/records.h"

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "platform/random.h"
-#include "townview/hud.h"
+#include "world/anzeige.h"
 #include "world/item_regeln.h"
 #include "world/records.h"
 #include "world/saturate.h"

@@ -6,7 +6,7 @@
 #include "framework/camera.h"
 #include "framework/sound.h"
 #include "platform/random.h"
-#include "townview/floating_texts.h"
+#include "world/anzeige.h"
 #include "world/figur_hilfen.h"
 #include "world/sichtlinie.h"
 

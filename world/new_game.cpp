@@ -7,12 +7,9 @@
 
 #include "framework/frame.h"
 #include "framework/shell.h"
-#include "interaction/conversation.h"
 #include "platform/os.h"
 #include "platform/random.h"
-#include "townview/floating_texts.h"
-#include "townview/hint_panel.h"
-#include "townview/hud.h"
+#include "world/anzeige.h"
 #include "world/enemy_army.h"
 #include "world/gamefiles.h"
 #include "world/records.h"

@@ -20,7 +20,7 @@
 #include "platform/os.h"
 #include "platform/random.h"
 #include "platform/window.h"
-#include "townview/hint_panel.h"
+#include "world/anzeige.h"
 #include "world/enemy_army.h"
 #include "world/saturate.h"
 

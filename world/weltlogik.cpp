@@ -6,8 +6,7 @@
 #include "framework/music.h"
 #include "framework/setup.h"
 #include "framework/szene.h"
-#include "townview/hint_panel.h"
-#include "townview/message_panels.h"
+#include "world/anzeige.h"
 #include "world/figur_hilfen.h"
 
 namespace {

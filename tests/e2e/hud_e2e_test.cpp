@@ -5,8 +5,8 @@
 #include "framework/frame.h"
 #include "framework/shell.h"
 #include "tests/e2e/e2e_spiel.h"
-#include "townview/hint_panel.h"
 #include "townview/hud.h"
+#include "world/anzeige.h"
 #include "world/figur_hilfen.h"
 #include "world/records.h"
 

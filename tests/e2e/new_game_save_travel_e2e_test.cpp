@@ -11,7 +11,7 @@
 #include "interaction/reise.h"
 #include "interaction/tutorial.h"
 #include "tests/e2e/e2e_spiel.h"
-#include "townview/hint_panel.h"
+#include "world/anzeige.h"
 #include "world/gamefiles.h"
 #include "world/records.h"
 

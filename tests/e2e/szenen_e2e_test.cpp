@@ -4,10 +4,10 @@
 #include <string>
 
 #include "framework/setup.h"
-#include "interaction/conversation.h"
 #include "interaction/tutorial.h"
 #include "interaction/szenen.h"
 #include "tests/e2e/e2e_spiel.h"
+#include "world/anzeige.h"
 #include "world/figur_hilfen.h"
 #include "world/records.h"
 

@@ -10,12 +10,11 @@
 #include "framework/frame.h"
 #include "framework/setup.h"
 #include "framework/texte.h"
-#include "interaction/conversation.h"
 #include "interaction/inventar.h"
 #include "interaction/tutorial.h"
 #include "platform/keyboard.h"
 #include "tests/e2e/e2e_spiel.h"
-#include "townview/hud.h"
+#include "world/anzeige.h"
 #include "world/figur_hilfen.h"
 #include "world/records.h"
 

@@ -6,9 +6,9 @@
 #include "framework/frame.h"
 #include "framework/services_frontend.h"
 #include "frontend_fixture.h"
-#include "interaction/conversation.h"
 #include "platform/random.h"
 #include "townview/weather.h"
+#include "world/anzeige.h"
 
 namespace {
 

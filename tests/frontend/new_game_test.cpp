@@ -9,9 +9,9 @@
 #include "framework/services_frontend.h"
 #include "frontend/new_game.h"
 #include "frontend_fixture.h"
-#include "interaction/conversation.h"
 #include "interaction/tutorial.h"
 #include "platform/os.h"
+#include "world/anzeige.h"
 #include "world/gamefiles.h"
 
 namespace {

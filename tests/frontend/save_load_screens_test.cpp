@@ -10,7 +10,7 @@
 #include "framework/services_frontend.h"
 #include "frontend_fixture.h"
 #include "platform/os.h"
-#include "townview/hint_panel.h"
+#include "world/anzeige.h"
 #include "world/gamefiles.h"
 
 namespace {

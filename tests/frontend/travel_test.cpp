@@ -11,7 +11,7 @@
 #include "frontend_fixture.h"
 #include "platform/os.h"
 #include "platform/random.h"
-#include "townview/hud.h"
+#include "world/anzeige.h"
 #include "world/gamefiles.h"
 #include "world/new_game.h"
 

@@ -11,10 +11,10 @@
 #include "framework/services_interaction.h"
 #include "framework/shell.h"
 #include "framework/texte.h"
-#include "interaction/conversation.h"
 #include "interaction/tutorial.h"
 #include "platform/keyboard.h"
 #include "tests/world/sim_fixture.h"
+#include "world/anzeige.h"
 #include "world/figur_hilfen.h"
 #include "townview/hud.h"
 

@@ -6,7 +6,7 @@
 #include "interaction/gespraech.h"
 #include "interaction/gespraech_anzeige.h"
 #include "tests/interaction/gespraech_fixture.h"
-#include "townview/hint_panel.h"
+#include "world/anzeige.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include "framework/keyboard.h"
 #include "framework/myapp.h"
 #include "framework/shell.h"
-#include "interaction/conversation.h"
 #include "interaction/tutorial.h"
 #include "platform/gfx_recording.h"
 #include "platform/keyboard.h"
+#include "world/anzeige.h"
 #include "world/records.h"
 
 class InteraktionTest : public ::testing::Test {

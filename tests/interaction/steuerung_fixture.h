@@ -15,7 +15,7 @@
 #include "platform/window.h"
 #include "tests/frontend/frontend_fixture.h"
 #include "tests/world/sim_fixture.h"
-#include "townview/floating_texts.h"
+#include "world/anzeige.h"
 
 class SteuerungTest : public FrontendTest {
 protected:

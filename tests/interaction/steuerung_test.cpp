@@ -5,9 +5,8 @@
 #include <cmath>
 
 #include "framework/texte.h"
-#include "interaction/conversation.h"
 #include "interaction/zeit.h"
-#include "townview/hint_panel.h"
+#include "world/anzeige.h"
 #include "world/enemy_army.h"
 #include "steuerung_fixture.h"
 

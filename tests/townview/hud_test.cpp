@@ -6,6 +6,7 @@
 #include "stadt_fixture.h"
 #include "townview/item_karten.h"
 #include "townview/seitenpanels.h"
+#include "world/anzeige.h"
 #include "world/figur_hilfen.h"
 #include "world/rezepte.h"
 

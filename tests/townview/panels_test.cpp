@@ -6,7 +6,7 @@
 #include "framework/texte.h"
 #include "stadt_fixture.h"
 #include "townview/item_karten.h"
-#include "townview/message_panels.h"
+#include "world/anzeige.h"
 
 namespace {
 

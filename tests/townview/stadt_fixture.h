@@ -14,10 +14,9 @@
 #include "framework/services_townview.h"
 #include "framework/shell.h"
 #include "framework/szene.h"
-#include "townview/floating_texts.h"
-#include "townview/hint_panel.h"
 #include "townview/hud.h"
 #include "interaction/tutorial.h"
+#include "world/anzeige.h"
 
 // One text as ZeichneSchrift drew it: its first glyph's corner, its font, and its letters (a blank
 // between glyphs shows as one ' ').

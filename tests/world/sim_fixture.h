@@ -15,9 +15,8 @@
 #include "framework/myapp.h"
 #include "platform/gfx_recording.h"
 #include "platform/random.h"
-#include "townview/hint_panel.h"
-#include "townview/hud.h"
 #include "framework/frame.h"
+#include "world/anzeige.h"
 #include "world/records.h"
 
 inline void LeereWelt() {

@@ -7,12 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "interaction/conversation.h"
 #include "interaction/tutorial.h"
 #include "platform/random.h"
-#include "townview/floating_texts.h"
-#include "townview/hint_panel.h"
-#include "townview/message_panels.h"
+#include "world/anzeige.h"
 #include "world/figur_hilfen.h"
 #include "world/records.h"
 
