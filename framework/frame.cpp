@@ -237,7 +237,8 @@ void ZeichneMeldungsZeilen()
     struct Zeile {
         int timer, eintrag, sonderOrt;  // sonderOrt -1: shown anywhere
     };
-    const Zeile zeilen[] = {{0, 174, 0}, {1, 175, 1}, {2, 177, -1}, {3, 178, -1}, {4, 179, -1}, {5, 180, -1}};
+    const Zeile zeilen[] = {{kJagdZeile, 174, 0},      {kAngriffZeile, 175, 1},  {kSpeichernGesperrtZeile, 177, -1},
+                           {kEinsiedlerZeile, 178, -1}, {kKarawaneZeile, 179, -1}, {kNeuerTagZeile, 180, -1}};
     for (const Zeile& z : zeilen) {
         if (ZeilenTimer[z.timer] <= 0) continue;
         if (z.sonderOrt >= 0 && SonderOrt != z.sonderOrt) continue;

@@ -8,10 +8,16 @@
 extern int32_t SortierZaehler;         // frames until the next sort of the town objects
 extern uint8_t WindSoundLaeuft;        // the looped wind sound (15) runs
 extern uint8_t RegenSoundLaeuft;       // the looped rain sound (13) runs
-extern int32_t ZeilenTimer[6];         // countdowns of the town frame's message lines (250 to start one)
+extern int32_t ZeilenTimer[6];         // countdowns of the town frame's message lines, by the indexes below
 extern uint8_t StadtBildGezeichnet;    // a whole town frame with its HUD has been drawn
 extern uint8_t FigurLabelGezeigt;      // cleared before the figure loop of each town frame
 extern uint8_t ItemListeGezeigt;
+
+// The message lines: a hunter's catch, an attack on the road, saving refused on an encounter map, the
+// hermit, the caravan, a new day. A line shows while its timer counts down from kZeilenDauer.
+constexpr int kJagdZeile = 0, kAngriffZeile = 1, kSpeichernGesperrtZeile = 2, kEinsiedlerZeile = 3,
+              kKarawaneZeile = 4, kNeuerTagZeile = 5;
+constexpr int32_t kZeilenDauer = 250;
 
 extern uint8_t MeldungsPanelAktiv;     // the game-over panel is open
 extern int32_t InfoPanelZaehler;       // frames left of the panel announcing the beaten enemy army

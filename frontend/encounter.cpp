@@ -34,8 +34,6 @@ constexpr int32_t kStreuModelle[29] = {5001, 5003, 5004, 5011, 5024, 5074, 5080,
                                        5107, 5108, 5109, 5110, 5111, 5113, 5114, 5116, 5119, 5125,
                                        5126, 5127, 5201, 5202, 5215, 5217, 5218, 5219, 5220};
 
-constexpr int kAngriffZeile = 1, kEinsiedlerZeile = 3, kKarawaneZeile = 4;  // ZeilenTimer
-
 // Everyone of the destination but the party waits aside; townsfolk, hostiles and fixed figures
 // are spawned anew when the party comes back.
 void StelleStadtBeiseite()
@@ -133,13 +131,13 @@ void BetreteBegegnung()
         // A difficulty from a save is kept within 0..2: the divisor stays positive.
         const int stufe = std::clamp(Schwierigkeitsgrad, 0, 2);
         ErzeugeFiguren(0, Zufall() % (stufe + 3) + 1);
-        ZeilenTimer[kAngriffZeile] = 250;
+        ZeilenTimer[kAngriffZeile] = kZeilenDauer;
     } else if (art == 1) {
         ErzeugeFiguren(Zufall() % 2 + 1, 0);
-        ZeilenTimer[kEinsiedlerZeile] = 250;
+        ZeilenTimer[kEinsiedlerZeile] = kZeilenDauer;
     } else {
         KarawanenItem();
-        ZeilenTimer[kKarawaneZeile] = 250;
+        ZeilenTimer[kKarawaneZeile] = kZeilenDauer;
     }
     SpieleSound(22);
     StadtGitter[0][0].Blockiert = 1;

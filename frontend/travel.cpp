@@ -26,7 +26,6 @@
 namespace {
 
 constexpr int kRegenSound = 13, kMeldungsSound = 22;
-constexpr int kJagdZeile = 0;  // ZeilenTimer of the hunters' message
 
 std::string Pfad(const char* format, int stadt)
 {
@@ -130,10 +129,10 @@ void Jagen(FigurRecord& jaeger, FigurRecord& reise)
             if (r < 4) {
                 s.ItemId = kFang[r].item;
                 s.ItemAnzahl = kFang[r].anzahl;
-                ZeilenTimer[kJagdZeile] = 250;
+                ZeilenTimer[kJagdZeile] = kZeilenDauer;
                 if (jaeger.Erfahrung < 255) jaeger.Erfahrung += 1;
             }
-            if (ZeilenTimer[kJagdZeile] == 250) SpieleSound(kMeldungsSound);
+            if (ZeilenTimer[kJagdZeile] == kZeilenDauer) SpieleSound(kMeldungsSound);
             if (r < 4 && jaeger.Stufe < 10 && jaeger.Erfahrung >= 5 * jaeger.Stufe) {
                 jaeger.Erfahrung = 0;
                 jaeger.Stufe += 1;

@@ -106,7 +106,7 @@ void ZurueckInDieStadt()
     }
     ZeigeSchwarzbild();
     StadtNachLaden();
-    ZeilenTimer[1] = ZeilenTimer[3] = ZeilenTimer[4] = 0;  // the encounter's messages
+    ZeilenTimer[kAngriffZeile] = ZeilenTimer[kEinsiedlerZeile] = ZeilenTimer[kKarawaneZeile] = 0;
     SonderOrt = 0;
     for (int32_t& id : AuswahlSlots) id = KEINE_FIGUR;
     AuswahlIndex = KEINE_FIGUR;

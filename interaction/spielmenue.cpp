@@ -27,7 +27,7 @@ void SpielMenueKnoepfe(int32_t)
         if (SonderOrt != 0) {
             // An encounter map's figures would be stored as the town's own.
             MausLinksGedrueckt = 0;
-            ZeilenTimer[2] = 250;
+            ZeilenTimer[kSpeichernGesperrtZeile] = kZeilenDauer;
             SpieleSound(22);
         } else {
             Oeffne(7000);

@@ -43,7 +43,7 @@ void NeuerTag() {
     TaeglicheProduktion();
     LieferAnimation.Countdown = 250;
     TagZaehler = SaettigeI32(int64_t(TagZaehler) + 1);
-    ZeilenTimer[5] = 250;
+    ZeilenTimer[kNeuerTagZeile] = kZeilenDauer;
     SpieleSound(22);
     BewegeFeindArmee();
     TagRichtung = 1;

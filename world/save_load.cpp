@@ -147,7 +147,7 @@ bool SpielLaden(const std::string& slotOrdner) {
 bool SpeichereSlot(int slot) {
     if (slot < 0 || slot >= SPEICHERSLOTS_ANGEBOTEN) return false;
     if (SonderOrt == 1) {
-        ZeilenTimer[2] = 250;
+        ZeilenTimer[kSpeichernGesperrtZeile] = kZeilenDauer;
         SpieleSound(22);
         return false;
     }

@@ -111,9 +111,9 @@ TEST_F(Stadt, MessageLinesShowWhileTheirTimersRun)
     StadtTabelle[0].NahrungsTier = 1013;  // feeds 3
     StadtTabelle[0].WasserZufluss = 10;
     StadtTabelle[0].Stationiert = 4;
-    ZeilenTimer[0] = 1;
-    ZeilenTimer[1] = 5;  // needs SonderOrt 1: waits
-    ZeilenTimer[5] = 2;
+    ZeilenTimer[kJagdZeile] = 1;
+    ZeilenTimer[kAngriffZeile] = 5;  // needs SonderOrt 1: waits
+    ZeilenTimer[kNeuerTagZeile] = 2;
     ZeichneMeldungsZeilen();
     std::vector<float> icons;
     for (const gfx::Call* d : dev->Draws())
@@ -123,9 +123,9 @@ TEST_F(Stadt, MessageLinesShowWhileTheirTimersRun)
             icons.push_back(y);
         }
     EXPECT_EQ(icons, (std::vector<float>{75, 100, 125}));
-    EXPECT_EQ(ZeilenTimer[0], 0);
-    EXPECT_EQ(ZeilenTimer[1], 5);
-    EXPECT_EQ(ZeilenTimer[5], 1);
+    EXPECT_EQ(ZeilenTimer[kJagdZeile], 0);
+    EXPECT_EQ(ZeilenTimer[kAngriffZeile], 5);
+    EXPECT_EQ(ZeilenTimer[kNeuerTagZeile], 1);
 
     dev->ClearCalls();
     StadtTabelle[0].Stationiert = 3;
@@ -134,7 +134,7 @@ TEST_F(Stadt, MessageLinesShowWhileTheirTimersRun)
     int n = 0;
     for (const gfx::Call* d : dev->Draws()) n += d->state.texture == 777;
     EXPECT_EQ(n, 1);  // the timer at 1 shows once more, then stops
-    EXPECT_EQ(ZeilenTimer[5], 0);
+    EXPECT_EQ(ZeilenTimer[kNeuerTagZeile], 0);
     MyApp.Texturen[201] = 0;
 }
 

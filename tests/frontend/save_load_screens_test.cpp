@@ -98,8 +98,8 @@ TEST_F(SpeicherSeitenTest, SlotListIsWrittenOnlyAfterASaveThatSucceeded)
     SonderOrt = 1;
     AufSlot(4, true);
     EXPECT_FALSE(SlotGespeichert(4));
-    EXPECT_EQ(ZeilenTimer[2], 250);
-    ZeilenTimer[2] = 0;
+    EXPECT_EQ(ZeilenTimer[kSpeichernGesperrtZeile], 250);
+    ZeilenTimer[kSpeichernGesperrtZeile] = 0;
 }
 
 TEST_F(SpeicherSeitenTest, BackReadsTheNamesAgainAndExitKeepsTheTownFlag)

@@ -358,7 +358,7 @@ TEST_F(ReiseTest, HuntersFindFoodAndKeepTheirExperience)
         const ItemSlot& gefunden = Figuren[j].Inventar[0][1];
         if (f.vollerBeutel) {
             EXPECT_EQ(gefunden.ItemId, 1053);
-            EXPECT_EQ(ZeilenTimer[0], 0);
+            EXPECT_EQ(ZeilenTimer[kJagdZeile], 0);
             EXPECT_EQ(Figuren[j].Erfahrung, 2);
             continue;
         }
@@ -368,7 +368,7 @@ TEST_F(ReiseTest, HuntersFindFoodAndKeepTheirExperience)
         EXPECT_TRUE(gefunden.ItemId == 1013 || gefunden.ItemId == 1036 || gefunden.ItemId == 1037 ||
                     gefunden.ItemId == 1008)
             << gefunden.ItemId;
-        EXPECT_EQ(ZeilenTimer[0], 250);
+        EXPECT_EQ(ZeilenTimer[kJagdZeile], 250);
         EXPECT_EQ(Figuren[j].Erfahrung, 3);  // carried into the town, not lost on the road
     }
 }

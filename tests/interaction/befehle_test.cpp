@@ -169,7 +169,7 @@ protected:
         SonderOrt = 1;
         AktuelleStadt = 0;
         StadtTabelle[0].Bewohner = 2;
-        ZeilenTimer[1] = ZeilenTimer[3] = ZeilenTimer[4] = ZeilenTimer[0] = 100;
+        ZeilenTimer[kAngriffZeile] = ZeilenTimer[kEinsiedlerZeile] = ZeilenTimer[kKarawaneZeile] = ZeilenTimer[kJagdZeile] = 100;
     }
     // The town's map: walkable everywhere in 10..99, an entrance at (50, 50), plants allowed at (60, 60).
     static void SchreibeKarte()
@@ -225,8 +225,8 @@ TEST_F(Rueckkehr, SquadInRowsOfSixTownFiguresBackMapReadAndCellsTaken)
     EXPECT_EQ(StadtGitter[50][50].BehaelterIndex, 0);  // its containers numbered
     EXPECT_EQ(BodenKarte[19][0].AlphaTextur, 20);
     EXPECT_EQ(StadtGitter[0][0].Blockiert, 1);
-    EXPECT_EQ(ZeilenTimer[1] + ZeilenTimer[3] + ZeilenTimer[4], 0);
-    EXPECT_EQ(ZeilenTimer[0], 100);
+    EXPECT_EQ(ZeilenTimer[kAngriffZeile] + ZeilenTimer[kEinsiedlerZeile] + ZeilenTimer[kKarawaneZeile], 0);
+    EXPECT_EQ(ZeilenTimer[kJagdZeile], 100);
     EXPECT_EQ(Cam.Auge[0], 589.5035f);
     EXPECT_EQ(Cam.Ziel[2], -90.32710f);
     EXPECT_EQ(Figuren[30].Aktiv, 0);

@@ -40,7 +40,7 @@ TEST_P(Menue, ButtonsByTutorialAndEncounter)
     EXPECT_EQ(SpielModus, f.modus);
     EXPECT_EQ(MenueAusStadt, f.modus != 1000 ? 1 : 0);
     EXPECT_EQ(MausLinksGedrueckt == 0, f.verbraucht);
-    EXPECT_EQ(ZeilenTimer[2], f.gesperrt);
+    EXPECT_EQ(ZeilenTimer[kSpeichernGesperrtZeile], f.gesperrt);
     EXPECT_EQ(BefehlsModus, 5);
 }
 

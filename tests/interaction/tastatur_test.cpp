@@ -195,7 +195,7 @@ TEST_F(SpeichernPerTaste, AufEinerBegegnungskarteAbgelehnt)
     Tasten({dik::Return});
     EXPECT_EQ(Namen(), "alt\n");
     EXPECT_FALSE(std::filesystem::exists("save/slot3/global.dat"));
-    EXPECT_EQ(ZeilenTimer[2], 250);
+    EXPECT_EQ(ZeilenTimer[kSpeichernGesperrtZeile], 250);
 }
 
 TEST_F(Tastatur, F1SchaltetDenHinweisUndBremstDieTasten)

@@ -73,7 +73,7 @@ TEST_F(TageslaufTest, NeuerTagSetztZaehlerUndStartetDieZeile) {
     AktualisiereTageslauf();
     EXPECT_EQ(TagZaehler, 1);
     EXPECT_EQ(TagRichtung, 1);
-    EXPECT_EQ(ZeilenTimer[5], 250);
+    EXPECT_EQ(ZeilenTimer[kNeuerTagZeile], 250);
     EXPECT_EQ(LieferAnimation.Countdown, 250);
 }
 

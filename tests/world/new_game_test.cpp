@@ -116,7 +116,7 @@ TEST_F(NeuesSpielTest, SpielzustandLichterUndEigeneFigur) {
     MausLinksGedrueckt = 1;
     HinweisGezeigt[4] = 1;
     TutorialSchritt = 37;
-    ZeilenTimer[2] = 100;
+    ZeilenTimer[kSpeichernGesperrtZeile] = 100;
     ASSERT_TRUE(StarteStadtNull());
     EXPECT_TRUE(meldungen.empty());
     EXPECT_EQ(StadtTabelle[25].Wasser, 9);
@@ -127,7 +127,7 @@ TEST_F(NeuesSpielTest, SpielzustandLichterUndEigeneFigur) {
     EXPECT_EQ(MausLinksGedrueckt, 0);
     EXPECT_EQ(HinweisGezeigt[4], 0);
     EXPECT_EQ(TutorialSchritt, 0);
-    EXPECT_EQ(ZeilenTimer[2], 0);
+    EXPECT_EQ(ZeilenTimer[kSpeichernGesperrtZeile], 0);
     EXPECT_EQ(SpielModus, 1000);
     EXPECT_EQ(AktuelleStadt, 0);
     EXPECT_EQ(RegenAktiv, 1);
