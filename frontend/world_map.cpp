@@ -20,6 +20,7 @@
 #include "interaction/handler.h"
 #include "interaction/reise.h"
 #include "interaction/tutorial.h"
+#include "world/bilder.h"
 #include "world/enemy_army.h"
 #include "world/records.h"
 
@@ -167,12 +168,11 @@ void SeitenPanel(const StadtRecord& t)
     std::snprintf(text, sizeof text, "%i", v);
     ZeichneZentriert(text, 992, 165, 2);
 
-    static constexpr int kTruppIcons[5] = {109, 113, 114, 248, 255};
     const int n = std::min(15, Summe(t, 5));
     int versatz = 0;
     for (int typ = 0; typ < 5; ++typ) {
         for (int k = 0; k < t.Besatzung[typ]; ++k) {
-            ZeichneBild(kTruppIcons[typ], float(877 + versatz), 260, 32, 32);
+            ZeichneBild(TruppPortrait(typ + 1), float(877 + versatz), 260, 32, 32);
             versatz += 20 - n;
         }
     }
@@ -182,8 +182,7 @@ void SeitenPanel(const StadtRecord& t)
     }
     std::snprintf(text, sizeof text, "%i", t.WasserZufluss);
     ZeichneZentriert(text, 985, 350, 2);
-    static constexpr int kFlaggen[3] = {34, 33, 32};
-    if (t.Besitzer <= 2) ZeichneBild(kFlaggen[t.Besitzer], 972, 37, 64, 64);
+    if (BesitzerFlagge(t.Besitzer) >= 0) ZeichneBild(BesitzerFlagge(t.Besitzer), 972, 37, 64, 64);
 }
 
 void KartenKlick(Zelle partei, Zelle auswahl, int tage)

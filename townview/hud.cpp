@@ -16,6 +16,7 @@
 #include "townview/item_karten.h"
 #include "townview/seitenpanels.h"
 #include "world/anzeige.h"
+#include "world/bilder.h"
 #include "world/figur_hilfen.h"
 #include "world/records.h"
 
@@ -63,8 +64,7 @@ void ObereLeiste()
     }
     if (SonderOrt == 0) {
         if (const StadtRecord* stadt = StadtMitId(AktuelleStadt)) {
-            static const int32_t flaggen[3] = {34, 33, 32};
-            if (stadt->Besitzer <= 2) ZeichneBild(flaggen[stadt->Besitzer], 970, -2, 50, 50);
+            if (BesitzerFlagge(stadt->Besitzer) >= 0) ZeichneBild(BesitzerFlagge(stadt->Besitzer), 970, -2, 50, 50);
         }
     }
 }

@@ -55,18 +55,6 @@ Name FigurName(const FigurRecord& f)
     return n;
 }
 
-int32_t TruppPortrait(int32_t typ)
-{
-    static const int32_t bilder[5] = {109, 113, 114, 248, 255};
-    return typ >= 1 && typ <= 5 ? bilder[typ - 1] : -1;
-}
-
-int32_t TruppTypIcon(int32_t typ)
-{
-    static const int32_t bilder[5] = {43, 44, 46, 249, 256};
-    return typ >= 1 && typ <= 5 ? bilder[typ - 1] : -1;
-}
-
 bool TutorialBlinkt()
 {
     TutorialBlinkZaehler += 1;

@@ -1,6 +1,6 @@
 #pragma once
 // Small pieces the HUD, its panels and the overlays share: item icons by id, figure names, bounded
-// formatted text, the squad-type pictures and the tutorial's blink.
+// formatted text and the tutorial's blink.
 #include <cstddef>
 #include <cstdint>
 
@@ -23,11 +23,6 @@ struct Name {
 Name FigurName(const FigurRecord& f);
 // The first name only (the garrison shows it even for the own figure).
 Name MaennerNameVon(const FigurRecord& f);
-
-// Level textures of the squad types 1..5: the 32 x 32 portrait and the member page's type icon; -1
-// for any other type.
-int32_t TruppPortrait(int32_t typ);
-int32_t TruppTypIcon(int32_t typ);
 
 // A tutorial highlight that is due this frame: advances TutorialBlinkZaehler (0..19) and says whether
 // the highlight shows (the second half of the cycle).

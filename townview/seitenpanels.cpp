@@ -11,6 +11,7 @@
 #include "framework/zeichnen.h"
 #include "framework/frame.h"
 #include "townview/figur_texturen.h"
+#include "world/bilder.h"
 #include "townview/hud_teile.h"
 #include "townview/item_karten.h"
 #include "world/figur_hilfen.h"

@@ -21,6 +21,7 @@
 #include "platform/random.h"
 #include "platform/window.h"
 #include "world/anzeige.h"
+#include "world/bilder.h"
 #include "world/enemy_army.h"
 #include "world/saturate.h"
 
@@ -185,9 +186,6 @@ constexpr size_t kBehaelterBytes = sizeof(Behaelter);
 constexpr size_t kFigurenBytes = sizeof(AngriffsFiguren);
 constexpr size_t kStadtZustandBytes = kBehaelterBytes + kFigurenBytes;
 
-// Icons of squad types 1..5 (the HUD's squad row); attackers of kind k wear the icon of type k.
-constexpr int kTypIcon[5] = {109, 113, 114, 248, 255};
-
 struct AngriffsKampf {
     int stadt = 0;
     int32_t staerke = 0;
@@ -219,13 +217,14 @@ void ZeichneKampfPanel(const AngriffsKampf& k, const KampfRunde& r) {
     for (int n = 0; n < r.Verteidiger; ++n) {
         const FigurRecord& f = AngriffsFiguren[r.VerteidigerIndex[n]];
         const float x = 360.0f + 30.0f * float(n % 6), y = 263.0f + 20.0f * float(n / 6);
-        ZeichneKaempfer(kTypIcon[f.Typ - 1], x, y, f.Gesundheit, n == r.VerteidigerTreffer);
+        ZeichneKaempfer(TruppPortrait(f.Typ), x, y, f.Gesundheit, n == r.VerteidigerTreffer);
     }
     // The panel has room for ten attackers.
     for (int m = 0; m < std::min(r.Angreifer, kAngreiferJeArt); ++m) {
         const int art = r.AngreiferArt[m];
         const float x = 330.0f + 30.0f * float(m + 1);
-        ZeichneKaempfer(kTypIcon[art], x, 418, k.angreifer.Gesundheit[art][r.AngreiferEintrag[m]],
+        // Attackers of kind k wear the portrait of squad type k + 1.
+        ZeichneKaempfer(TruppPortrait(art + 1), x, 418, k.angreifer.Gesundheit[art][r.AngreiferEintrag[m]],
                         m == r.AngreiferTreffer);
     }
     const char* name = StadtName(StadtTabelle[k.stadt].NamenIndex);

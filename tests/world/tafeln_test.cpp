@@ -1,0 +1,31 @@
+// The tables every layer reads: what an item is made with, the foods a town breeds and their tools,
+// the pumps, the townsfolk jobs of the squad types, the pictures of squad types and owners, and the
+// line-up of a party at a town's gate.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "world/bilder.h"
+
+namespace {
+
+TEST(Bilder, SquadTypesAndOwnersHaveTheirOwnPicturesAndOthersNone) {
+    std::set<int32_t> portraits, icons, flaggen;
+    for (int typ = 1; typ <= 5; ++typ) {
+        portraits.insert(TruppPortrait(typ));
+        icons.insert(TruppTypIcon(typ));
+    }
+    for (int besitzer = 0; besitzer <= 2; ++besitzer) flaggen.insert(BesitzerFlagge(besitzer));
+    EXPECT_EQ(portraits, (std::set<int32_t>{109, 113, 114, 248, 255}));
+    EXPECT_EQ(icons, (std::set<int32_t>{43, 44, 46, 249, 256}));
+    EXPECT_EQ(flaggen, (std::set<int32_t>{32, 33, 34}));
+    EXPECT_EQ(BesitzerFlagge(0), 34);  // nobody's
+    EXPECT_EQ(BesitzerFlagge(2), 32);  // the enemy's
+    for (int typ : {0, 6, 10}) {
+        EXPECT_EQ(TruppPortrait(typ), -1);
+        EXPECT_EQ(TruppTypIcon(typ), -1);
+    }
+    for (int besitzer : {-1, 3, 255}) EXPECT_EQ(BesitzerFlagge(besitzer), -1);
+}
+
+}  // namespace
