@@ -32,12 +32,11 @@ struct Beruf {
     int16_t typ;
     const char* ordner;
     int textAbschnitt;
-    int16_t truppTyp;  // 0: cannot be recruited
 };
 constexpr Beruf kBerufe[] = {
-    {10, "Soeldner", SPRECH_JOB_SOELDNER, 1}, {11, "Techniker", SPRECH_JOB_TECHNIKER, 2},
-    {12, "Doktor", SPRECH_JOB_DOKTOR, 3},     {16, "Haendler", SPRECH_JOB_HAENDLER, 0},
-    {17, "Jaeger", SPRECH_JOB_JAEGER, 4},     {18, "Sammler", SPRECH_JOB_SAMMLER, 5},
+    {10, "Soeldner", SPRECH_JOB_SOELDNER}, {11, "Techniker", SPRECH_JOB_TECHNIKER},
+    {12, "Doktor", SPRECH_JOB_DOKTOR},     {16, "Haendler", SPRECH_JOB_HAENDLER},
+    {17, "Jaeger", SPRECH_JOB_JAEGER},     {18, "Sammler", SPRECH_JOB_SAMMLER},
 };
 
 const Beruf* BerufVon(int typ)
@@ -224,11 +223,11 @@ void Anwerben(FigurRecord& partner)
     }
     ZeigeZeile(SprechTexte[genug ? SPRECH_REKRUT_JA : SPRECH_REKRUT_KEIN_ITEM][0]);
 
-    const Beruf* beruf = BerufVon(partner.Typ);
-    if (Zeile(1, 3, 435, genug && beruf && beruf->truppTyp != 0)) {
+    const int16_t truppTyp = TruppTypVonBeruf(partner.Typ);
+    if (Zeile(1, 3, 435, genug && truppTyp != 0)) {
         Thema(0, 0);
         SprichZeile("Data/Speak/Spieler/0004.wav");
-        partner.Typ = beruf->truppTyp;
+        partner.Typ = truppTyp;
         partner.Zustand = 2;
         partner.Befehl = 2;
         partner.Wartet = 0;

@@ -154,8 +154,7 @@ void MitgliedEntlassen()
     if (i < 0) return;
     FigurRecord& f = Figuren[i];
     if (f.EigeneFigur != 0) return;
-    static constexpr int16_t kBeruf[6] = {0, 10, 11, 12, 17, 18};
-    f.Typ = kBeruf[f.Typ];
+    f.Typ = BerufVonTruppTyp(f.Typ);
 }
 
 // One camera move; taken back when it leaves the eye outside the town's square.

@@ -22,6 +22,18 @@ constexpr bool IstStadtvolkOderFeind(int typ) { return typ >= 10 && typ <= 18; }
 constexpr bool IstPerson(int typ) { return IstTrupp(typ) || IstStadtvolkOderFeind(typ); }
 constexpr bool IstBodenItem(int typ) { return typ >= 1000 && typ <= 1999; }
 
+// The townsfolk jobs a recruit leaves for a squad type, and a dismissed member goes back to:
+// mercenary, technician, doctor, hunter, collector for squad types 1..5. The trader is not recruited.
+inline constexpr int16_t kBerufVonTruppTyp[6] = {0, 10, 11, 12, 17, 18};
+// The squad type a townsperson of job typ becomes when recruited; 0 for any other type.
+constexpr int16_t TruppTypVonBeruf(int typ) {
+    for (int16_t t = 1; t <= 5; ++t)
+        if (kBerufVonTruppTyp[t] == typ) return t;
+    return 0;
+}
+// The job a member of squad type typ goes back to; 0 for any other type.
+constexpr int16_t BerufVonTruppTyp(int typ) { return IstTrupp(typ) ? kBerufVonTruppTyp[typ] : 0; }
+
 // The current town's record. An AktuelleStadt outside 0..19 gives a cleared stand-in record, so the
 // rules see a town of size 0 and change nothing that is stored.
 StadtRecord& AktuelleStadtRecord();

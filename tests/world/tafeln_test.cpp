@@ -6,8 +6,22 @@
 #include <set>
 
 #include "world/bilder.h"
+#include "world/figur_hilfen.h"
 
 namespace {
+
+TEST(Berufe, RecruitsAndDismissedMembersChangeBetweenJobAndSquadType) {
+    for (int typ = 1; typ <= 5; ++typ) {
+        const int beruf = BerufVonTruppTyp(typ);
+        EXPECT_TRUE(IstStadtvolk(beruf)) << typ;
+        EXPECT_EQ(TruppTypVonBeruf(beruf), typ);
+    }
+    EXPECT_EQ(BerufVonTruppTyp(1), 10);  // the mercenary
+    EXPECT_EQ(BerufVonTruppTyp(5), 18);  // the collector
+    // The trader is not recruited; hostiles, members and anything else neither.
+    for (int typ : {16, 13, 15, 1, 0, 9999}) EXPECT_EQ(TruppTypVonBeruf(typ), 0) << typ;
+    for (int typ : {0, 6, 10, -1}) EXPECT_EQ(BerufVonTruppTyp(typ), 0) << typ;
+}
 
 TEST(Bilder, SquadTypesAndOwnersHaveTheirOwnPicturesAndOthersNone) {
     std::set<int32_t> portraits, icons, flaggen;
