@@ -15,6 +15,7 @@
 #include "platform/random.h"
 #include "world/datei_gruppe.h"
 #include "world/gamefiles.h"
+#include "world/item_regeln.h"
 #include "world/records.h"
 
 namespace {
@@ -25,24 +26,11 @@ constexpr int kZeltKinder = 5056, kFassfeuer = 5025;  // fires placed as items b
 // The known entrance kinds: 1 container ... 7 recruiter.
 constexpr int16_t kEingangsArten = 7;
 
-// Stack counts of items placed by the editor; liquids start empty, the rest hold one.
+// Items placed by the editor come with their full count (vessels empty); the two drinks, like any
+// other item, as one.
 uint8_t EditorStapel(int32_t item)
 {
-    switch (item) {
-    case 1000: return 30;  // O_Arzt_Koffer
-    case 1003: return 12;  // O_Dosennahrung
-    case 1006: return 7;   // O_Brot
-    case 1008: return 9;   // O_Fleisch
-    case 1013: return 3;   // O_Maden
-    case 1019: return 4;   // O_Thunfisch
-    case 1022: return 15;  // O_Verbandskasten
-    case 1028: return 30;  // O_Munition
-    case 1036: return 5;   // O_Ratte
-    case 1037: return 7;   // O_Schlange
-    case 1191: return 5;   // O_Ratte_Neu
-    case 1001: case 1007: case 1012: case 1038: return 0;  // canister, field flask, empty bottle, water bag
-    default: return 1;
-    }
+    return uint8_t(item == 1087 || item == 1092 ? 1 : VolleAnzahl(item, 1));
 }
 
 float ZellX() { return float(MyApp.PickX) * 10.0f; }

@@ -65,7 +65,7 @@ void Dialog(const AngebotsSzene& a) {
     if (IstItemId(slot.ItemId)) {
         MyApp.m_pd3dDevice->SetTexture(ItemIconTextur(slot.ItemId - 1000));
         MyApp.Draw2D(688, 349, 64, 64);
-        if (slot.ItemAnzahl > 1 || WasserFassung(slot.ItemId) > 0 || slot.ItemId == 1087 || slot.ItemId == 1092) {
+        if (slot.ItemAnzahl > 1 || ZeigtAnzahlImmer(slot.ItemId)) {
             std::snprintf(text, sizeof text, "%i", slot.ItemAnzahl);
             ZeichneSchrift(text, slot.ItemAnzahl >= 10 ? 723.0f : 731.0f, 380, 2);
         }

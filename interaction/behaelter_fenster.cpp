@@ -23,11 +23,6 @@ constexpr int kBrunnen = 5;
 
 bool SlotUnterMaus(int c, int r) { return MausIn(209 + 52 * c, 260 + 52 * c, 191 + 32 * r, 222 + 32 * r); }
 
-// Vessels and drinks show their count even when it is 0 or 1 (an empty canteen shows 0).
-bool ZeigtImmerAnzahl(int id) {
-    return WasserFassung(id) > 0 || id == 1087 || id == 1092;
-}
-
 int Wasserstand() {
     const StadtRecord* stadt = StadtMitId(AktuelleStadt);
     return stadt ? stadt->Wasser : 0;
@@ -118,7 +113,7 @@ void ZeichneBehaelterFenster() {
                 if (!IstItemId(s.ItemId)) continue;
                 MyApp.m_pd3dDevice->SetTexture(ItemIconTextur(s.ItemId - 1000));
                 MyApp.Draw2D(float(199 + 52 * c), float(175 + 32 * r), 64, 64);
-                if (s.ItemAnzahl > 1 || ZeigtImmerAnzahl(s.ItemId)) {
+                if (s.ItemAnzahl > 1 || ZeigtAnzahlImmer(s.ItemId)) {
                     std::snprintf(text, sizeof text, "%i", s.ItemAnzahl);
                     ZeichneSchrift(text, float((s.ItemAnzahl >= 10 ? 242 : 250) + 52 * c), float(206 + 32 * r), 2);
                 }

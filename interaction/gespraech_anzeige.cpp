@@ -12,6 +12,7 @@
 #include "townview/hud_teile.h"
 #include "townview/vorschau.h"
 #include "world/figur_hilfen.h"
+#include "world/item_regeln.h"
 
 void ZeichnePartnerKopf(int32_t i)
 {

@@ -18,6 +18,7 @@
 #include "world/anzeige.h"
 #include "world/bilder.h"
 #include "world/figur_hilfen.h"
+#include "world/item_regeln.h"
 #include "world/records.h"
 
 namespace {

@@ -62,7 +62,3 @@ bool TutorialBlinkt()
     return TutorialBlinkZaehler >= 10;
 }
 
-bool ZeigtAnzahlImmer(int32_t id)
-{
-    return id == 1001 || id == 1007 || id == 1012 || id == 1038 || id == 1087 || id == 1092;
-}

@@ -27,6 +27,3 @@ Name MaennerNameVon(const FigurRecord& f);
 // A tutorial highlight that is due this frame: advances TutorialBlinkZaehler (0..19) and says whether
 // the highlight shows (the second half of the cycle).
 bool TutorialBlinkt();
-
-// Whether an item shows its count even when it is 1.
-bool ZeigtAnzahlImmer(int32_t id);

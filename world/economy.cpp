@@ -31,26 +31,6 @@ bool IstStapelware(int itemId) {
     }
 }
 
-// The count an item gets when a collector trades up to it.
-uint8_t TauschAnzahl(int itemId) {
-    switch (itemId) {
-    case 1006: return 7;
-    case 1013: return 3;
-    case 1019: return 4;
-    case 1036: return 5;
-    case 1191: return 5;
-    case 1037: return 7;
-    case 1008: return 9;
-    case 1003: return 12;
-    case 1028: return 30;
-    case 1000: return 30;
-    case 1022: return 15;
-    case 1092: return 2;
-    case 1087: return 2;
-    default: return 0;  // the water containers (1012, 1007, 1038, 1001) and every other item
-    }
-}
-
 void SammlerTauscht(FigurRecord& f) {
     for (int reihe = 0; reihe < 2; ++reihe) {
         for (ItemSlot& slot : f.Inventar[reihe]) {
@@ -62,7 +42,7 @@ void SammlerTauscht(FigurRecord& f) {
             const int64_t d = int64_t(wert) - ItemWerte[r];
             if (d < 0 && d > -10 - int64_t(f.Stufe)) {
                 slot.ItemId = int16_t(1000 + r);
-                slot.ItemAnzahl = TauschAnzahl(slot.ItemId);
+                slot.ItemAnzahl = uint8_t(VolleAnzahl(slot.ItemId, 0));  // an unlisted item comes with 0
                 if (f.Erfahrung < 255) f.Erfahrung += 1;
                 if (f.Erfahrung >= 5 * f.Stufe && f.Stufe < 10) {
                     f.Erfahrung = 0;

@@ -6,6 +6,7 @@
 #include "framework/frame.h"
 #include "platform/random.h"
 #include "world/figur_hilfen.h"
+#include "world/item_regeln.h"
 
 namespace {
 
@@ -67,23 +68,8 @@ bool Platziere(FigurRecord& f) {
     return true;
 }
 
-int ZufallsItemAnzahl(int item) {
-    switch (item) {
-    case 1006: return 7;
-    case 1013: return 3;
-    case 1019: return 4;
-    case 1036: return 5;
-    case 1037: return 7;
-    case 1008: return 9;
-    case 1003: return 12;
-    case 1012: case 1007: case 1038: case 1001: return 0;
-    case 1028: return 30;
-    case 1000: return 30;
-    case 1022: return 15;
-    case 1087: case 1092: return 2;
-    default: return 1;
-    }
-}
+// A trader's goods come with their full count, any other item as one; the newer rat too.
+int ZufallsItemAnzahl(int item) { return item == 1191 ? 1 : VolleAnzahl(item, 1); }
 
 void RuestePlatz(FigurRecord& f, InventarPlatz p, int item, int anzahl, int ruestung) {
     SetzeSlot(Platz(f, p), item, anzahl);
@@ -121,14 +107,14 @@ void Stadtbewohner(FigurRecord& f, std::vector<int>& ungesetzt, int index) {
 void Feind(FigurRecord& f, std::vector<int>& ungesetzt, int index) {
     LeereInventar(f);
     if (SonderOrt != 0) {
-        static constexpr int kBeute[13][2] = {{1006, 7}, {1013, 3}, {1019, 4}, {1036, 5}, {1037, 7},
-                                              {1008, 9}, {1003, 12}, {1012, 0}, {1007, 0}, {1038, 0},
-                                              {1001, 0}, {1087, 2}, {1092, 2}};
-        for (const auto& b : kBeute)
-            if (Zufall() % 5 == 0) SetzeSlot(f.Inventar[0][0], b[0], b[1]);
-        static constexpr int kVorrat[3][2] = {{1000, 30}, {1022, 15}, {1028, 30}};
-        for (const auto& v : kVorrat)
-            if (Zufall() % 3 == 0) SetzeSlot(f.Inventar[0][1], v[0], Zufall() % v[1] + 1);
+        static constexpr int kBeute[13] = {1006, 1013, 1019, 1036, 1037, 1008, 1003,
+                                           1012, 1007, 1038, 1001, 1087, 1092};
+        for (int b : kBeute)
+            if (Zufall() % 5 == 0) SetzeSlot(f.Inventar[0][0], b, VolleAnzahl(b, 1));
+        // Kits and ammunition come partly used: 1 up to the full count.
+        static constexpr int kVorrat[3] = {1000, 1022, 1028};
+        for (int v : kVorrat)
+            if (Zufall() % 3 == 0) SetzeSlot(f.Inventar[0][1], v, Zufall() % VolleAnzahl(v, 1) + 1);
     }
     f.Ruestung = 0;
     if (TutorialSchritt == 0) {

@@ -7,8 +7,36 @@
 
 #include "world/bilder.h"
 #include "world/figur_hilfen.h"
+#include "world/item_regeln.h"
 
 namespace {
+
+TEST(ItemRegeln, CountStackVesselAndShownCountOfEveryListedItem) {
+    const struct {
+        int id, anzahl, stapel, fassung;
+        bool immerGezaehlt;
+    } faelle[] = {
+        {1000, 30, 0, 0, false}, {1001, 0, 0, 5, true},  {1003, 12, 0, 0, false}, {1006, 7, 7, 0, false},
+        {1007, 0, 0, 3, true},   {1008, 9, 9, 0, false}, {1012, 0, 0, 2, true},   {1013, 3, 3, 0, false},
+        {1019, 4, 0, 0, false},  {1022, 15, 0, 0, false}, {1028, 30, 0, 0, false}, {1036, 5, 5, 0, false},
+        {1037, 7, 7, 0, false},  {1038, 0, 0, 4, true},  {1087, 2, 0, 0, true},   {1092, 2, 0, 0, true},
+        {1191, 5, 5, 0, false},
+    };
+    for (const auto& f : faelle) {
+        EXPECT_EQ(VolleAnzahl(f.id, -1), f.anzahl) << f.id;
+        EXPECT_EQ(StapelGrenze(f.id), f.stapel) << f.id;
+        EXPECT_EQ(WasserFassung(f.id), f.fassung) << f.id;
+        EXPECT_EQ(ZeigtAnzahlImmer(f.id), f.immerGezaehlt) << f.id;
+    }
+    // Any other item: the caller's count, no stack, no vessel, its count shown from 2 on.
+    for (int id : {0, 1002, 1029, 1035, 1190, 2000, -1}) {
+        EXPECT_EQ(VolleAnzahl(id, 1), 1) << id;
+        EXPECT_EQ(VolleAnzahl(id, 0), 0) << id;
+        EXPECT_EQ(StapelGrenze(id), 0) << id;
+        EXPECT_EQ(WasserFassung(id), 0) << id;
+        EXPECT_FALSE(ZeigtAnzahlImmer(id)) << id;
+    }
+}
 
 TEST(Berufe, RecruitsAndDismissedMembersChangeBetweenJobAndSquadType) {
     for (int typ = 1; typ <= 5; ++typ) {
