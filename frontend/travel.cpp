@@ -117,18 +117,13 @@ void GarnisonVersorgen()
 // chances; level 10 and above finds at once (no division by zero).
 void Jagen(FigurRecord& jaeger, FigurRecord& reise)
 {
-    struct Fang {
-        int16_t item;
-        uint8_t anzahl;
-    };
-    static constexpr Fang kFang[4] = {{1013, 3}, {1036, 5}, {1037, 7}, {1008, 9}};  // Maden, Ratte, Schlange, Fleisch
     for (int reihe = 0; reihe < 2; ++reihe) {
         for (ItemSlot& s : reise.Inventar[reihe]) {
             if (s.ItemId != 0) continue;
             const int r = Zufall() % std::max(1, 10 - int(jaeger.Stufe));
             if (r < 4) {
-                s.ItemId = kFang[r].item;
-                s.ItemAnzahl = kFang[r].anzahl;
+                s.ItemId = kNahrungsQuellen[r].tier;
+                s.ItemAnzahl = uint8_t(NahrungsStapel(s.ItemId));
                 ZeilenTimer[kJagdZeile] = kZeilenDauer;
                 if (jaeger.Erfahrung < 255) jaeger.Erfahrung += 1;
             }

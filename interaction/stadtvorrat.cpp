@@ -8,26 +8,6 @@
 
 namespace {
 
-int16_t PumpenZufluss(int32_t pumpe) { return pumpe == 1042 ? 2 : pumpe == 1043 ? 4 : 0; }
-
-struct Werkzeug {
-    int16_t werkzeug, tier;
-};
-constexpr Werkzeug kWerkzeuge[] = {{1035, 1013}, {1039, 1036}, {1040, 1037}, {1041, 1008}};
-
-int16_t TierVon(int32_t werkzeug)
-{
-    for (const Werkzeug& w : kWerkzeuge)
-        if (w.werkzeug == werkzeug) return w.tier;
-    return 0;
-}
-int16_t WerkzeugVon(int32_t tier)
-{
-    for (const Werkzeug& w : kWerkzeuge)
-        if (w.tier == tier) return w.werkzeug;
-    return 0;
-}
-
 // What comes onto the mouse: its count goes with it (1 for an item, 0 for none), so no count of
 // an earlier item is left to be taken a second time.
 void AufDieMaus(int32_t item)
@@ -62,10 +42,10 @@ void StadtVorratPanel(int32_t)
     }
     if (Gedrueckt(162, 208, 13)) {
         MausLinksGedrueckt = 0;
-        const int16_t neu = TierVon(CursorItem);
+        const int16_t neu = int16_t(NahrungsTierVon(CursorItem));
         if (CursorItem == 0 || neu != 0) {
             SpieleSound(6);
-            const int16_t werkzeug = WerkzeugVon(stadt.NahrungsTier);
+            const int16_t werkzeug = int16_t(NahrungsWerkzeug(stadt.NahrungsTier));
             stadt.NahrungsTier = neu;
             AufDieMaus(werkzeug);
         }

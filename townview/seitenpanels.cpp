@@ -42,17 +42,6 @@ void SpielMenue()
         ZeichneZentriert(TextStandard[k.eintrag], 250 - s, static_cast<float>(k.y), MausIn(211, 290, k.y0, k.y1) ? 3 : 2);
 }
 
-int32_t NahrungsQuelle(int32_t tier)
-{
-    switch (tier) {
-    case 1013: return 1035;
-    case 1036: return 1039;
-    case 1037: return 1040;
-    case 1008: return 1041;
-    default: return 0;
-    }
-}
-
 void HoverBox(int32_t a, int32_t b, int32_t c)
 {
     const float mx = static_cast<float>(MyApp.MausX), my = static_cast<float>(MyApp.MausY);
@@ -102,7 +91,7 @@ void StadtVorratInhalt(int32_t s)
                 static_cast<float>(V * 53) / 100.0f);
     ZeichneFormatZentriert(337 - s, 381, 2, "%i", V);
 
-    ZeichneItemIcon(NahrungsQuelle(stadt->NahrungsTier), 162.0f - s, 554, 64, 64);
+    ZeichneItemIcon(NahrungsWerkzeug(stadt->NahrungsTier), 162.0f - s, 554, 64, 64);
     if (stadt->Pumpe > 0) ZeichneItemIcon(stadt->Pumpe, 274.0f - s, 554, 64, 64);
     if (TutorialSchritt == 20) {
         if (stadt->NahrungsTier == 0) {

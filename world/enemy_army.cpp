@@ -25,21 +25,23 @@ int StadtAnWeltZelle(int32_t spalte, int32_t reihe) {
 
 void ZieheFeindNahrung(StadtRecord& t) {
     t.NahrungsTier = 1013;  // O_Maden
-    t.Nahrung = 3;
-    if (Zufall() % 10 == 0) { t.NahrungsTier = 1036; t.Nahrung = 5; }  // O_Ratte
-    if (Zufall() % 10 == 0) { t.NahrungsTier = 1037; t.Nahrung = 7; }  // O_Schlange
-    if (Zufall() % 10 == 0) { t.NahrungsTier = 1008; t.Nahrung = 9; }  // O_Fleisch
+    if (Zufall() % 10 == 0) t.NahrungsTier = 1036;  // O_Ratte
+    if (Zufall() % 10 == 0) t.NahrungsTier = 1037;  // O_Schlange
+    if (Zufall() % 10 == 0) t.NahrungsTier = 1008;  // O_Fleisch
+    t.Nahrung = int16_t(NahrungsStapel(t.NahrungsTier));
 }
 
 void SetzeFeindWasser(StadtRecord& t, int stadt) {
     t.WasserZufluss = kBasisWasserZufluss[stadt];
+    int16_t pumpe = 0;
     if (Zufall() % 10 == 0 || t.WasserZufluss == 0) {
-        t.Pumpe = 1042;  // O_Handpumpe
-        t.WasserZufluss += 2;
+        pumpe = 1042;  // O_Handpumpe
     } else if (Zufall() % 10 == 0) {
-        t.Pumpe = 1043;  // O_Elektropumpe
-        t.WasserZufluss += 4;
+        pumpe = 1043;  // O_Elektropumpe
     }
+    if (pumpe == 0) return;  // the record keeps the pump it has
+    t.Pumpe = pumpe;
+    t.WasserZufluss = int16_t(t.WasserZufluss + PumpenZufluss(pumpe));
 }
 
 void ZieheFeindBesatzung(StadtRecord& t) {

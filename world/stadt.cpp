@@ -9,11 +9,23 @@ constexpr uint8_t KEIN_BEHAELTER = 255;
 }  // namespace
 
 int NahrungsStapel(int nahrungsTier) {
-    // The four animals a town can breed (O_Maden, O_Ratte, O_Schlange, O_Fleisch) come in full stacks.
-    switch (nahrungsTier) {
-    case 1013: case 1036: case 1037: case 1008: return StapelGrenze(nahrungsTier);
-    default: return 0;
-    }
+    return NahrungsWerkzeug(nahrungsTier) != 0 ? StapelGrenze(nahrungsTier) : 0;
+}
+
+int NahrungsTierVon(int werkzeug) {
+    for (const NahrungsQuelle& q : kNahrungsQuellen)
+        if (q.werkzeug == werkzeug) return q.tier;
+    return 0;
+}
+
+int NahrungsWerkzeug(int nahrungsTier) {
+    for (const NahrungsQuelle& q : kNahrungsQuellen)
+        if (q.tier == nahrungsTier) return q.werkzeug;
+    return 0;
+}
+
+int PumpenZufluss(int pumpe) {
+    return pumpe == 1042 ? 2 : pumpe == 1043 ? 4 : 0;
 }
 
 int SetzePflanze(int x, int z, int ab) {

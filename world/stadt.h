@@ -152,9 +152,23 @@ static_assert(sizeof(WeltRaster) == 3200);
 static_assert(sizeof(StadtTabelle) == 840);
 static_assert(sizeof(LichtZustand) == 5200);
 
+// The four foods a town can breed (its NahrungsTier) and the tool in the town stock that breeds
+// each: knife - maggots, rat trap - rat, snake basket - snake, leg-hold trap - meat. A hunter on the
+// road catches the same four, in this order.
+struct NahrungsQuelle {
+    int16_t werkzeug, tier;
+};
+inline constexpr NahrungsQuelle kNahrungsQuellen[4] = {{1035, 1013}, {1039, 1036}, {1040, 1037}, {1041, 1008}};
+// The food a tool breeds, the tool of a food; 0 for anything else.
+int NahrungsTierVon(int werkzeug);
+int NahrungsWerkzeug(int nahrungsTier);
+
 // Food a town produces (its NahrungsTier): stack size, which is also the daily gain and the
 // number of stationed members it feeds; 0 for anything that is not one of the four foods.
 int NahrungsStapel(int nahrungsTier);
+
+// The water income a pump adds to its town: the hand pump 2, the electric pump 4, anything else 0.
+int PumpenZufluss(int pumpe);
 
 // Run after a town map has been read into the four town blocks: grows the plants anew,
 // numbers the containers of the entrance cells and sets the two overlay tiles.

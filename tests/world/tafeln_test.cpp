@@ -8,6 +8,7 @@
 #include "world/bilder.h"
 #include "world/figur_hilfen.h"
 #include "world/item_regeln.h"
+#include "world/records.h"
 
 namespace {
 
@@ -36,6 +37,29 @@ TEST(ItemRegeln, CountStackVesselAndShownCountOfEveryListedItem) {
         EXPECT_EQ(WasserFassung(id), 0) << id;
         EXPECT_FALSE(ZeigtAnzahlImmer(id)) << id;
     }
+}
+
+TEST(Nahrung, EachToolBreedsOneFoodInFullStacksAndPumpsAddTheirIncome) {
+    const struct {
+        int werkzeug, tier, stapel;
+    } faelle[] = {{1035, 1013, 3}, {1039, 1036, 5}, {1040, 1037, 7}, {1041, 1008, 9}};
+    ASSERT_EQ(std::size(kNahrungsQuellen), std::size(faelle));
+    for (size_t k = 0; k < std::size(faelle); ++k) {
+        const auto& f = faelle[k];
+        EXPECT_EQ(kNahrungsQuellen[k].werkzeug, f.werkzeug);  // the hunter's catch follows this order
+        EXPECT_EQ(NahrungsTierVon(f.werkzeug), f.tier);
+        EXPECT_EQ(NahrungsWerkzeug(f.tier), f.werkzeug);
+        EXPECT_EQ(NahrungsStapel(f.tier), f.stapel);
+    }
+    // Bread and the newer rat stack, but no town breeds them; a tool is no food.
+    for (int id : {0, 1006, 1191, 1035, 1042}) {
+        EXPECT_EQ(NahrungsStapel(id), 0) << id;
+        EXPECT_EQ(NahrungsWerkzeug(id), 0) << id;
+    }
+    EXPECT_EQ(NahrungsTierVon(1013), 0);
+    EXPECT_EQ(PumpenZufluss(1042), 2);
+    EXPECT_EQ(PumpenZufluss(1043), 4);
+    for (int id : {0, 1041, 1073, 1074}) EXPECT_EQ(PumpenZufluss(id), 0) << id;
 }
 
 TEST(Berufe, RecruitsAndDismissedMembersChangeBetweenJobAndSquadType) {
