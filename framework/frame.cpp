@@ -20,7 +20,6 @@
 #include "framework/sound.h"
 #include "framework/szene.h"
 #include "framework/texte.h"
-#include "platform/keyboard.h"
 #include "world/records.h"
 
 int32_t SortierZaehler = 0;
@@ -158,9 +157,7 @@ void StadtFrame()
         if (Figuren[i].Aktiv != 1) continue;
         AktualisiereFigur(i);
         StadtbewohnerSprueche(i);
-        const bool labelTaste = TastenStatus[kbd::dik::LMenu] != 0 || TastenStatus[kbd::dik::LShift] != 0 ||
-                                TastenStatus[kbd::dik::RShift] != 0;
-        if (labelTaste)
+        if (LabelTasteGehalten())
             ZeichneFigurLabel(i, 0);
         else
             labelHoehe += ZeichneFigurLabel(i, labelHoehe);

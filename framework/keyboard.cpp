@@ -5,6 +5,12 @@
 
 uint8_t TastenStatus[256] = {};
 
+bool LabelTasteGehalten()
+{
+    return TastenStatus[kbd::dik::LMenu] != 0 || TastenStatus[kbd::dik::LShift] != 0 ||
+           TastenStatus[kbd::dik::RShift] != 0;
+}
+
 namespace {
 bool eingabeObjekt = false;
 bool tastatur = false;

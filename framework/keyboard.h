@@ -5,6 +5,9 @@
 
 extern uint8_t TastenStatus[256];
 
+// Left Alt or either Shift held: the town view shows every figure's label and the entrance icons.
+bool LabelTasteGehalten();
+
 // 0 created, 1 creation failed, 3 already exists.
 int32_t ErstelleDirectInput();
 // 0 ready, 1 no input object, 2 a step failed, 3 already exists.

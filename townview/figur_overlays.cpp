@@ -10,7 +10,6 @@
 #include "framework/services_townview.h"
 #include "framework/szene.h"
 #include "framework/zeichnen.h"
-#include "platform/keyboard.h"
 #include "townview/hud_teile.h"
 #include "townview/picking.h"
 #include "world/figur_hilfen.h"
@@ -18,12 +17,6 @@
 #include "world/records.h"
 
 namespace {
-
-bool LabelTaste()
-{
-    return TastenStatus[kbd::dik::LMenu] != 0 || TastenStatus[kbd::dik::LShift] != 0 ||
-           TastenStatus[kbd::dik::RShift] != 0;
-}
 
 // A 16 x 16 badge over the figure's head, drawn in 2D; the 3D camera is set again afterwards.
 void Abzeichen(const FigurRecord& f, int32_t textur)
@@ -125,7 +118,7 @@ int32_t ZeichneFigurLabel(int32_t i, int32_t y)
     if (IstBodenItem(f.Typ)) {
         if (ItemListeGezeigt != 0 || !(f.LabelAnzeigen == 1 || PickeFigur(i))) return 0;
         Szene.Setze2DModus();
-        if (LabelTaste()) {
+        if (LabelTasteGehalten()) {
             const BildschirmPunkt p = ProjiziereAufBildschirm(f.Position[0], f.Position[1] + 10, f.Position[2]);
             if (p.vorAuge) ZeichneBild(176, static_cast<float>(p.x), 768.0f - p.y, 16, 16);
             return 16;

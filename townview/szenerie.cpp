@@ -9,7 +9,6 @@
 #include "framework/myapp.h"
 #include "framework/szene.h"
 #include "framework/zeichnen.h"
-#include "platform/keyboard.h"
 #include "platform/os.h"
 #include "platform/random.h"
 #include "townview/szene_hilfen.h"
@@ -45,12 +44,6 @@ void ZeichneRandSchritt(const RandSeite& s, float lauf)
     AlphaSchalten(true);
     ZeichneMeshSlot(slot::BodenQuad, GedrehtBei(s.innenDrehung, s.innen[0] + dx, s.innen[1] + dz), MyApp.BodenTexturen[15]);
     ZeichneMeshSlot(slot::BodenQuad, GedrehtBei(s.aussenDrehung, s.aussen[0] + dx, s.aussen[1] + dz), MyApp.BodenTexturen[15]);
-}
-
-bool MarkerTasteGehalten()
-{
-    return TastenStatus[kbd::dik::LMenu] != 0 || TastenStatus[kbd::dik::LShift] != 0 ||
-           TastenStatus[kbd::dik::RShift] != 0;
 }
 
 // The editor's marker on every cell in view: walkable or blocked, then entrance, sound and plant
@@ -205,7 +198,7 @@ void Szene::ZeichneFeldMarker()
         ZeichneEditorMarker();
         return;
     }
-    if (!MarkerTasteGehalten()) return;
+    if (!LabelTasteGehalten()) return;
     Setze2DModus();
     for (int i = 0; i < GITTER_GROESSE; ++i)
         for (int j = 0; j < GITTER_GROESSE; ++j) {

@@ -217,6 +217,22 @@ TEST(Tastatur, DeviceLifecycleAndInactiveReads)
     TastenStatus[kbd::dik::A] = 0;
 }
 
+// The labels and entrance icons of the town view, and the frame's figure loop, follow one key test.
+TEST(Tastatur, LabelKeyIsLeftAltOrEitherShift)
+{
+    const struct {
+        uint8_t taste;
+        bool label;
+    } faelle[] = {{kbd::dik::LMenu, true},     {kbd::dik::LShift, true}, {kbd::dik::RShift, true},
+                  {kbd::dik::RMenu, false},    {kbd::dik::LControl, false}, {kbd::dik::A, false}};
+    EXPECT_FALSE(LabelTasteGehalten());
+    for (const auto& f : faelle) {
+        TastenStatus[f.taste] = 0x80;
+        EXPECT_EQ(LabelTasteGehalten(), f.label) << int(f.taste);
+        TastenStatus[f.taste] = 0;
+    }
+}
+
 class Schwarzbild : public MitGeraet {};
 
 TEST_F(Schwarzbild, FifteenFramesOfTheBlackPicture)
