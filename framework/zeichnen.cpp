@@ -42,3 +42,10 @@ gfx::Texture ErsteMeshTextur(int slot)
     const std::vector<gfx::Texture>& liste = MyApp.MeshTexturen[slot];
     return liste.empty() ? 0 : liste[0];
 }
+
+void SetzeVorschauLichter(uint32_t ambient)
+{
+    MyApp.SetPointLight(0, 1.0f, 0.5f, 0.0f, 0, 20, 80, 150, 0, 0.01f, 0);
+    MyApp.SetPointLight(1, 0.0f, 0.2f, 0.4f, 20, 20, 0, 150, 0, 0.01f, 0);
+    MyApp.m_pd3dDevice->SetRenderState(gfx::RenderState::Ambient, ambient);
+}

@@ -1,6 +1,6 @@
 #pragma once
 // The drawing steps every screen and overlay shares: a level texture as a 2D quad, the pointer test
-// against a rectangle, centred text, and subset 0 of a mesh slot.
+// against a rectangle, centred text, the model previews' lights and subset 0 of a mesh slot.
 #include "platform/gfx.h"
 #include "platform/math3d.h"
 
@@ -12,6 +12,10 @@ bool MausIn(int x0, int x1, int y0, int y1);
 
 // Draws text centred on x = mitte (half the width, fraction dropped).
 void ZeichneZentriert(const char* text, int mitte, float y, int font);
+
+// The two lights of every model preview (portraits, the equipment panel's model, the new-game
+// figure): orange from the front, blue from the side; lighting on over the given ambient.
+void SetzeVorschauLichter(uint32_t ambient);
 
 // Subset 0 of a mesh slot with the given world transform and texture (0 = none); a slot outside the
 // table or an empty one draws nothing.

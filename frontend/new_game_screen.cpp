@@ -85,10 +85,7 @@ void Vorschau()
         Szene.Setze3DKamera();
         FigurRecord& f = Figuren[0];
         f.Typ = 1;
-        MyApp.SetPointLight(0, 1.0f, 0.5f, 0.0f, 0, 20, 80, 150, 0, 0.01f, 0);
-        MyApp.SetPointLight(1, 0.0f, 0.2f, 0.4f, 20, 20, 0, 150, 0, 0.01f, 0);
-        g.SetRenderState(gfx::RenderState::Lighting, 1);
-        g.SetRenderState(gfx::RenderState::Ambient, 0xFF7F7F7Fu);
+        SetzeVorschauLichter(0xFF7F7F7Fu);
         MyApp.m_matView = math3d::LookAtLH({-10, 5, 25}, {0, 0, 0}, {Cam.Oben[0], Cam.Oben[1], Cam.Oben[2]});
         g.SetTransform(gfx::TransformType::View, MyApp.m_matView);
         g.SetRenderState(gfx::RenderState::ZEnable, 1);

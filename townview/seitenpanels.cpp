@@ -189,10 +189,7 @@ void ZeichneAusruestungsVorschau(const FigurRecord* mitglied)
     const FigurRecord& f = *mitglied;
     gfx::Device& g = *MyApp.m_pd3dDevice;
     Szene.Setze3DKamera();
-    MyApp.SetPointLight(0, 1.0f, 0.5f, 0.0f, 0, 20, 80, 150, 0, 0.01f, 0);
-    MyApp.SetPointLight(1, 0.0f, 0.2f, 0.4f, 20, 20, 0, 150, 0, 0.01f, 0);
-    g.SetRenderState(gfx::RenderState::Lighting, 1);
-    g.SetRenderState(gfx::RenderState::Ambient, 0xFF191919u);
+    SetzeVorschauLichter(0xFF191919u);
     g.SetTransform(gfx::TransformType::View,
                    math3d::LookAtLH({-20, 10, 50}, {0, 0, 0}, {Cam.Oben[0], Cam.Oben[1], Cam.Oben[2]}));
     g.SetRenderState(gfx::RenderState::ZEnable, 1);

@@ -10,7 +10,7 @@
 
 namespace {
 
-// Two coloured lights from the front and the side over a dim ambient, the target cleared to black.
+// The preview lights over a dim ambient, the target cleared to black.
 // False when the target does not exist (its creation was reported at start-up): nothing is drawn,
 // since target 0 would be the back buffer.
 bool BeginneBild(gfx::Texture ziel, const math3d::Vec3& auge, const math3d::Vec3& punkt)
@@ -18,20 +18,7 @@ bool BeginneBild(gfx::Texture ziel, const math3d::Vec3& auge, const math3d::Vec3
     if (ziel == 0) return false;
     gfx::Device& g = *MyApp.m_pd3dDevice;
     for (uint32_t k = 0; k < 100; ++k) g.LightEnable(k, false);
-    gfx::Light licht;
-    licht.type = gfx::LightType::Point;
-    licht.range = 150;
-    licht.attenuation1 = 0.01f;
-    licht.diffuse = {1.0f, 0.5f, 0.0f, 0.0f};
-    licht.position = {0, 20, 80};
-    g.SetLight(0, licht);
-    g.LightEnable(0, true);
-    licht.diffuse = {0.0f, 0.2f, 0.4f, 0.0f};
-    licht.position = {20, 20, 0};
-    g.SetLight(1, licht);
-    g.LightEnable(1, true);
-    g.SetRenderState(gfx::RenderState::Lighting, 1);
-    g.SetRenderState(gfx::RenderState::Ambient, 0xFF191919u);
+    SetzeVorschauLichter(0xFF191919u);
     g.SetRenderTarget(ziel);
     SetzeAlphaZustaende(g);
     g.Clear(gfx::clear::Target | gfx::clear::ZBuffer, 0xFF000000u, 1.0f);

@@ -9,6 +9,7 @@
 #include "framework/keyboard.h"
 #include "framework/setup.h"
 #include "framework/shell.h"
+#include "framework/zeichnen.h"
 #include "pack_helfer.h"
 #include "platform/keyboard.h"
 #include "platform/os.h"
@@ -230,6 +231,35 @@ TEST(Tastatur, LabelKeyIsLeftAltOrEitherShift)
         TastenStatus[f.taste] = 0x80;
         EXPECT_EQ(LabelTasteGehalten(), f.label) << int(f.taste);
         TastenStatus[f.taste] = 0;
+    }
+}
+
+class Vorschau : public MitGeraet {};
+
+// Portraits, the equipment model and the new-game figure share two lights and differ in the ambient.
+TEST_F(Vorschau, TwoLightsFromTheFrontAndTheSideOverTheGivenAmbient)
+{
+    for (uint32_t ambient : {0xFF191919u, 0xFF7F7F7Fu}) {
+        SetzeVorschauLichter(ambient);
+        const gfx::DeviceState& s = dev->State();
+        EXPECT_EQ(s.Get(gfx::RenderState::Lighting), 1u);
+        EXPECT_EQ(s.Get(gfx::RenderState::Ambient), ambient);
+        ASSERT_TRUE(s.lightEnabled[0] && s.lightEnabled[1]);
+        EXPECT_FALSE(s.lightEnabled[2]);
+        const gfx::Light& vorne = s.lights[0];
+        const gfx::Light& seite = s.lights[1];
+        EXPECT_EQ(vorne.type, gfx::LightType::Point);
+        EXPECT_EQ(vorne.diffuse.r, 1.0f);
+        EXPECT_EQ(vorne.diffuse.g, 0.5f);
+        EXPECT_EQ(vorne.position.z, 80.0f);
+        EXPECT_EQ(seite.diffuse.b, 0.4f);
+        EXPECT_EQ(seite.position.x, 20.0f);
+        for (const gfx::Light* l : {&vorne, &seite}) {
+            EXPECT_EQ(l->range, 150.0f);
+            EXPECT_EQ(l->attenuation0, 0.0f);
+            EXPECT_EQ(l->attenuation1, 0.01f);
+            EXPECT_EQ(l->position.y, 20.0f);
+        }
     }
 }
 
