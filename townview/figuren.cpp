@@ -1,7 +1,5 @@
 // The figures: persons assembled from their body parts with skin, clothing and worn items, floor
 // items as crates, the move marker as a shrinking ring, and the editor's cursor.
-#include <initializer_list>
-
 #include "framework/camera.h"
 #include "framework/frame.h"
 #include "framework/myapp.h"
@@ -15,19 +13,7 @@
 namespace {
 
 constexpr int kBewegungsMarke = 10001;
-
-struct Kleidung {
-    int16_t item;
-    int textur;
-};
-
-// The texture a worn item gives its place, -1 when the item is not one of the list.
-int KleidungsTextur(const ItemSlot& s, std::initializer_list<Kleidung> liste)
-{
-    for (const Kleidung& k : liste)
-        if (s.ItemId == k.item) return k.textur;
-    return -1;
-}
+constexpr int kMesser = 1035;
 
 void Binde(int textur)
 {
@@ -35,15 +21,17 @@ void Binde(int textur)
 }
 
 // Part p of the person with the texture of its variant, replaced by the worn item's when listed.
-void Teil(const FigurRecord& f, int p, int variante, bool mitZehn, int kleidung)
+void Teil(const FigurRecord& f, int p, int variante, bool mitZehn)
 {
+    const int kleidung = KleidungsTextur(f, p);
     Binde(kleidung >= 0 ? kleidung : FigurTexturSlot(variante, mitZehn));
     ZeichneMeshSubset0(f.TeilModelle[p]);
 }
 
 // Parts 5 to 8 are drawn only for a listed item.
-void Zusatzteil(const FigurRecord& f, int p, int textur)
+void Zusatzteil(const FigurRecord& f, int p)
 {
+    const int textur = KleidungsTextur(f, p);
     if (textur < 0) return;
     Binde(textur);
     ZeichneMeshSubset0(f.TeilModelle[p]);
@@ -53,31 +41,23 @@ void Zusatzteil(const FigurRecord& f, int p, int textur)
 
 void ZeichnePersonTeile(const FigurRecord& f, bool nurKopf)
 {
-    const ItemSlot& koerper = Platz(f, Koerper);
-    const ItemSlot& getragen = Platz(f, Getragen);
-    Teil(f, 0, f.Aussehen[1], true, KleidungsTextur(koerper, {{1025, 13}, {1026, 14}, {1027, 18}, {1083, 191}}));
-    Teil(f, 1, f.Aussehen[0], false, KleidungsTextur(getragen, {{1190, 18}}));
+    Teil(f, 0, f.Aussehen[1], true);
+    Teil(f, 1, f.Aussehen[0], false);
     if (!nurKopf) {
-        Teil(f, 2, f.Aussehen[2], true,
-             KleidungsTextur(Platz(f, Hose), {{1046, 18}, {1108, 18}, {1109, 18}, {1110, 18}, {1082, 191}}));
-        Teil(f, 4, f.Aussehen[4], false,
-             KleidungsTextur(Platz(f, Stiefel), {{1045, 18}, {1111, 18}, {1112, 18}, {1113, 18}, {1084, 191}}));
-        Teil(f, 3, f.Aussehen[3], false,
-             KleidungsTextur(Platz(f, Handschuhe), {{1047, 18}, {1114, 18}, {1115, 18}, {1116, 18}, {1085, 191}}));
+        Teil(f, 2, f.Aussehen[2], true);
+        Teil(f, 4, f.Aussehen[4], false);
+        Teil(f, 3, f.Aussehen[3], false);
     }
-    Zusatzteil(f, 5, KleidungsTextur(Platz(f, Helm), {{1044, 130}, {1106, 130}, {1103, 246}, {1107, 246}}));
-    Zusatzteil(f, 6, KleidungsTextur(getragen, {{1017, 131}}));
-    Zusatzteil(f, 7, KleidungsTextur(getragen, {{1086, 221}}));
+    for (int p = 5; p <= 7; ++p) Zusatzteil(f, p);
     if (nurKopf) return;
-    const ItemSlot& hand = Platz(f, Hand);
-    if (hand.ItemId == 1035) {
+    if (Platz(f, Hand).ItemId == kMesser) {
         // The knife's blade is cut out of its texture.
         SetzeAlphaZustaende(*MyApp.m_pd3dDevice);
-        Zusatzteil(f, 8, 213);
+        Zusatzteil(f, 8);
         AlphaSchalten(false);
         return;
     }
-    Zusatzteil(f, 8, KleidungsTextur(hand, {{1030, 264}, {1032, 264}, {1034, 264}, {1029, 268}, {1031, 268}, {1033, 268}}));
+    Zusatzteil(f, 8);
 }
 
 namespace {

@@ -2,8 +2,6 @@
 // equipment panel with the member's lit model and worn items.
 #include "townview/seitenpanels.h"
 
-#include <initializer_list>
-
 #include "framework/font.h"
 #include "framework/myapp.h"
 #include "framework/szene.h"
@@ -114,13 +112,6 @@ int32_t HautTextur(int32_t variante)
     return slot >= 0 ? slot : FigurTexturSlot(0);
 }
 
-bool EinesVon(int32_t id, std::initializer_list<int32_t> ids)
-{
-    for (int32_t i : ids)
-        if (id == i) return true;
-    return false;
-}
-
 void KoerperTeil(int32_t slot, int32_t textur)
 {
     if (textur < 0 || textur >= MyApp::kTexturen) return;
@@ -197,43 +188,27 @@ void ZeichneAusruestungsVorschau(const FigurRecord* mitglied)
     g.SetRenderState(gfx::RenderState::CullMode, gfx::cull::CCW);
     SetzeAlphaZustaende(g);
 
-    const int32_t koerper = Platz(f, Koerper).ItemId, getragen = Platz(f, Getragen).ItemId;
-    const int32_t hose = Platz(f, Hose).ItemId, stiefel = Platz(f, Stiefel).ItemId;
-    const int32_t handschuhe = Platz(f, Handschuhe).ItemId, helm = Platz(f, Helm).ItemId;
-    const int32_t hand = Platz(f, Hand).ItemId;
-
-    int32_t t = HautTextur(f.Aussehen[1]);
-    if (koerper == 1025) t = 13;
-    if (koerper == 1026) t = 14;
-    if (koerper == 1027) t = 18;
-    if (koerper == 1083) t = 191;
-    KoerperTeil(2000, t);
-    KoerperTeil(2012, getragen == 1190 ? 18 : HautTextur(f.Aussehen[0]));
-    t = HautTextur(f.Aussehen[2]);
-    if (EinesVon(hose, {1046, 1108, 1109, 1110})) t = 18;
-    if (hose == 1082) t = 191;
-    KoerperTeil(2024, t);
-    t = HautTextur(f.Aussehen[4]);
-    if (EinesVon(stiefel, {1045, 1111, 1112, 1113})) t = 18;
-    if (stiefel == 1084) t = 191;
-    KoerperTeil(2048, t);
-    t = HautTextur(f.Aussehen[3]);
-    if (EinesVon(handschuhe, {1047, 1114, 1115, 1116})) t = 18;
-    if (handschuhe == 1085) t = 191;
-    KoerperTeil(2036, t);
-
-    if (EinesVon(helm, {1044, 1106})) KoerperTeil(2060, 130);
-    if (EinesVon(helm, {1103, 1107})) KoerperTeil(2060, 246);
-    if (getragen == 1017) KoerperTeil(2072, 131);
-    if (getragen == 1086) KoerperTeil(2084, 221);
-    if (hand == 1035) {
+    // Body part p is mesh slot 2000 + 12 p, with its skin unless a worn item replaces it.
+    const auto haut = [&](int p, int variante) {
+        const int kleidung = KleidungsTextur(f, p);
+        KoerperTeil(2000 + 12 * p, kleidung >= 0 ? kleidung : HautTextur(variante));
+    };
+    haut(0, f.Aussehen[1]);
+    haut(1, f.Aussehen[0]);
+    haut(2, f.Aussehen[2]);
+    haut(4, f.Aussehen[4]);
+    haut(3, f.Aussehen[3]);
+    for (int p = 5; p <= 7; ++p) KoerperTeil(2000 + 12 * p, KleidungsTextur(f, p));
+    // The hand has a mesh for each texture: the knife (its blade cut out), the pistols, the rifles.
+    const int hand = KleidungsTextur(f, 8);
+    if (hand == 213) {
         SetzeAlphaZustaende(g);
         KoerperTeil(2097, 213);
         g.SetRenderState(gfx::RenderState::AlphaBlendEnable, 0);
         g.SetRenderState(gfx::RenderState::AlphaTestEnable, 0);
     }
-    if (EinesVon(hand, {1030, 1032, 1034})) KoerperTeil(2109, 264);
-    if (EinesVon(hand, {1029, 1031, 1033})) KoerperTeil(2121, 268);
+    if (hand == 264) KoerperTeil(2109, 264);
+    if (hand == 268) KoerperTeil(2121, 268);
 
     MyApp.m_matView = math3d::LookAtLH({Cam.Auge[0], Cam.Auge[1], Cam.Auge[2]}, {Cam.Ziel[0], Cam.Ziel[1], Cam.Ziel[2]},
                                        {Cam.Oben[0], Cam.Oben[1], Cam.Oben[2]});

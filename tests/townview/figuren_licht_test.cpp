@@ -2,6 +2,7 @@
 #include "framework/geometry.h"
 #include "framework/services_townview.h"
 #include "szene_test_fixture.h"
+#include "townview/figur_texturen.h"
 #include "townview/szene_hilfen.h"
 #include "townview/vorschau.h"
 
@@ -13,6 +14,31 @@ class FigurTest : public SzeneTest {
 protected:
     static void Trage(FigurRecord& f, InventarPlatz p, int16_t item) { Platz(f, p).ItemId = item; }
 };
+
+// The figure in town and the equipment panel's model read one table of worn items.
+TEST(Kleidung, EachPartTakesTheTextureOfTheItemWornInItsPlace)
+{
+    const struct {
+        InventarPlatz platz;
+        int16_t item;
+        int teil, textur;
+    } faelle[] = {
+        {Koerper, 1026, 0, 14},    {Koerper, 1083, 0, 191},   {Getragen, 1190, 1, 18},  {Hose, 1109, 2, 18},
+        {Hose, 1082, 2, 191},      {Handschuhe, 1085, 3, 191}, {Stiefel, 1111, 4, 18},   {Helm, 1106, 5, 130},
+        {Helm, 1107, 5, 246},      {Getragen, 1017, 6, 131},  {Getragen, 1086, 7, 221}, {Hand, 1035, 8, 213},
+        {Hand, 1034, 8, 264},      {Hand, 1033, 8, 268},
+    };
+    for (const auto& f : faelle) {
+        FigurRecord r{};
+        Platz(r, f.platz).ItemId = f.item;
+        for (int p = 0; p < 9; ++p) EXPECT_EQ(KleidungsTextur(r, p), p == f.teil ? f.textur : -1) << f.item << " " << p;
+    }
+    // An item worn in the wrong place, or one of no list, gives nothing.
+    FigurRecord r{};
+    Platz(r, Hose).ItemId = 1045;  // boots
+    Platz(r, Hand).ItemId = 1028;  // ammunition
+    for (int p = -1; p <= 9; ++p) EXPECT_EQ(KleidungsTextur(r, p), -1) << p;
+}
 
 TEST_F(FigurTest, AbcSuitAndRifleDrawPartByPart)
 {
