@@ -5,6 +5,7 @@
 #include "framework/sound.h"
 #include "framework/zeichnen.h"
 #include "interaction/handler.h"
+#include "townview/seitenpanels.h"
 #include "world/figur_hilfen.h"
 #include "world/saturate.h"
 
@@ -16,26 +17,28 @@ struct Schutz {
     bool abc;  // adds to ABCSchutz, else to Ruestung
 };
 
-struct TrageSlot {
+struct PlatzSchutz {
     InventarPlatz platz;
-    int x0, x1, y0, y1;
     Schutz teile[5];  // item 0 ends the list
 };
 
-const TrageSlot kTrageSlots[] = {
-    {Koerper, 306, 357, 436, 468, {{1025, 10, false}, {1026, 15, false}, {1027, 20, false}, {1083, 10, true}}},
-    {Getragen, 306, 357, 380, 412, {{1017, 1, false}, {1190, 2, false}, {1086, 20, true}}},
-    {Hose, 306, 357, 510, 542, {{1046, 5, false}, {1108, 6, false}, {1109, 7, false}, {1110, 8, false}, {1082, 10, true}}},
-    {Helm, 146, 198, 379, 412, {{1044, 5, false}, {1106, 6, false}, {1103, 7, false}, {1107, 8, false}}},
-    {Handschuhe, 146, 198, 469, 501,
-     {{1047, 2, false}, {1114, 3, false}, {1115, 4, false}, {1116, 5, false}, {1085, 5, true}}},
-    {Stiefel, 146, 198, 564, 596, {{1045, 3, false}, {1111, 4, false}, {1112, 5, false}, {1113, 6, false}, {1084, 5, true}}},
+const PlatzSchutz kSchutz[] = {
+    {Koerper, {{1025, 10, false}, {1026, 15, false}, {1027, 20, false}, {1083, 10, true}}},
+    {Getragen, {{1017, 1, false}, {1190, 2, false}, {1086, 20, true}}},
+    {Hose, {{1046, 5, false}, {1108, 6, false}, {1109, 7, false}, {1110, 8, false}, {1082, 10, true}}},
+    {Helm, {{1044, 5, false}, {1106, 6, false}, {1103, 7, false}, {1107, 8, false}}},
+    {Handschuhe, {{1047, 2, false}, {1114, 3, false}, {1115, 4, false}, {1116, 5, false}, {1085, 5, true}}},
+    {Stiefel, {{1045, 3, false}, {1111, 4, false}, {1112, 5, false}, {1113, 6, false}, {1084, 5, true}}},
 };
 
-const Schutz* SchutzVon(const TrageSlot& slot, int32_t item)
+// What item gives when worn in place platz; null for an item that is not worn there.
+const Schutz* SchutzVon(InventarPlatz platz, int32_t item)
 {
-    for (const Schutz& s : slot.teile)
-        if (s.item != 0 && s.item == item) return &s;
+    for (const PlatzSchutz& p : kSchutz) {
+        if (p.platz != platz) continue;
+        for (const Schutz& s : p.teile)
+            if (s.item != 0 && s.item == item) return &s;
+    }
     return nullptr;
 }
 
@@ -52,15 +55,15 @@ void AusruestungPanel(int32_t i)
 {
     if (i < 0 || i >= FIGUREN_ANZAHL) return;
     FigurRecord& f = Figuren[i];
-    for (const TrageSlot& slot : kTrageSlots) {
+    for (const TragePlatz& slot : kTragePlaetze) {
         if (MausLinksGedrueckt == 0 || BefehlsModus != 8 || !MausIn(slot.x0, slot.x1, slot.y0, slot.y1)) continue;
         MausLinksGedrueckt = 0;
-        const Schutz* neu = SchutzVon(slot, CursorItem);
+        const Schutz* neu = SchutzVon(slot.platz, CursorItem);
         if (CursorItem != 0 && !neu) return;
         SpieleSound(23);
         ItemSlot& getragen = Platz(f, slot.platz);
         Aendere(f, neu, +1);
-        Aendere(f, SchutzVon(slot, getragen.ItemId), -1);
+        Aendere(f, SchutzVon(slot.platz, getragen.ItemId), -1);
         const int32_t altesItem = getragen.ItemId, alteAnzahl = getragen.ItemAnzahl;
         getragen.ItemId = int16_t(CursorItem);
         getragen.ItemAnzahl = uint8_t(CursorItemAnzahl);

@@ -9,9 +9,9 @@
 #include "framework/zeichnen.h"
 #include "framework/frame.h"
 #include "townview/figur_texturen.h"
-#include "world/bilder.h"
 #include "townview/hud_teile.h"
 #include "townview/item_karten.h"
+#include "world/bilder.h"
 #include "world/figur_hilfen.h"
 #include "world/records.h"
 #include "world/rezepte.h"
@@ -218,17 +218,7 @@ void ZeichneAusruestungsVorschau(const FigurRecord* mitglied)
 
 void ZeichneAusruestungsSlots(const FigurRecord& f)
 {
-    struct Slot {
-        InventarPlatz platz;
-        float x, y;
-        int x0, x1, y0, y1;
-    };
-    static const Slot slots[] = {
-        {Stiefel, 140, 550, 146, 198, 564, 596}, {Helm, 138, 365, 146, 198, 379, 412},
-        {Hose, 297, 494, 306, 357, 510, 542},    {Koerper, 298, 421, 306, 357, 436, 468},
-        {Getragen, 298, 367, 306, 357, 380, 412}, {Handschuhe, 140, 455, 146, 198, 469, 501},
-    };
-    for (const Slot& s : slots) {
+    for (const TragePlatz& s : kTragePlaetze) {
         const int32_t id = Platz(f, s.platz).ItemId;
         if (!IstItemId(id)) continue;
         ZeichneItemIcon(id, s.x, s.y, 64, 64);

@@ -1,11 +1,13 @@
 // The hint panel, the slide-in panels and the tooltips.
 #include <array>
 #include <functional>
+#include <set>
 
 #include "framework/sound.h"
 #include "framework/texte.h"
 #include "stadt_fixture.h"
 #include "townview/item_karten.h"
+#include "townview/seitenpanels.h"
 #include "world/anzeige.h"
 
 namespace {
@@ -198,6 +200,28 @@ TEST_F(PanelTest, ItemTooltipBackingFitsTheLongerText)
         ZeichneItemInfo(k);
         EXPECT_TRUE(Quads().empty()) << k;
     }
+}
+
+// The equipment panel draws and the interface clicks the same six places: each place once, its
+// rectangle inside its icon, and no two rectangles overlap (a click swaps one item only).
+TEST(TragePlaetze, SixPlacesEachUnderItsIconAndApart)
+{
+    std::set<int> plaetze;
+    for (const TragePlatz& p : kTragePlaetze) {
+        plaetze.insert(p.platz);
+        EXPECT_LT(p.x0, p.x1);
+        EXPECT_LT(p.y0, p.y1);
+        EXPECT_GE(p.x0, p.x);
+        EXPECT_LE(p.x1, p.x + 64);
+        EXPECT_GE(p.y0, p.y);
+        EXPECT_LE(p.y1, p.y + 64);
+        for (const TragePlatz& q : kTragePlaetze) {
+            if (&p == &q) continue;
+            const bool getrennt = p.x1 < q.x0 || q.x1 < p.x0 || p.y1 < q.y0 || q.y1 < p.y0;
+            EXPECT_TRUE(getrennt) << p.platz << " " << q.platz;
+        }
+    }
+    EXPECT_EQ(plaetze, (std::set<int>{Koerper, Getragen, Hose, Helm, Handschuhe, Stiefel}));
 }
 
 }  // namespace
