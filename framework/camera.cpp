@@ -13,6 +13,11 @@ void Camera::Set(float ex, float ey, float ez, float tx, float ty, float tz, flo
     Oben[0] = ux, Oben[1] = uy, Oben[2] = uz;
 }
 
+void Camera::StadtStart()
+{
+    Set(589.5035f, 250.0f, -100.32703f, 589.5277f, 237.0f, -90.327095f, 0.0f, 1.0f, 0.0f);
+}
+
 // Every step uses the same offset taken before the first one, so combined angles do not compose
 // as rotations; the game's camera keys turn about one axis at a time.
 void Camera::Orbit(float ax, float ay, float az)

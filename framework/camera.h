@@ -13,6 +13,9 @@ public:
     float Oben[3];  // up
 
     void Set(float ex, float ey, float ez, float tx, float ty, float tz, float ux, float uy, float uz);
+    // The town view as a town is entered (a new game, a journey's end, back from an encounter map):
+    // high over the gate, looking down the street.
+    void StadtStart();
     // Turns the target about the eye (looking around).
     void Orbit(float ax, float ay, float az);
     // Turns the eye about the point (cx, cy, cz).

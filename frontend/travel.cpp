@@ -271,7 +271,7 @@ bool Reise(int ziel, int spalte, int reihe, int tage)
     }
     GarnisonVersorgen();
     SetzeCursor(5);
-    Cam.Set(589.50354f, 250.0f, -100.32703f, 589.52771f, 237.0f, -90.327095f, 0.0f, 1.0f, 0.0f);
+    Cam.StadtStart();
     for (auto& s : WeltRaster)
         for (WeltFeld& f : s) f.ParteiHier = 0;
     RegenAktiv = Zufall() % 5 == 1 ? 1 : 0;

@@ -110,7 +110,7 @@ void ZurueckInDieStadt()
     SonderOrt = 0;
     for (int32_t& id : AuswahlSlots) id = KEINE_FIGUR;
     AuswahlIndex = KEINE_FIGUR;
-    Cam.Set(589.5035f, 250.0f, -100.32703f, 589.5277f, 237.0f, -90.32710f, 0.0f, 1.0f, 0.0f);
+    Cam.StadtStart();
     int n = 0;
     for (FigurRecord& f : Figuren) {
         if (f.Aktiv != 1) continue;

@@ -180,7 +180,7 @@ void StarteSpiel(const SpielStart& start) {
     LeseStadtDatei(start.karte);
     StadtGitter[0][0].Blockiert = 1;
     StadtNachLaden();  // plants, container numbers, the two overlay tiles
-    Cam.Set(589.5035f, 250.0f, -100.32703f, 589.5277f, 237.0f, -90.327095f, 0.0f, 1.0f, 0.0f);
+    Cam.StadtStart();
     FuelleWeltKarteUndStaedte(start.verseucht);
     FeindArmeePosition[0] = kStadtZellen[19].spalte;
     FeindArmeePosition[1] = kStadtZellen[19].reihe;

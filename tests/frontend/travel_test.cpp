@@ -161,6 +161,9 @@ TEST_F(ReiseTest, DaysOfTheRoadEnemyMovesTownValuesAndOneProduction)
         EXPECT_EQ(WeltRaster[1][5].ParteiHier, 1);
         EXPECT_EQ(WeltRaster[1][2].ParteiHier, 0);
         EXPECT_EQ(StadtGitter[0][0].Blockiert, 1);
+        // The same view of the gate as a new game and the way back from an encounter map.
+        EXPECT_EQ(Cam.Auge[0], 589.5035f);
+        EXPECT_EQ(Cam.Ziel[2], -90.327095f);
         const int ich = Eigene();
         ASSERT_GE(ich, 0);
         EXPECT_EQ(Figuren[ich].Nahrung, 10 - tage);

@@ -228,7 +228,7 @@ TEST_F(Rueckkehr, SquadInRowsOfSixTownFiguresBackMapReadAndCellsTaken)
     EXPECT_EQ(ZeilenTimer[kAngriffZeile] + ZeilenTimer[kEinsiedlerZeile] + ZeilenTimer[kKarawaneZeile], 0);
     EXPECT_EQ(ZeilenTimer[kJagdZeile], 100);
     EXPECT_EQ(Cam.Auge[0], 589.5035f);
-    EXPECT_EQ(Cam.Ziel[2], -90.32710f);
+    EXPECT_EQ(Cam.Ziel[2], -90.327095f);
     EXPECT_EQ(Figuren[30].Aktiv, 0);
     for (int n = 1; n <= 8; ++n) {
         const FigurRecord& f = Figuren[9 + n];
