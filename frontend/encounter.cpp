@@ -11,6 +11,7 @@
 #include "frontend/travel.h"
 #include "platform/random.h"
 #include "world/anzeige.h"
+#include "world/aufstellung.h"
 #include "world/figur_hilfen.h"
 #include "world/gamefiles.h"
 #include "world/records.h"

@@ -16,6 +16,7 @@
 #include "platform/os.h"
 #include "platform/random.h"
 #include "world/anzeige.h"
+#include "world/aufstellung.h"
 #include "world/economy.h"
 #include "world/enemy_army.h"
 #include "world/figur_hilfen.h"
@@ -50,49 +51,7 @@ bool HatGroesse(const std::string& pfad, size_t groesse)
     return true;
 }
 
-// What every move of a member carries: looks, body model, health, name, type, level, rotation,
-// scale and protection; orders, target and selection cleared, in use.
-void UebertrageMerkmale(FigurRecord& ziel, const FigurRecord& quelle)
-{
-    ziel.LabelAnzeigen = ziel.Wartet = ziel.ImKampf = ziel.HeilAuftrag = 0;
-    ziel.Aktiv = 1;
-    ziel.Ausgewaehlt = 0;
-    ziel.EigeneFigur = quelle.EigeneFigur;
-    ziel.Erfahrung = quelle.Erfahrung;
-    std::copy(std::begin(quelle.Aussehen), std::end(quelle.Aussehen), ziel.Aussehen);
-    std::copy(std::begin(quelle.Reserviert), std::end(quelle.Reserviert), ziel.Reserviert);
-    ziel.TeilModelle[0] = quelle.TeilModelle[0];
-    ziel.AnimTakt = quelle.AnimTakt;
-    ziel.Gesundheit = quelle.Gesundheit;
-    ziel.NamensIndex = quelle.NamensIndex;
-    ziel.Typ = quelle.Typ;
-    ziel.ZielId = KEINE_FIGUR;
-    ziel.Stufe = quelle.Stufe;
-    std::copy(std::begin(quelle.Drehung), std::end(quelle.Drehung), ziel.Drehung);
-    ziel.Phase = quelle.Phase;
-    std::fill(std::begin(ziel.AuftragsZiel), std::end(ziel.AuftragsZiel), 0.0f);
-    std::fill(std::begin(ziel.EingangsZiel), std::end(ziel.EingangsZiel), 0.0f);
-    ziel.SpruchZeile = KEINE_FIGUR;
-    ziel.SpruchTimer = quelle.SpruchTimer;
-    ziel.ABCSchutz = quelle.ABCSchutz;
-    ziel.Ruestung = quelle.Ruestung;
-}
-
 bool IstEmitter(int typ) { return typ == 10000 || (typ >= 10002 && typ <= 10007); }
-
-// The m-th member of the party (from 1) arrives in rows of six, x from 610 down to 560.
-void AnkunftsPlatz(int m, float platz[3])
-{
-    const int reihe = (m - 1) / 6;
-    platz[0] = float(620 + 60 * reihe - 10 * m);
-    platz[1] = 0.0f;
-    platz[2] = float(10 * reihe);
-}
-
-void SetzePositionen(FigurRecord& f, const float platz[3])
-{
-    for (float* v : {f.Position, f.Ziel, f.Wegpunkt}) std::copy(platz, platz + 3, v);
-}
 
 // A garrison larger than the town's water and food feed starves before the party leaves.
 void GarnisonVersorgen()
@@ -177,13 +136,7 @@ void VerlasseStadt(int tage)
             if (f.Typ == 9999) f.Typ = 0;
             std::memset(f.Inventar, 0, sizeof f.Inventar);
         } else if (f.Aktiv == 1 && IstTrupp(f.Typ) && f.Stationiert == 1) {
-            f.Ausgewaehlt = 0;
-            f.AnimLaenge = 12;
-            f.Zustand = 1;
-            f.Befehl = 1;
-            f.Wartet = f.ImKampf = f.HeilAuftrag = f.SprechAuftrag = 0;
-            std::fill(std::begin(f.AuftragsZiel), std::end(f.AuftragsZiel), 0.0f);
-            std::fill(std::begin(f.EingangsZiel), std::end(f.EingangsZiel), 0.0f);
+            StelleBereit(f);
             const float platz[3] = {float(610 + 10 * k), 0.0f, 20.0f};
             SetzePositionen(f, platz);
             ++k;
@@ -221,25 +174,6 @@ void StoppeStadtKlaenge()
 }
 
 }  // namespace
-
-void UebertrageFigur(FigurRecord& ziel, const FigurRecord& quelle)
-{
-    UebertrageMerkmale(ziel, quelle);
-    for (int k = 0; k < 4; ++k)
-        for (int j = 0; j < 6; ++j) {
-            ziel.Inventar[k][j].ItemId = quelle.Inventar[k][j].ItemId;
-            ziel.Inventar[k][j].ItemAnzahl = quelle.Inventar[k][j].ItemAnzahl;
-        }
-    ziel.AnimBild = quelle.AnimBild;
-    ziel.Zustand = quelle.Zustand;
-    ziel.AnimLaenge = quelle.AnimLaenge;
-    ziel.Nahrung = quelle.Nahrung;
-    ziel.Wasser = quelle.Wasser;
-    ziel.Befehl = quelle.Befehl;
-    std::copy(std::begin(quelle.Position), std::end(quelle.Position), ziel.Position);
-    std::copy(std::begin(quelle.Ziel), std::end(quelle.Ziel), ziel.Ziel);
-    std::copy(std::begin(quelle.Wegpunkt), std::end(quelle.Wegpunkt), ziel.Wegpunkt);
-}
 
 int PlatzFuerFigur()
 {

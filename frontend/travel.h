@@ -15,12 +15,6 @@ bool Reise(int ziel, int spalte, int reihe, int tage);
 // the town's own records wait in BegegnungsFiguren.
 void BetreteBegegnung();
 
-// Copies a member into another record as the party's moves do: its looks, body model, health, food,
-// water, name, type, level, animation, order, positions, rotation, scale, items and protection;
-// orders, target and selection cleared, in use. Id, talk byte, stationed and stack count are the
-// caller's.
-void UebertrageFigur(FigurRecord& ziel, const FigurRecord& quelle);
-
 // A record for a figure that must not be lost: the first free one, else a move marker's or a
 // particle emitter's, taken over; -1 only when every record holds something else.
 int PlatzFuerFigur();

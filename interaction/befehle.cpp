@@ -13,6 +13,7 @@
 #include "interaction/reise.h"
 #include "interaction/tutorial.h"
 #include "platform/os.h"
+#include "world/aufstellung.h"
 #include "world/figur_hilfen.h"
 #include "world/gamefiles.h"
 #include "world/spawnen.h"
@@ -35,18 +36,11 @@ bool NochJemandStationiert(const FigurRecord& ausser)
 // The squad stands in rows of six before the town's gate.
 void StelleTruppAuf(FigurRecord& f, int n)
 {
-    f.Ausgewaehlt = 0;
-    f.AnimLaenge = 12;
-    f.Zustand = 1;
-    f.Befehl = 1;
-    f.Wartet = f.ImKampf = f.HeilAuftrag = f.SprechAuftrag = 0;
-    for (int k = 0; k < 3; ++k) f.AuftragsZiel[k] = f.EingangsZiel[k] = 0.0f;
-    if (n > 24) return;
-    const int reihe = (n - 1) / 6;
-    const float x = float(620 + 60 * reihe - 10 * n), z = float(10 * reihe);
-    f.Position[0] = f.Ziel[0] = f.Wegpunkt[0] = x;
-    f.Position[1] = f.Ziel[1] = f.Wegpunkt[1] = 0.0f;
-    f.Position[2] = f.Ziel[2] = f.Wegpunkt[2] = z;
+    StelleBereit(f);
+    if (n > 24) return;  // a member past the four rows keeps its place
+    float platz[3];
+    AnkunftsPlatz(n, platz);
+    SetzePositionen(f, platz);
 }
 
 // A record set aside for the encounter goes back into the first free record, which keeps its id.
@@ -55,40 +49,9 @@ void HoleZurueck(const FigurRecord& b)
     const int k = FreieFigur();
     if (k < 0) return;
     FigurRecord& f = Figuren[k];
-    std::copy(&b.Inventar[0][0], &b.Inventar[0][0] + 24, &f.Inventar[0][0]);
-    f.Aktiv = 1;
+    UebertrageFigur(f, b);
     f.Stationiert = b.Stationiert;
-    f.EigeneFigur = b.EigeneFigur;
-    f.Erfahrung = b.Erfahrung;
-    std::copy(b.Aussehen, b.Aussehen + 5, f.Aussehen);
-    std::copy(b.Reserviert, b.Reserviert + 2, f.Reserviert);
-    f.TeilModelle[0] = b.TeilModelle[0];
-    f.AnimBild = b.AnimBild;
-    f.Zustand = b.Zustand;
-    f.AnimTakt = b.AnimTakt;
-    f.AnimLaenge = b.AnimLaenge;
-    f.Gesundheit = b.Gesundheit;
-    f.Nahrung = b.Nahrung;
-    f.Wasser = b.Wasser;
-    f.NamensIndex = b.NamensIndex;
-    f.Befehl = b.Befehl;
-    f.Typ = b.Typ;
-    f.Stufe = b.Stufe;
     f.Anzahl = b.Anzahl;
-    for (int k3 = 0; k3 < 3; ++k3) {
-        f.Position[k3] = b.Position[k3];
-        f.Drehung[k3] = b.Drehung[k3];
-        f.Ziel[k3] = b.Ziel[k3];
-        f.Wegpunkt[k3] = b.Wegpunkt[k3];
-        f.AuftragsZiel[k3] = f.EingangsZiel[k3] = 0.0f;
-    }
-    f.Phase = b.Phase;
-    f.SpruchTimer = b.SpruchTimer;
-    f.ABCSchutz = b.ABCSchutz;
-    f.Ruestung = b.Ruestung;
-    f.LabelAnzeigen = f.Wartet = f.ImKampf = f.HeilAuftrag = f.Ausgewaehlt = 0;
-    f.ZielId = KEINE_FIGUR;
-    f.SpruchZeile = KEINE_FIGUR;
 }
 
 // From an encounter map back to the town it lay on the way to. The town's map is read first: a

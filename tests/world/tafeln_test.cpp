@@ -5,6 +5,7 @@
 
 #include <set>
 
+#include "world/aufstellung.h"
 #include "world/bilder.h"
 #include "world/figur_hilfen.h"
 #include "world/item_regeln.h"
@@ -92,6 +93,64 @@ TEST(Bilder, SquadTypesAndOwnersHaveTheirOwnPicturesAndOthersNone) {
         EXPECT_EQ(TruppTypIcon(typ), -1);
     }
     for (int besitzer : {-1, 3, 255}) EXPECT_EQ(BesitzerFlagge(besitzer), -1);
+}
+
+TEST(Aufstellung, RowsOfSixBeforeTheGate) {
+    const struct {
+        int m;
+        float x, z;
+    } faelle[] = {{1, 610, 0}, {6, 560, 0}, {7, 610, 10}, {12, 560, 10}, {19, 610, 30}, {24, 560, 30}};
+    for (const auto& f : faelle) {
+        float platz[3] = {-1, -1, -1};
+        AnkunftsPlatz(f.m, platz);
+        EXPECT_EQ(platz[0], f.x) << f.m;
+        EXPECT_EQ(platz[1], 0.0f) << f.m;
+        EXPECT_EQ(platz[2], f.z) << f.m;
+    }
+}
+
+TEST(Aufstellung, AMoveCopiesTheMemberButNotWhatTheCallerOwns) {
+    FigurRecord quelle{};
+    quelle.Id = 7;
+    quelle.SprechAuftrag = 1;
+    quelle.Stationiert = 1;
+    quelle.Anzahl = 3;
+    quelle.Typ = 2;
+    quelle.Gesundheit = 55;
+    quelle.Nahrung = 4;
+    quelle.Position[0] = 123;
+    quelle.Ausgewaehlt = 1;
+    quelle.ZielId = 12;
+    quelle.Inventar[3][5] = {1028, 30, 9};
+    FigurRecord ziel{};
+    ziel.Id = 40;
+    ziel.Anzahl = 1;
+    UebertrageFigur(ziel, quelle);
+    EXPECT_EQ(ziel.Aktiv, 1);
+    EXPECT_EQ(ziel.Typ, 2);
+    EXPECT_EQ(ziel.Gesundheit, 55);
+    EXPECT_EQ(ziel.Nahrung, 4);
+    EXPECT_EQ(ziel.Position[0], 123.0f);
+    EXPECT_EQ(ziel.Inventar[3][5].ItemId, 1028);
+    EXPECT_EQ(ziel.Inventar[3][5].ItemAnzahl, 30);
+    EXPECT_EQ(ziel.Inventar[3][5].reserved, 0);  // id and count only
+    EXPECT_EQ(ziel.Ausgewaehlt, 0);
+    EXPECT_EQ(ziel.ZielId, KEINE_FIGUR);
+    EXPECT_EQ(ziel.Id, 40);
+    EXPECT_EQ(ziel.SprechAuftrag, 0);
+    EXPECT_EQ(ziel.Stationiert, 0);
+    EXPECT_EQ(ziel.Anzahl, 1);
+
+    // Ready at the gate: standing, nothing pending.
+    ziel.Zustand = 5;
+    ziel.HeilAuftrag = ziel.SprechAuftrag = 1;
+    ziel.AuftragsZiel[1] = 3;
+    StelleBereit(ziel);
+    EXPECT_EQ(ziel.Zustand, 1);
+    EXPECT_EQ(ziel.Befehl, 1);
+    EXPECT_EQ(ziel.AnimLaenge, 12);
+    EXPECT_EQ(ziel.HeilAuftrag + ziel.SprechAuftrag, 0);
+    EXPECT_EQ(ziel.AuftragsZiel[1], 0.0f);
 }
 
 }  // namespace
