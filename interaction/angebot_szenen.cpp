@@ -131,7 +131,7 @@ void VerteilePool(int32_t FigurRecord::*wert, int32_t kappe) {
 
 bool GibAngebotZurueck(int mitglied) {
     FigurRecord* f = mitglied >= 0 ? &Figuren[mitglied] : nullptr;
-    return LegeWeg(AngebotSlot, f, f ? f->Wegpunkt : nullptr);
+    return LegeWeg(AngebotSlot, f, f ? f->Wegpunkt : nullptr, LegeAbgelegtesItem);
 }
 
 void EssenDialog() { Dialog(kEssen); }

@@ -48,7 +48,7 @@ bool RaeumeAb(ItemSlot (&seite)[12], FigurRecord* beutel, float x, float z)
 {
     bool alle = true;
     const float boden[3] = {x, 0.0f, z};
-    for (ItemSlot& s : seite) alle = LegeWeg(s, beutel, boden) && alle;
+    for (ItemSlot& s : seite) alle = LegeWeg(s, beutel, boden, LegeAbgelegtesItem) && alle;
     return alle;
 }
 

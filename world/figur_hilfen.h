@@ -57,5 +57,13 @@ void EntferneFigur(FigurRecord& f);
 // free. The record is made a clean floor item: whatever an earlier figure left in it is cleared.
 int LegeBodenItem(float x, float z, int16_t item, uint8_t anzahl);
 
+// An item put down from a scene's offer slot or from the trade table, at (x, z) in the first free
+// record: the fields a floor item needs are written, its id, talk flag and bag stay as the record
+// held them. Draws nothing. Its index, or -1 when no record is free.
+int LegeAbgelegtesItem(float x, float z, int16_t item, uint8_t anzahl);
+// The offer a conversation gives back onto the floor: fewer fields are written, and its first-name
+// index (0..99) and body texture (0..9) are drawn, in that order. Its index, or -1.
+int LegeZurueckgegebenesItem(float x, float z, int16_t item, uint8_t anzahl);
+
 // 3D distance between the positions of two figures.
 float Abstand(const FigurRecord& a, const FigurRecord& b);

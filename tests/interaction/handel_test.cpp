@@ -5,6 +5,8 @@
 #include "framework/services_interaction.h"
 #include "interaction/inventar.h"
 #include "interaction/handel.h"
+#include "platform/random.h"
+#include "tests/interaction/boden_item.h"
 #include "tests/interaction/gespraech_fixture.h"
 
 namespace {
@@ -177,6 +179,21 @@ TEST_F(Handel, KlicksAufDenTisch)
     EXPECT_EQ(CursorItem, kWare15);
     EXPECT_EQ(CursorItemAnzahl, 1);
     EXPECT_FLOAT_EQ(VorratsPool, 0.0f);
+}
+
+TEST_F(Handel, GekaufteWareOhnePlatzLiegtUnterDemMitgliedOhneZufall)
+{
+    for (int r = 0; r < 2; ++r)
+        for (int s = 0; s < 6; ++s) mitglied->Inventar[r][s] = ItemSlot{kBrot, 1, 0};
+    haendler->Inventar[0][0] = ItemSlot{kBrot, 6, 0};
+    KlickBeutel(0, 0);
+    Biete(0, 0, kWare15, 1);
+    const int frei = AltesFreiesRecord();
+    ZufallSaat(91);
+    Annehmen();
+    EXPECT_EQ(SpielModus, 1000);
+    EXPECT_EQ(ZufallZustand(), 91u);  // the floor item draws nothing
+    ErwarteAbgelegtesItem(Figuren[frei], kBrot, 6, mitglied->Wegpunkt[0], mitglied->Wegpunkt[2]);
 }
 
 // Every item of the two bags, the table and the mouse is somewhere after either answer, also when
