@@ -46,6 +46,16 @@ int TruppMitgliedMitId(int id) {
     return -1;
 }
 
+int PortraitReihenfolge(int (&indizes)[FIGUREN_ANZAHL]) {
+    int n = 0;
+    for (const bool stationiert : {false, true})
+        for (int k = 0; k < FIGUREN_ANZAHL; ++k) {
+            const FigurRecord& f = Figuren[k];
+            if (f.Aktiv == 1 && IstTrupp(f.Typ) && (f.Stationiert != 0) == stationiert) indizes[n++] = k;
+        }
+    return n;
+}
+
 void MarkierePersonenFelder() {
     for (const FigurRecord& f : Figuren) {
         if (f.Aktiv != 1 || !IstPerson(f.Typ)) continue;

@@ -47,6 +47,11 @@ int AktivePersonMitId(int id);
 // can live on in a record reused for something else, which is never taken for the member.
 int TruppMitgliedMitId(int id);
 
+// The top bar's portraits, left to right: the record indices of the squad members in use (in-use
+// byte 1), in array order, first those not stationed, then those stationed (any byte but 0). The
+// HUD draws and the controller clicks by this one order. Returns how many there are.
+int PortraitReihenfolge(int (&indizes)[FIGUREN_ANZAHL]);
+
 // Marks the standing cell (the waypoint's) of every person in use as occupied.
 void MarkierePersonenFelder();
 
