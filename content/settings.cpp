@@ -15,7 +15,9 @@ void MakeSettings(Generator& g) {
         "MUSIC 1\nSOUND 1\nSOUND_VOLUME -300\nSOUND_VOLUME_SPRACHE -600\nEINHEIT_ANTWORTET 1\nSORT_SPEED 5\n"
         "FULLSCREEN 0\nLAN 0\n";
     g.WriteFileIfMissing("Data/Setup.txt", setup);
-    g.WriteFileIfMissing("save/save.dat", std::string(20, '\n'));
+    std::string leer;
+    for (int k = 0; k < 20; ++k) leer += "\r\n";  // the game's own line ends
+    g.WriteFileIfMissing("save/save.dat", leer);
     // The game never makes these itself.
     for (int k = 0; k < 20; ++k) os::MakeDirectory(g.outDir + "/save/slot" + std::to_string(k));
     os::MakeDirectory(g.outDir + "/Gamestate");

@@ -106,7 +106,7 @@ bool SchreibeSpeicherSlotNamen(const char* datei) {
     std::string text;
     for (const char* name : SpeicherSlotNamen) {
         text += std::string(name, strnlen(name, TEXT_LAENGE));
-        text += '\n';
+        text += "\r\n";
     }
     return os::WriteFileAtomic(datei, text.data(), text.size());
 }

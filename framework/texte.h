@@ -52,5 +52,5 @@ void LadeMitwirkende(const char* datei);
 // "save/save.dat": one slot name a line, an empty line an empty slot, so every name stays with
 // its slot. Lines past the file's end leave their slots as they were.
 void LadeSpeicherSlotNamen(const char* datei);
-// Writes the 20 names, one a line; false when the file could not be written.
+// Writes the 20 names, one a line ended by CR LF; false when the file could not be written.
 bool SchreibeSpeicherSlotNamen(const char* datei);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/frame.h"
 #include "framework/services_frontend.h"
 #include "framework/shell.h"
 #include "frontend/new_game.h"
@@ -50,10 +51,14 @@ bool StarteNeuesSpiel()
     if (!os::MakeDirectory("Gamestate")) return Misslungen("Ordner nicht anlegbar: Gamestate/");
 
     ZeigeLadeBild();
+    const int32_t zeiger = CursorIndex;
+    SetzeCursor(5);  // the hourglass, while the copies are written
     for (int i = 0; i < STAEDTE_BENUTZT; ++i) {
         const std::string pfad = StadtDatei("Gamestate/", i);
-        if (!os::WriteFileAtomic(pfad, vorlagen[i].data(), vorlagen[i].size()))
+        if (!os::WriteFileAtomic(pfad, vorlagen[i].data(), vorlagen[i].size())) {
+            SetzeCursor(zeiger);
             return Misslungen("Datei nicht schreibbar: " + pfad);
+        }
         ZeichneLadebalken(12 * i);
     }
     StarteSpiel(start);

@@ -22,7 +22,7 @@
 namespace {
 
 struct AngebotsSzene {
-    float faktor;
+    double faktor;
     int32_t FigurRecord::*wert;  // the value the points fill
     int32_t kappe;
     int panel, titel, tooltip;
@@ -34,11 +34,11 @@ struct AngebotsSzene {
     const char* wahl1Sprache;
 };
 
-constexpr AngebotsSzene kEssen = {0.7f, &FigurRecord::Nahrung, 10, 197, 120, 29, "Data/Speak/Misc/0088.wav",
+constexpr AngebotsSzene kEssen = {0.7, &FigurRecord::Nahrung, 10, 197, 120, 29, "Data/Speak/Misc/0088.wav",
                                   81, 82, 193, 1, 80, "Data/Speak/Spieler/0013.wav"};
-constexpr AngebotsSzene kTrinken = {0.7f, &FigurRecord::Wasser, 5, 192, 121, 30, "Data/Speak/Misc/0088.wav",
+constexpr AngebotsSzene kTrinken = {0.7, &FigurRecord::Wasser, 5, 192, 121, 30, "Data/Speak/Misc/0088.wav",
                                     81, 82, 194, 1, 83, "Data/Speak/Spieler/0015.wav"};
-constexpr AngebotsSzene kDoktor = {3.0f, &FigurRecord::Gesundheit, 100, 195, 122, 31,
+constexpr AngebotsSzene kDoktor = {3.0, &FigurRecord::Gesundheit, 100, 195, 122, 31,
                                    "Data/Speak/Doktor/Sonstiges/3.wav", 84, 85, 196, 3, 86,
                                    "Data/Speak/Spieler/0014.wav"};
 
@@ -76,7 +76,7 @@ void Dialog(const AngebotsSzene& a) {
         if (MausLinksGedrueckt == 1) {
             MausLinksGedrueckt = 0;
             Sprich(a.angebotSprache);
-            NimmAngebot(a.faktor);
+            NimmAngebot(AngebotSlot, a.faktor);
         }
     }
 
@@ -100,19 +100,19 @@ void Dialog(const AngebotsSzene& a) {
 
 }  // namespace
 
-float AngebotsWert(const ItemSlot& s, float faktor) {
+double AngebotsWert(const ItemSlot& s, double faktor) {
     switch (s.ItemId) {
-    case 0: return 0.0f;
+    case 0: return 0.0;
     case 1013: case 1036: case 1037: case 1008: case 1003: case 1006: case 1019: case 1028: case 1000: case 1022:
-        return float(s.ItemAnzahl) * faktor;
-    default: return float(ItemWert(s.ItemId)) * faktor;
+        return s.ItemAnzahl * faktor;
+    default: return ItemWert(s.ItemId) * faktor;
     }
 }
 
-void NimmAngebot(float faktor) {
-    VorratsPool -= AngebotsWert(AngebotSlot, faktor);
-    TauscheMitMaus(AngebotSlot);
-    VorratsPool += AngebotsWert(AngebotSlot, faktor);
+void NimmAngebot(ItemSlot& slot, double faktor) {
+    VorratsPool = float(VorratsPool - AngebotsWert(slot, faktor));
+    TauscheMitMaus(slot);
+    VorratsPool = float(VorratsPool + AngebotsWert(slot, faktor));
 }
 
 void VerteilePool(int32_t FigurRecord::*wert, int32_t kappe) {
@@ -131,7 +131,7 @@ void VerteilePool(int32_t FigurRecord::*wert, int32_t kappe) {
 
 bool GibAngebotZurueck(int mitglied) {
     FigurRecord* f = mitglied >= 0 ? &Figuren[mitglied] : nullptr;
-    return LegeWeg(AngebotSlot, f, f ? f->Wegpunkt : nullptr);
+    return LegeWeg(AngebotSlot, f, f ? f->Wegpunkt : nullptr, LegeAbgelegtesItem);
 }
 
 void EssenDialog() { Dialog(kEssen); }

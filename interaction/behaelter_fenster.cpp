@@ -82,8 +82,8 @@ void BehaelterFenster(int32_t i) {
                     KlickeSlot(s, ShiftGehalten());
                 } else if (MausRechtsGedrueckt == 1 && TutorialSchritt == 0) {
                     MausRechtsGedrueckt = 0;
-                    const int m = SzenenMitglied(i);
-                    if (m >= 0 && BenutzeItem(s, Figuren[m])) SpieleSound(6);
+                    // Only a selected member eats here, never the one who merely entered.
+                    if (i >= 0 && i < FIGUREN_ANZAHL && BenutzeItem(s, Figuren[i])) SpieleSound(6);
                 }
                 c = r = 10;  // the first slot under the mouse takes the click
             }

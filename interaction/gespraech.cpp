@@ -239,13 +239,16 @@ void Anwerben(FigurRecord& partner)
         return;
     }
     if (Zeile(2, 4, 450)) {
-        // The offer goes back to the active member, else down where the partner was heading.
-        if (!LegeWeg(angebot, AktivesMitgliedRecord(), partner.Ziel)) {
+        // The offer goes back to the active member, else down where the partner was heading; the
+        // floor item's draws come after the new variant's.
+        FigurRecord* mitglied = AktivesMitgliedRecord();
+        if (!FindetPlatz(angebot, mitglied, partner.Ziel)) {
             SpieleSound(22);
             return;
         }
         Thema(0, 5);
         SprichZeile("Data/Speak/Spieler/0005.wav");
+        LegeWeg(angebot, mitglied, partner.Ziel, LegeZurueckgegebenesItem);
     }
 }
 

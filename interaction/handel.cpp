@@ -24,6 +24,8 @@
 
 namespace {
 
+constexpr double kAngebotsFaktor = 0.7;  // the squad's goods count at 70 per cent
+
 FigurRecord* Haendler()
 {
     const int i = AktiveFigurMitId(HaendlerId);
@@ -46,7 +48,7 @@ bool RaeumeAb(ItemSlot (&seite)[12], FigurRecord* beutel, float x, float z)
 {
     bool alle = true;
     const float boden[3] = {x, 0.0f, z};
-    for (ItemSlot& s : seite) alle = LegeWeg(s, beutel, boden) && alle;
+    for (ItemSlot& s : seite) alle = LegeWeg(s, beutel, boden, LegeAbgelegtesItem) && alle;
     return alle;
 }
 
@@ -58,10 +60,11 @@ void Verlassen(bool annehmen, FigurRecord* haendler, FigurRecord* mitglied)
     Ablageort(mitglied, haendler, x, z);
     float hx = x, hz = z;
     if (haendler) Ablageort(haendler, nullptr, hx, hz);
+    if (annehmen) SzenenSumme = VorratsPool = 0.0f;
     const bool platz = annehmen ? RaeumeAb(TauschSlotsTrupp, haendler, hx, hz) && RaeumeAb(HandelsSlots, mitglied, x, z)
                                 : RaeumeAb(HandelsSlots, haendler, x, z) && RaeumeAb(TauschSlotsTrupp, mitglied, x, z);
-    BerechneHandelsSummen();
     if (!platz) {
+        BerechneHandelsSummen();  // the sums of what is left on the table
         SpieleSound(22);
         return;
     }
@@ -90,12 +93,14 @@ bool Feld(const Raster& raster, int r, int s, const ItemSlot& slot, bool auchLee
     return true;
 }
 
-void Verschiebe(ItemSlot& von, ItemSlot* nach)
+// Moves a slot across the trader's half; false when there is no place for it.
+bool Verschiebe(ItemSlot& von, ItemSlot* nach)
 {
-    if (!nach) return;
+    if (!nach) return false;
     *nach = von;
     von = ItemSlot{};
     SpieleSound(24);
+    return true;
 }
 
 ItemSlot* ErsterFreierTischPlatz(ItemSlot (&seite)[12])
@@ -112,7 +117,7 @@ void BerechneHandelsSummen()
     SzenenSumme = 0.0f;
     VorratsPool = 0.0f;
     for (const ItemSlot& s : HandelsSlots) SzenenSumme += float(ItemWert(s.ItemId));
-    for (const ItemSlot& s : TauschSlotsTrupp) VorratsPool += AngebotsWert(s, 0.7f);
+    for (const ItemSlot& s : TauschSlotsTrupp) VorratsPool = float(VorratsPool + AngebotsWert(s, kAngebotsFaktor));
 }
 
 void GespraechsBildschirm()
@@ -125,7 +130,6 @@ void GespraechsBildschirm()
         Verlassen(false, nullptr, mitglied);
         return;
     }
-    BerechneHandelsSummen();
     const bool annehmbar = haendler && mitglied && SzenenSumme <= VorratsPool;
 
     ZeichneBild(140, 256, 100, 512, 512);
@@ -135,22 +139,24 @@ void GespraechsBildschirm()
         for (int r = 0; r < 2; ++r)
             for (int s = 0; s < 6; ++s) {
                 ItemSlot& slot = haendler->Inventar[r][s];
-                if (slot.ItemId != 0 && Feld(kBeutel, r, s, slot, false)) Verschiebe(slot, ErsterFreierTischPlatz(HandelsSlots));
+                const int16_t id = slot.ItemId;
+                if (id != 0 && Feld(kBeutel, r, s, slot, false) && Verschiebe(slot, ErsterFreierTischPlatz(HandelsSlots)))
+                    SzenenSumme += float(ItemWert(id));
             }
     }
     for (int r = 0; r < 2; ++r)
         for (int s = 0; s < 6; ++s) {
             ItemSlot& slot = HandelsSlots[6 * r + s];
-            if (slot.ItemId != 0 && Feld(kPartnerSeite, r, s, slot, false))
-                Verschiebe(slot, haendler ? ErsterFreierBeutelPlatz(*haendler) : nullptr);
+            const int16_t id = slot.ItemId;
+            if (id != 0 && Feld(kPartnerSeite, r, s, slot, false) &&
+                Verschiebe(slot, haendler ? ErsterFreierBeutelPlatz(*haendler) : nullptr))
+                SzenenSumme -= float(ItemWert(id));
         }
     for (int r = 0; r < 2; ++r)
         for (int s = 0; s < 6; ++s) {
             ItemSlot& slot = TauschSlotsTrupp[6 * r + s];
-            if (!Feld(kTruppSeite, r, s, slot, true)) continue;
-            TauscheMitMaus(slot);
+            if (Feld(kTruppSeite, r, s, slot, true)) NimmAngebot(slot, kAngebotsFaktor);
         }
-    BerechneHandelsSummen();
 
     char zeile[300];
     std::snprintf(zeile, sizeof zeile, "1. %s", SprechTexte[SPRECH_CHAR_TEXTE][9]);

@@ -14,7 +14,6 @@
 namespace {
 
 constexpr int32_t kMaxStufe = 10;
-constexpr int32_t kScrollGrenze[kMaxStufe + 1] = {0, 1, 4, 7, 9, 10, 11, 12, 14, 16, 16};
 
 bool Gedrueckt(int x0, int x1, int y0, int y1)
 {
@@ -39,8 +38,6 @@ void StufeAufstieg(FigurRecord& f)
 }
 
 }  // namespace
-
-int32_t RezeptScrollGrenze(int32_t stufe) { return kScrollGrenze[std::clamp(stufe, 0, kMaxStufe)]; }
 
 void RezeptHerstellen(int32_t i, const Rezept& r)
 {
@@ -73,15 +70,12 @@ void HerstellenPanel(int32_t i)
 {
     if (i < 0 || i >= FIGUREN_ANZAHL) return;
     FigurRecord& f = Figuren[i];
-    const int32_t grenze = RezeptScrollGrenze(f.Stufe);
-    // A saved scroll can hold anything: it is kept within what this member can see.
-    RezeptScroll = std::clamp(RezeptScroll, 0, grenze);
     if (Gedrueckt(141, 158, 395, 432)) {
         if (RezeptScroll > 0) RezeptScroll -= 1;
         return;
     }
     if (Gedrueckt(346, 419, 395, 432)) {
-        if (RezeptScroll < grenze) RezeptScroll += 1;
+        if (RezeptScroll < RezeptScrollGrenze(f.Stufe)) RezeptScroll += 1;
         return;
     }
     if (Gedrueckt(222, 282, 488, 508)) {

@@ -8,6 +8,3 @@
 // per ingredient place is used up whole, experience grows by one and the result goes into the first
 // empty backpack slot. Nothing happens when an ingredient is missing.
 void RezeptHerstellen(int32_t i, const Rezept& r);
-
-// The largest crafting scroll a member of this level reaches (a level above 10 counts as 10).
-int32_t RezeptScrollGrenze(int32_t stufe);

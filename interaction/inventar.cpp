@@ -99,7 +99,12 @@ ItemSlot* ErsterFreierBeutelPlatz(FigurRecord& f) {
     return nullptr;
 }
 
-bool LegeWeg(ItemSlot& slot, FigurRecord* beutel, const float* boden) {
+bool FindetPlatz(const ItemSlot& slot, FigurRecord* beutel, const float* boden) {
+    return slot.ItemId == 0 || (beutel && ErsterFreierBeutelPlatz(*beutel)) || (boden && FreieFigur() >= 0) ||
+           CursorItem == 0;
+}
+
+bool LegeWeg(ItemSlot& slot, FigurRecord* beutel, const float* boden, BodenAblage ablage) {
     if (slot.ItemId == 0) {
         slot = ItemSlot{};
         return true;
@@ -109,7 +114,7 @@ bool LegeWeg(ItemSlot& slot, FigurRecord* beutel, const float* boden) {
         slot = ItemSlot{};
         return true;
     }
-    if (boden && LegeBodenItem(boden[0], boden[2], slot.ItemId, slot.ItemAnzahl) >= 0) {
+    if (boden && ablage(boden[0], boden[2], slot.ItemId, slot.ItemAnzahl) >= 0) {
         slot = ItemSlot{};
         return true;
     }

@@ -29,10 +29,15 @@ bool BenutzeItem(ItemSlot& s, FigurRecord& f);
 // The first empty place of a figure's bag (row 0, then row 1), or nullptr.
 ItemSlot* ErsterFreierBeutelPlatz(FigurRecord& f);
 
+// How an item is laid on the floor at (x, z): LegeAbgelegtesItem or LegeZurueckgegebenesItem.
+using BodenAblage = int (*)(float x, float z, int16_t item, uint8_t anzahl);
+
+// Whether LegeWeg finds a place for the slot's item (an empty slot always does).
+bool FindetPlatz(const ItemSlot& slot, FigurRecord* beutel, const float* boden);
 // Puts the slot's item away without losing it: into the first empty place of `beutel`'s bag (when
-// given), else on the floor at boden (x and z of a position, when given), else onto an empty mouse.
-// The slot is emptied only when the item found a place; false when it found none.
-bool LegeWeg(ItemSlot& slot, FigurRecord* beutel, const float* boden);
+// given), else on the floor at boden (x and z of a position, when given) by `ablage`, else onto an
+// empty mouse. The slot is emptied only when the item found a place; false when it found none.
+bool LegeWeg(ItemSlot& slot, FigurRecord* beutel, const float* boden, BodenAblage ablage);
 
 // Food and drink: what the use table eats or drinks (the books left out).
 bool IstNahrungOderGetraenk(int itemId);

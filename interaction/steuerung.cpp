@@ -47,26 +47,23 @@ void PortraitLeiste()
 {
     const bool knopf = MausLinksGedrueckt != 0 || MausLinksLosgelassen != 0 || MausLinksDoppelklick != 0;
     if (!knopf) return;
-    int32_t n = 0;
-    for (int durchgang = 0; durchgang < 2; ++durchgang) {
-        for (int k = 0; k < FIGUREN_ANZAHL; ++k) {
-            FigurRecord& f = Figuren[k];
-            if (f.Aktiv != 1 || !IstTrupp(f.Typ) || f.Stationiert != durchgang) continue;
-            const int32_t x0 = 8 + 28 * n;
-            n += 1;
-            if (!MausIn(x0, x0 + 27, 0, 32)) continue;
-            MausLinksGedrueckt = MausLinksLosgelassen = 0;
-            AuswahlSlots[0] = f.Id;
-            for (int s = 1; s < 7; ++s) AuswahlSlots[s] = KEINE_FIGUR;
-            AuswahlIndex = 0;
-            for (FigurRecord& g : Figuren) g.Ausgewaehlt = 0;
-            f.Ausgewaehlt = 1;
-            if (MausLinksDoppelklick != 0 && InteraktionsModus == 0) {
-                MausLinksDoppelklick = 0;
-                KameraUeberFigur(f);
-            }
-            return;
+    int reihe[FIGUREN_ANZAHL];
+    const int anzahl = PortraitReihenfolge(reihe);
+    for (int n = 0; n < anzahl; ++n) {
+        const int32_t x0 = 8 + 28 * n;
+        if (!MausIn(x0, x0 + 27, 0, 32)) continue;
+        FigurRecord& f = Figuren[reihe[n]];
+        MausLinksGedrueckt = MausLinksLosgelassen = 0;
+        AuswahlSlots[0] = f.Id;
+        for (int s = 1; s < 7; ++s) AuswahlSlots[s] = KEINE_FIGUR;
+        AuswahlIndex = 0;
+        for (FigurRecord& g : Figuren) g.Ausgewaehlt = 0;
+        f.Ausgewaehlt = 1;
+        if (MausLinksDoppelklick != 0 && InteraktionsModus == 0) {
+            MausLinksDoppelklick = 0;
+            KameraUeberFigur(f);
         }
+        return;
     }
 }
 

@@ -70,28 +70,22 @@ void ObereLeiste()
     }
 }
 
-void PortraitPass(bool stationiert, int32_t& n)
-{
-    for (const FigurRecord& f : Figuren) {
-        if (!IstTrupp(f.Typ) || f.Aktiv == 0 || (f.Stationiert != 0) != stationiert) continue;
-        ZeichneBild(TruppPortrait(f.Typ), 8.0f + 28 * n, 5, 32, 32);
-        n += 1;
-        const int32_t x0 = 8 + 28 * (n - 1);
-        if (MausIn(x0, x0 + 27, 0, 32)) {
-            const Name name = stationiert ? MaennerNameVon(f) : FigurName(f);
-            ZeichneSchrift(name.text, static_cast<float>(MyApp.MausX), MyApp.MausY + 30.0f, 2);
-            ZeichneFormat(static_cast<float>(MyApp.MausX), MyApp.MausY + 45.0f, 2, "( %i )", f.Stufe);
-        }
-        ZeichneBild(9, 8.0f + 28 * n, 5, 2, 32);
-    }
-}
-
 void PortraitReihe()
 {
     if (MyApp.MausY >= 66) return;
-    int32_t n = 0;
-    PortraitPass(false, n);
-    PortraitPass(true, n);
+    int reihe[FIGUREN_ANZAHL];
+    const int anzahl = PortraitReihenfolge(reihe);
+    for (int n = 0; n < anzahl; ++n) {
+        const FigurRecord& f = Figuren[reihe[n]];
+        const int32_t x0 = 8 + 28 * n;
+        ZeichneBild(TruppPortrait(f.Typ), float(x0), 5, 32, 32);
+        if (MausIn(x0, x0 + 27, 0, 32)) {
+            const Name name = f.Stationiert != 0 ? MaennerNameVon(f) : FigurName(f);
+            ZeichneSchrift(name.text, static_cast<float>(MyApp.MausX), MyApp.MausY + 30.0f, 2);
+            ZeichneFormat(static_cast<float>(MyApp.MausX), MyApp.MausY + 45.0f, 2, "( %i )", f.Stufe);
+        }
+        ZeichneBild(9, float(x0 + 28), 5, 2, 32);
+    }
 }
 
 void LinkesPanelNachfuehren()

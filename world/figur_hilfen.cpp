@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "framework/myapp.h"
+#include "platform/random.h"
 
 StadtRecord& AktuelleStadtRecord() {
     if (StadtRecord* s = StadtMitId(AktuelleStadt)) return *s;
@@ -43,6 +44,16 @@ int TruppMitgliedMitId(int id) {
     for (int k = 0; k < FIGUREN_ANZAHL; ++k)
         if (Figuren[k].Aktiv == 1 && Figuren[k].Id == id && IstTrupp(Figuren[k].Typ)) return k;
     return -1;
+}
+
+int PortraitReihenfolge(int (&indizes)[FIGUREN_ANZAHL]) {
+    int n = 0;
+    for (const bool stationiert : {false, true})
+        for (int k = 0; k < FIGUREN_ANZAHL; ++k) {
+            const FigurRecord& f = Figuren[k];
+            if (f.Aktiv == 1 && IstTrupp(f.Typ) && (f.Stationiert != 0) == stationiert) indizes[n++] = k;
+        }
+    return n;
 }
 
 void MarkierePersonenFelder() {
@@ -85,6 +96,56 @@ int LegeBodenItem(float x, float z, int16_t item, uint8_t anzahl) {
     f.Wartet = 0;
     f.Drehung[0] = f.Drehung[1] = f.Drehung[2] = 0.0f;
     return i;
+}
+
+namespace {
+
+FigurRecord* LegeItemHin(float x, float z, int16_t item, uint8_t anzahl) {
+    const int i = FreieFigur();
+    if (i < 0) return nullptr;
+    FigurRecord& f = Figuren[i];
+    f.Aktiv = 1;
+    f.Typ = item;
+    f.TeilModelle[0] = item;
+    f.Anzahl = anzahl;
+    f.Position[0] = f.Ziel[0] = f.Wegpunkt[0] = x;
+    f.Position[1] = f.Ziel[1] = f.Wegpunkt[1] = 0.0f;
+    f.Position[2] = f.Ziel[2] = f.Wegpunkt[2] = z;
+    f.Drehung[0] = f.Drehung[1] = f.Drehung[2] = 0.0f;
+    f.Gesundheit = 100;
+    f.ZielId = KEINE_FIGUR;
+    f.EigeneFigur = f.Ausgewaehlt = f.HeilAuftrag = f.ImKampf = 0;
+    return &f;
+}
+
+}  // namespace
+
+int LegeAbgelegtesItem(float x, float z, int16_t item, uint8_t anzahl) {
+    FigurRecord* f = LegeItemHin(x, z, item, anzahl);
+    if (!f) return -1;
+    f->Nahrung = f->Wasser = 0;
+    f->Phase = 0.0f;
+    f->SpruchZeile = KEINE_FIGUR;
+    f->LabelAnzeigen = f->Wartet = f->Stationiert = 0;
+    f->Aussehen[0] = f->Aussehen[1] = 0;
+    f->ABCSchutz = 0;
+    f->AnimBild = f->Zustand = f->AnimTakt = f->AnimLaenge = 0;
+    f->NamensIndex = 0;
+    f->Befehl = f->Stufe = 0;
+    f->SpruchTimer = 0;
+    for (int k = 0; k < 3; ++k) f->AuftragsZiel[k] = f->EingangsZiel[k] = 0.0f;
+    return int(f - Figuren);
+}
+
+int LegeZurueckgegebenesItem(float x, float z, int16_t item, uint8_t anzahl) {
+    FigurRecord* f = LegeItemHin(x, z, item, anzahl);
+    if (!f) return -1;
+    f->Zustand = 1;
+    f->Nahrung = 10;
+    f->Wasser = 5;
+    f->NamensIndex = int16_t(Zufall() % 100);
+    f->Aussehen[0] = uint8_t(Zufall() % 10);
+    return int(f - Figuren);
 }
 
 float Abstand(const FigurRecord& a, const FigurRecord& b) {

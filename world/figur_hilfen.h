@@ -59,6 +59,11 @@ int AktivePersonMitId(int id);
 // can live on in a record reused for something else, which is never taken for the member.
 int TruppMitgliedMitId(int id);
 
+// The top bar's portraits, left to right: the record indices of the squad members in use (in-use
+// byte 1), in array order, first those not stationed, then those stationed (any byte but 0). The
+// HUD draws and the controller clicks by this one order. Returns how many there are.
+int PortraitReihenfolge(int (&indizes)[FIGUREN_ANZAHL]);
+
 // Marks the standing cell (the waypoint's) of every person in use as occupied.
 void MarkierePersonenFelder();
 
@@ -68,6 +73,14 @@ void EntferneFigur(FigurRecord& f);
 // Lays an item on the floor at (x, z) in the first free record; its index, or -1 when no record is
 // free. The record is made a clean floor item: whatever an earlier figure left in it is cleared.
 int LegeBodenItem(float x, float z, int16_t item, uint8_t anzahl);
+
+// An item put down from a scene's offer slot or from the trade table, at (x, z) in the first free
+// record: the fields a floor item needs are written, its id, talk flag and bag stay as the record
+// held them. Draws nothing. Its index, or -1 when no record is free.
+int LegeAbgelegtesItem(float x, float z, int16_t item, uint8_t anzahl);
+// The offer a conversation gives back onto the floor: fewer fields are written, and its first-name
+// index (0..99) and body texture (0..9) are drawn, in that order. Its index, or -1.
+int LegeZurueckgegebenesItem(float x, float z, int16_t item, uint8_t anzahl);
 
 // 3D distance between the positions of two figures.
 float Abstand(const FigurRecord& a, const FigurRecord& b);

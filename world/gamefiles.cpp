@@ -1,10 +1,12 @@
 #include "world/gamefiles.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
 #include "platform/os.h"
 #include "world/records.h"
+#include "world/rezepte.h"
 
 namespace {
 
@@ -101,6 +103,8 @@ bool LeseGlobalDatei(const std::string& pfad, std::string* fehler) {
     Abschliessen(SpielerName);
     for (auto& name : ItemNamen) Abschliessen(name);
     for (auto& text : ItemTexte) Abschliessen(text);
+    // Only the crafting arrows move the scroll after this; the panel reads it as it stands.
+    RezeptScroll = std::clamp(RezeptScroll, 0, REZEPT_SCROLL_MAX);
     return true;
 }
 

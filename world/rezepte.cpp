@@ -1,5 +1,8 @@
 #include "world/rezepte.h"
 
+#include <algorithm>
+#include <iterator>
+
 const Rezept Rezepte[REZEPT_ANZAHL] = {
     {1039, 1, {1014, 1053, 1004, 0, 0, 0}},           // rat trap: nuts, wood, wire
     {1012, 1, {1075, 1059, 0, 0, 0, 0}},              // empty bottle: broken bottle, glue
@@ -26,4 +29,10 @@ bool RezeptVerfuegbar(int32_t j, int32_t stufe)
 {
     const Rezept* r = RezeptMitIndex(j);
     return r != nullptr && stufe >= r->Stufe;
+}
+
+int32_t RezeptScrollGrenze(int32_t stufe)
+{
+    constexpr int32_t kGrenze[] = {0, 1, 4, 7, 9, 10, 11, 12, 14, 16, REZEPT_SCROLL_MAX};
+    return kGrenze[std::clamp<int32_t>(stufe, 0, int32_t(std::size(kGrenze)) - 1)];
 }

@@ -16,3 +16,8 @@ extern const Rezept Rezepte[REZEPT_ANZAHL];
 const Rezept* RezeptMitIndex(int32_t j);
 // Whether recipe j exists and a member of level stufe may make it.
 bool RezeptVerfuegbar(int32_t j, int32_t stufe);
+
+// The largest crafting scroll a member of this level reaches (a level above 10 counts as 10).
+int32_t RezeptScrollGrenze(int32_t stufe);
+// The largest crafting scroll of any level: a saved scroll is brought into 0 .. this once, when read.
+constexpr int32_t REZEPT_SCROLL_MAX = 16;

@@ -143,7 +143,9 @@ TEST(Settings, PlayerFilesAreWrittenOnlyWhenMissing) {
     EXPECT_EQ(all, "LAN 2\n");
     std::ifstream save(dir / "save" / "save.dat");
     std::string names((std::istreambuf_iterator<char>(save)), {});
-    EXPECT_EQ(names, std::string(20, '\n'));
+    std::string leer;
+    for (int k = 0; k < 20; ++k) leer += "\r\n";
+    EXPECT_EQ(names, leer);
     EXPECT_TRUE(std::filesystem::is_directory(dir / "save" / "slot19"));
     std::filesystem::remove_all(dir);
 }

@@ -131,7 +131,7 @@ TEST_F(Texte, SlotNamesRoundTripThroughTheWriter) {
     std::memcpy(vorher, SpeicherSlotNamen, sizeof vorher);
     ASSERT_TRUE(SchreibeSpeicherSlotNamen("SAVE/save.dat"));
     std::string erwartet;
-    for (auto& name : vorher) erwartet += std::string(name) + "\n";
+    for (auto& name : vorher) erwartet += std::string(name) + "\r\n";  // CR LF, as every reader expects
     EXPECT_EQ(Lies("save/save.dat"), erwartet);
     std::memset(SpeicherSlotNamen, 'x', sizeof SpeicherSlotNamen);
     LadeSpeicherSlotNamen("save/save.dat");

@@ -1,5 +1,6 @@
 // The new-game screen (sliders at their pixel boundaries, the title strip, name field, back, the
 // preview) and the new game's start in the tutorial map.
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -10,6 +11,7 @@
 #include "frontend/new_game.h"
 #include "frontend_fixture.h"
 #include "interaction/tutorial.h"
+#include "platform/gfx_recording.h"
 #include "platform/os.h"
 #include "world/anzeige.h"
 #include "world/gamefiles.h"
@@ -196,6 +198,42 @@ TEST_F(NeuesSpielTest, StartMakesWorkingCopiesAndEntersTheTutorial)
     EXPECT_EQ(ich.Inventar[0][1].ItemId, 1012);
     EXPECT_EQ(ich.Inventar[0][2].ItemId, 1035);
     EXPECT_EQ(Figuren[4].Aktiv, 0);  // the tutorial spawns nobody
+}
+
+// A device that notes the pointer each shown frame had.
+class CursorZeuge : public gfx::RecordingDevice {
+public:
+    std::vector<int32_t> cursor;
+    bool Present() override
+    {
+        cursor.push_back(CursorIndex);
+        return RecordingDevice::Present();
+    }
+};
+
+TEST_F(NeuesSpielTest, TheHourglassShowsWhileTheWorkingCopiesAreWritten)
+{
+    SchreibeVorlagen();
+    auto zeuge = std::make_unique<CursorZeuge>();
+    CursorZeuge& z = *zeuge;
+    MyApp.m_pd3dDevice = std::move(zeuge);
+    MyApp.CreateQuad();
+    const uint8_t pixel[4] = {255, 255, 255, 255};
+    for (gfx::Texture& t : MyApp.Texturen) t = z.CreateTexture(1, 1, pixel);
+    dev = &z;
+    SetzeCursor(2);
+    ASSERT_TRUE(StarteNeuesSpiel());
+    // The bar is shown once per town, each time under the hourglass.
+    EXPECT_GE(std::count(z.cursor.begin(), z.cursor.end(), 5), 20);
+    EXPECT_EQ(CursorIndex, 2);
+
+    // A copy that cannot be written ends the start with the pointer back.
+    std::filesystem::remove_all("Gamestate");
+    std::filesystem::create_directories("Gamestate/S_Town3.dat");
+    meldungen.clear();
+    EXPECT_FALSE(StarteNeuesSpiel());
+    EXPECT_EQ(meldungen.size(), 1u);
+    EXPECT_EQ(CursorIndex, 2);
 }
 
 TEST_F(NeuesSpielTest, MissingOrShortTemplateIsRefusedBeforeAnythingChanges)

@@ -76,7 +76,9 @@ TEST_F(SpeicherSeitenTest, ClickTypesDoubleClickSavesANameOfTwoCharacters)
     }
     std::vector<uint8_t> liste;
     ASSERT_TRUE(os::ReadFile("save/save.dat", liste));
-    EXPECT_EQ(std::string(liste.begin(), liste.end()), "\n\n\n\nAB\n" + std::string(15, '\n'));
+    std::string namen;
+    for (int k = 0; k < 20; ++k) namen += (k == 4 ? "AB" : "") + std::string("\r\n");
+    EXPECT_EQ(std::string(liste.begin(), liste.end()), namen);
     EXPECT_TRUE(meldungen.empty());
 }
 

@@ -11,6 +11,8 @@
 #include "framework/services_interaction.h"
 #include "interaction/szenen.h"
 #include "platform/os.h"
+#include "platform/random.h"
+#include "tests/interaction/boden_item.h"
 #include "tests/interaction/interaktion_fixture.h"
 
 namespace {
@@ -126,21 +128,22 @@ TEST_P(RueckgabeTest, ChoiceTwoGivesTheOfferBack) {
         for (int k = 1; k < FIGUREN_ANZAHL; ++k) Mitglied(k, 11);
     if (r.mausBelegt) Maus(1035, 1);
     if (r.keinMitglied) AuswahlSlots[0] = KEINE_FIGUR;
+    const bool boden = std::string(r.wohin) == "floor";
+    if (boden) {
+        EXPECT_EQ(AltesFreiesRecord(), 1);
+    }
     AngebotSlot = {1006, 5, 0};
+    ZufallSaat(77);
     Wahl2();
+    EXPECT_EQ(ZufallZustand(), 77u);  // nothing here draws
     const bool bleibt = std::string(r.wohin) == "stays";
     EXPECT_EQ(InteraktionsModus, bleibt ? 3 : 0);
     EXPECT_EQ(AngebotSlot.ItemId, bleibt ? 1006 : 0);
     if (std::string(r.wohin) == "bag") {
         EXPECT_EQ(f.Inventar[0][1].ItemId, 1006);
     }
-    if (std::string(r.wohin) == "floor") {
-        const int boden = 1;  // the first free record
-        EXPECT_EQ(Figuren[boden].Aktiv, 1);
-        EXPECT_EQ(Figuren[boden].Typ, 1006);
-        EXPECT_EQ(Figuren[boden].Anzahl, 5);
-        EXPECT_EQ(Figuren[boden].Position[0], 200.0f);
-        EXPECT_EQ(Figuren[boden].Position[2], 300.0f);
+    if (boden) {
+        ErwarteAbgelegtesItem(Figuren[1], 1006, 5, 200.0f, 300.0f);
     }
     if (std::string(r.wohin) == "mouse") {
         EXPECT_EQ(CursorItem, 1006);

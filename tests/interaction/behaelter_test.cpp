@@ -114,18 +114,15 @@ TEST_F(BehaelterTest, RightClickUsesTheItemOnTheMemberOutsideTheTutorial) {
     BehaelterFenster(0);
     EXPECT_EQ(Behaelter[7][0][0].ItemAnzahl, 1);
     EXPECT_EQ(Figuren[0].Nahrung, 6);
-    // No member selected: the one who entered eats; with neither, nothing happens.
-    EintretendeFigur = 1;
-    MausRechtsGedrueckt = 1;
-    BehaelterFenster(KEINE_FIGUR);
-    EXPECT_EQ(Figuren[0].Nahrung, 7);
-    EXPECT_EQ(Behaelter[7][0][0].ItemId, 0);
-    Behaelter[7][0][0] = {1006, 2, 0};
-    EintretendeFigur = KEINE_FIGUR;
-    MausRechtsGedrueckt = 1;
-    BehaelterFenster(KEINE_FIGUR);
-    EXPECT_EQ(MausRechtsGedrueckt, 0);
-    EXPECT_EQ(Behaelter[7][0][0].ItemAnzahl, 2);
+    // No member selected: nothing is used, not even by the member who entered the scene.
+    for (int32_t eintretend : {int32_t(Figuren[0].Id), int32_t(KEINE_FIGUR)}) {
+        EintretendeFigur = eintretend;
+        MausRechtsGedrueckt = 1;
+        BehaelterFenster(KEINE_FIGUR);
+        EXPECT_EQ(MausRechtsGedrueckt, 0);
+        EXPECT_EQ(Behaelter[7][0][0].ItemAnzahl, 1);
+        EXPECT_EQ(Figuren[0].Nahrung, 6);
+    }
 }
 
 TEST_F(BehaelterTest, ACellBeyondTheFiftyContainersHasNoSlots) {

@@ -5,6 +5,8 @@
 #include "framework/services_interaction.h"
 #include "interaction/gespraech.h"
 #include "interaction/gespraech_anzeige.h"
+#include "platform/random.h"
+#include "tests/interaction/boden_item.h"
 #include "tests/interaction/gespraech_fixture.h"
 #include "world/anzeige.h"
 
@@ -208,20 +210,48 @@ TEST_P(AngebotZurueck, InDenBeutelOderAufDenBoden)
     if (f.beutelVoll)
         for (int r = 0; r < 2; ++r)
             for (ItemSlot& s : mitglied->Inventar[r]) s = ItemSlot{1050, 1, 0};
+    const int frei = AltesFreiesRecord();
+    // The new variant is drawn first; a floor item then draws its first-name index and body texture.
+    ZufallSaat(123);
+    const int variante = Zufall() % 10, name = Zufall() % 100, textur = Zufall() % 10;
+    const uint32_t nachVariante = [] { ZufallSaat(123); Zufall(); return ZufallZustand(); }();
+    const uint32_t nachBoden = ZufallZustand();
+    ZufallSaat(123);
     Reihe(2);
+    EXPECT_EQ(SprachVariante, variante);
     EXPECT_EQ(GespraechsThema, 0);
     EXPECT_EQ(GespraechsPhase, 5);
     EXPECT_EQ(partner->Inventar[0][0].ItemId, 0);
     EXPECT_EQ(Anzahl(1006), 4);
     const bool imBeutel = mitglied->Inventar[0][0].ItemId == 1006;
     EXPECT_EQ(imBeutel, f.mitMitglied && !f.beutelVoll);
+    EXPECT_EQ(ZufallZustand(), imBeutel ? nachVariante : nachBoden);
+    const FigurRecord& boden = Figuren[frei];
+    EXPECT_EQ(boden.Aktiv, imBeutel ? 0 : 1);
     if (!imBeutel) {
-        const FigurRecord* boden = nullptr;
-        for (const FigurRecord& b : Figuren)
-            if (b.Aktiv == 1 && b.Typ == 1006) boden = &b;
-        ASSERT_NE(boden, nullptr);
-        EXPECT_EQ(boden->Position[0], 300.0f);
-        EXPECT_EQ(boden->Position[2], 310.0f);
+        EXPECT_EQ(boden.Typ, 1006);
+        EXPECT_EQ(boden.TeilModelle[0], 1006);
+        EXPECT_EQ(boden.Anzahl, 4);
+        for (const float* p : {boden.Position, boden.Ziel, boden.Wegpunkt}) {
+            EXPECT_EQ(p[0], 300.0f);
+            EXPECT_EQ(p[1], 0.0f);
+            EXPECT_EQ(p[2], 310.0f);
+        }
+        for (float d : boden.Drehung) EXPECT_EQ(d, 0.0f);
+        EXPECT_EQ(boden.Zustand, 1);
+        EXPECT_EQ(boden.Gesundheit, 100);
+        EXPECT_EQ(boden.Nahrung, 10);
+        EXPECT_EQ(boden.Wasser, 5);
+        for (uint8_t b : {boden.EigeneFigur, boden.Ausgewaehlt, boden.HeilAuftrag, boden.ImKampf}) EXPECT_EQ(b, 0);
+        EXPECT_EQ(boden.NamensIndex, name);
+        EXPECT_EQ(boden.Aussehen[0], textur);
+        EXPECT_EQ(boden.ZielId, KEINE_FIGUR);
+        // The rest is as the record held it.
+        EXPECT_EQ(boden.Befehl, 0x5a);
+        EXPECT_EQ(boden.AnimLaenge, 0x5a);
+        EXPECT_EQ(boden.Aussehen[1], 0x5a);
+        EXPECT_EQ(boden.Id, 0x5a5a);
+        EXPECT_EQ(boden.Inventar[3][5].ItemId, 0x5a5a);
     }
     // The greeting is not spoken again.
     Bild();

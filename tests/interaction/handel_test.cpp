@@ -1,13 +1,17 @@
 // The trade screen: what the goods are worth, when the deal can be accepted, and that no item is
 // lost or made on either answer.
+#include <vector>
+
 #include "framework/services_interaction.h"
 #include "interaction/inventar.h"
 #include "interaction/handel.h"
+#include "platform/random.h"
+#include "tests/interaction/boden_item.h"
 #include "tests/interaction/gespraech_fixture.h"
 
 namespace {
 
-constexpr int kWare10 = 1050, kWare14 = 1051, kWare15 = 1052, kAk = 1029, kBrot = 1006;
+constexpr int kWare10 = 1050, kWare14 = 1051, kWare15 = 1052, kWare7 = 1053, kAk = 1029, kBrot = 1006;
 
 class Handel : public DialogTest {
 protected:
@@ -102,15 +106,53 @@ TEST_F(Handel, LeererTischWirdSofortAngenommen)
     EXPECT_EQ(GespraechsPartner, haendler->Id);  // the conversation resumes
 }
 
-TEST_F(Handel, DieSummenKommenJedesBildAusDemTisch)
+// The sums move click by click, the offer at 0.7 in double precision and stored in single: the
+// rounding of each step decides the close deals.
+struct Summenfall {
+    const char* name;
+    std::vector<int> werte;  // offered one after another; a negative value takes that offer back
+    float pool;
+    bool angenommen;
+};
+
+class HandelsSummen : public Handel, public ::testing::WithParamInterface<Summenfall> {};
+
+TEST_P(HandelsSummen, KlickUmKlick)
 {
-    TauschSlotsTrupp[3] = ItemSlot{kWare10, 1, 0};
-    SzenenSumme = 500.0f;  // whatever a save brought
-    VorratsPool = -3.0f;
+    const Summenfall& f = GetParam();
+    ItemWerte[kWare7 - 1000] = 7;
+    haendler->Inventar[0][0] = ItemSlot{kWare7, 1, 0};
+    KlickBeutel(0, 0);
+    int platz = 0;
+    for (int wert : f.werte) {
+        const int id = 1060 + (wert < 0 ? -wert : wert);
+        ItemWerte[id - 1000] = wert < 0 ? -wert : wert;
+        if (wert > 0) {
+            Biete(0, platz++, id, 1);
+            continue;
+        }
+        CursorItem = 0;
+        for (int k = 0; k < platz; ++k)
+            if (TauschSlotsTrupp[k].ItemId == id) KlickTruppSeite(0, k);
+        EXPECT_EQ(CursorItem, id);
+        CursorItem = 0;
+    }
+    EXPECT_EQ(SzenenSumme, 7.0f);
+    EXPECT_EQ(VorratsPool, f.pool);
+    // A frame without a click keeps the sums as they stand.
+    Druck(0, 0);
+    MausLinksGedrueckt = 0;
     GespraechsBildschirm();
-    EXPECT_FLOAT_EQ(SzenenSumme, 0.0f);
-    EXPECT_FLOAT_EQ(VorratsPool, 7.0f);
+    EXPECT_EQ(VorratsPool, f.pool);
+    Annehmen();
+    EXPECT_EQ(SpielModus, f.angenommen ? 1000 : 10000);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, HandelsSummen,
+    ::testing::Values(Summenfall{"Eins_Und_Neun", {1, 9}, 7.0f, true},
+                      Summenfall{"Zwei_Und_Zehn_Ohne_Zwei", {2, 10, -2}, 6.9999995f, false}),
+    [](const ::testing::TestParamInfo<Summenfall>& i) { return std::string(i.param.name); });
 
 TEST_F(Handel, KlicksAufDenTisch)
 {
@@ -137,6 +179,21 @@ TEST_F(Handel, KlicksAufDenTisch)
     EXPECT_EQ(CursorItem, kWare15);
     EXPECT_EQ(CursorItemAnzahl, 1);
     EXPECT_FLOAT_EQ(VorratsPool, 0.0f);
+}
+
+TEST_F(Handel, GekaufteWareOhnePlatzLiegtUnterDemMitgliedOhneZufall)
+{
+    for (int r = 0; r < 2; ++r)
+        for (int s = 0; s < 6; ++s) mitglied->Inventar[r][s] = ItemSlot{kBrot, 1, 0};
+    haendler->Inventar[0][0] = ItemSlot{kBrot, 6, 0};
+    KlickBeutel(0, 0);
+    Biete(0, 0, kWare15, 1);
+    const int frei = AltesFreiesRecord();
+    ZufallSaat(91);
+    Annehmen();
+    EXPECT_EQ(SpielModus, 1000);
+    EXPECT_EQ(ZufallZustand(), 91u);  // the floor item draws nothing
+    ErwarteAbgelegtesItem(Figuren[frei], kBrot, 6, mitglied->Wegpunkt[0], mitglied->Wegpunkt[2]);
 }
 
 // Every item of the two bags, the table and the mouse is somewhere after either answer, also when

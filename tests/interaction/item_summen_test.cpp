@@ -103,7 +103,7 @@ TEST_F(ItemSummenTest, RandomClicksKeepEveryItemsTotal) {
             BehaelterFenster(0);
             break;
         case 6:  // the offer slot, and sometimes leaving the scene with the offer
-            NimmAngebot(0.7f);
+            NimmAngebot(AngebotSlot, 0.7);
             if (wuerfel(2) == 0) GibAngebotZurueck(0);
             break;
         case 7: {  // eat or drink from a bag slot

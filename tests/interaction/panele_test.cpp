@@ -154,10 +154,16 @@ TEST_F(Herstellen, ScrollStopsAtTheLevelsLimitAndAChoiceAboveTheLevelMakesNothin
         Druecke(150, 400);
         EXPECT_EQ(RezeptScroll, f.grenze > 0 ? f.grenze - 1 : 0) << f.stufe;
     }
-    // A saved scroll far out is brought back within the limit.
+    // Only the arrows move the strip: a lower-level member leaves it where it is, and the right
+    // arrow then waits while the left one steps back.
     t->Stufe = 2;
-    RezeptScroll = 1000000;
+    RezeptScroll = 10;
+    Maus(0, 0);
+    InterfaceSteuerung();
+    EXPECT_EQ(RezeptScroll, 10);
     Druecke(360, 400);
+    EXPECT_EQ(RezeptScroll, 10);
+    for (int k = 0; k < 6; ++k) Druecke(150, 400);
     EXPECT_EQ(RezeptScroll, 4);
     // The three places choose scroll + 0, 1, 2; the shared edge belongs to the left one.
     Druecke(224, 410);

@@ -318,6 +318,22 @@ TEST_F(SteuerungTest, PortraitsFollowTheArrayWithTheStationedLastAndPlaceTheCame
     EXPECT_EQ(MausLinksLosgelassen, 0);
 }
 
+// A loaded record may hold any byte in its in-use and stationed flags: the click finds the member
+// whose portrait the HUD draws there.
+TEST_F(SteuerungTest, PortraitClicksFollowTheHudsOrderWhateverTheFlagBytes)
+{
+    Figur(0, 1, 0, 0).Stationiert = 2;  // counts as stationed
+    Figur(1, 2, 0, 0);
+    Figur(2, 3, 0, 0).Aktiv = 2;        // not a record in use: no portrait
+    Figur(3, 4, 0, 0).Stationiert = 1;
+    const int erwartet[] = {1, 0, 3};
+    for (int n = 0; n < 3; ++n) {
+        AuswahlSlots[0] = KEINE_FIGUR;
+        Links(8 + 28 * n + 5, 10);
+        EXPECT_EQ(AuswahlSlots[0], Figuren[erwartet[n]].Id) << n;
+    }
+}
+
 TEST_F(SteuerungTest, MouseLookTurnsOnlyInTheTownWithNoScene)
 {
     Cam.Set(0, 100, 0, 0, 100, 10, 0, 1, 0);

@@ -178,6 +178,23 @@ TEST_F(HudTest, PortraitRowPlacesSquadThenGarrisonAndNamesTheHovered)
     EXPECT_EQ(TextMit(t, "Ich"), nullptr);
 }
 
+TEST_F(HudTest, PortraitRowReadsOddFlagBytesAsTheClicksDo)
+{
+    Figur(0, 1, 0, 0).Stationiert = 2;  // counts as stationed
+    Figur(1, 2, 0, 0);
+    Figur(2, 3, 0, 0).Aktiv = 2;        // not a record in use: no portrait
+    Figur(3, 4, 0, 0).Stationiert = 1;
+    Maus(500, 10);
+    ZeichneHud();
+    EXPECT_EQ(QuadsVon(114).size(), 0u);
+    ASSERT_EQ(QuadsVon(113).size(), 1u);
+    ASSERT_EQ(QuadsVon(109).size(), 1u);
+    ASSERT_EQ(QuadsVon(248).size(), 1u);
+    EXPECT_EQ(QuadsVon(113)[0].x, 8);
+    EXPECT_EQ(QuadsVon(109)[0].x, 36);
+    EXPECT_EQ(QuadsVon(248)[0].x, 64);
+}
+
 TEST_F(HudTest, PanelsSlideFortyEightAFrameAndTheHudTwiceMovesTwice)
 {
     int32_t s = 360;

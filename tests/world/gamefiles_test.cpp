@@ -210,6 +210,19 @@ TEST_F(Spieldateien, GlobalFileKeepsTheRunningProcessValuesAndEndsItsStrings) {
     for (const auto& text : ItemTexte) EXPECT_EQ(text[255], 0);
 }
 
+TEST_F(Spieldateien, GlobalFileBringsTheCraftingScrollIntoTheRecipeTable) {
+    const struct {
+        int32_t gespeichert, gelesen;
+    } faelle[] = {{-5, 0}, {0, 0}, {10, 10}, {16, 16}, {17, 16}, {1000000, 16}};
+    for (const auto& f : faelle) {
+        std::string bild = GlobalBild(5);
+        Setze32(bild, 156, uint32_t(f.gespeichert));
+        Schreibe("global.dat", bild);
+        ASSERT_TRUE(LeseGlobalDatei("global.dat"));
+        EXPECT_EQ(RezeptScroll, f.gelesen) << f.gespeichert;
+    }
+}
+
 }  // namespace
 
 namespace {
