@@ -153,6 +153,8 @@ bool SpielLaden(const std::string& slotOrdner) {
     MausLinksLosgelassen = MausRechtsLosgelassen = MausMitteDrehen = 0;
 
     TutorialSchritt = 0;
+    // The message lines still running belong to the game that was left (its new day, say).
+    for (int32_t& zeile : ZeilenTimer) zeile = 0;
     // The loaded town's figures have their own ids: nothing floats over them yet.
     LoescheSchwebeAnzeigen();
     MarkierePersonenFelder();
