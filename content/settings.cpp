@@ -3,18 +3,15 @@
 #include <cstdio>
 
 #include "content/generator.h"
+#include "framework/setup.h"
 #include "platform/os.h"
 
 namespace content {
 
 void MakeSettings(Generator& g) {
-    // The options screen's 22 lines, in its order.
-    const char* const setup =
-        "FILTER 1\nSHADOW 1\nSHADOW_ENTITY 1\nSHADOW_ITEM 1\nSHADOW_OBJEKT 1\nSHADOW_VEGETATION 0\n"
-        "VEGETATION 1\nPARTIKEL 2\nANIM_SPEED 2\nFRAMERATE 0.025\nCOLOR 32\nCLOUDS 1\nFOG 1\nDETAILMAP 1\n"
-        "MUSIC 1\nSOUND 1\nSOUND_VOLUME -300\nSOUND_VOLUME_SPRACHE -600\nEINHEIT_ANTWORTET 1\nSORT_SPEED 5\n"
-        "FULLSCREEN 0\nLAN 0\n";
-    g.WriteFileIfMissing("Data/Setup.txt", setup);
+    // The options screen's 22 lines with the values the game falls back to.
+    SetzeSetupVoreinstellung();
+    g.WriteFileIfMissing("Data/Setup.txt", SetupText());
     std::string leer;
     for (int k = 0; k < 20; ++k) leer += "\r\n";  // the game's own line ends
     g.WriteFileIfMissing("save/save.dat", leer);

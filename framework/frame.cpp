@@ -263,8 +263,23 @@ Bildschirm BildschirmFuerModus(int32_t m)
     return {nullptr, M::Keine};
 }
 
+namespace {
+
+// A tooltip belongs to the scene or screen whose control set it: when that closes (a close-up scene,
+// the world map, any screen), it goes, though the mouse has not moved.
+void TooltipMitSeinemBildschirm()
+{
+    static int32_t modus = -1, szene = 0;
+    if (SpielModus != modus || InteraktionsModus != szene) TooltipNummer = 0;
+    modus = SpielModus;
+    szene = InteraktionsModus;
+}
+
+}  // namespace
+
 int32_t MyApp::Render(float)
 {
+    TooltipMitSeinemBildschirm();
     MusikNachModus();
     os::SetCursor(AktuellerCursor());
     SortiereStadt();

@@ -14,7 +14,21 @@ bool LabelTasteGehalten()
 namespace {
 bool eingabeObjekt = false;
 bool tastatur = false;
+std::vector<TastenDruck> druecke;
+constexpr size_t kHoechstensWartend = 64;
 }  // namespace
+
+void MerkeTastenDruck(uint8_t taste, bool umschalt)
+{
+    if (druecke.size() < kHoechstensWartend) druecke.push_back({taste, umschalt});
+}
+
+std::vector<TastenDruck> NimmTastenDruecke()
+{
+    std::vector<TastenDruck> genommen;
+    genommen.swap(druecke);
+    return genommen;
+}
 
 int32_t ErstelleDirectInput()
 {

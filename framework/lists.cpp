@@ -48,6 +48,8 @@ void LeseAbschnitt(const char* datei, const char* marker, std::initializer_list<
     }
 }
 
+}  // namespace
+
 const char* SchriftPack(int32_t font)
 {
     static const char* const kLatein[] = {"Data/Pack5.gzp", "Data/Pack6.gzp", "Data/Pack7.gzp", "Data/Pack8.gzp"};
@@ -57,8 +59,6 @@ const char* SchriftPack(int32_t font)
     if (Sprache == 2) return kKyrillisch[font];
     return nullptr;
 }
-
-}  // namespace
 
 void LadeMeshes(const char* file)
 {

@@ -8,6 +8,9 @@
 constexpr int kListenDateiAnzahl = 9;
 extern const char* const ListenDateien[kListenDateiAnzahl];
 
+// The pack of font 0..3's glyphs for the language; null for a language without fonts.
+const char* SchriftPack(int32_t font);
+
 void LadeMeshes(const char* file);
 void LadeLevelModelle(const char* file);
 void LadeLevelTexturen(const char* file);

@@ -1,6 +1,8 @@
 #include "framework/myapp.h"
 
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "framework/dateinamen.h"
 #include "framework/items.h"
@@ -11,6 +13,7 @@
 #include "framework/setup.h"
 #include "framework/shell.h"
 #include "framework/szene.h"
+#include "framework/texte.h"
 #include "platform/texture_file.h"
 #include "platform/os.h"
 #include "platform/window.h"
@@ -180,9 +183,36 @@ void MyApp::LoadIconTexture(int index, const char* file)
     ItemIcons[index] = ItemIconTexturen[index] ? uint32_t(index + 1) : 0u;
 }
 
+namespace {
+
+const char* ListenPack()
+{
+    static const char* const kSprachPacks[] = {"Data/Pack16.gzp", "Data/Pack17.gzp", "Data/Pack18.gzp"};
+    return Sprache >= 0 && Sprache <= 2 ? kSprachPacks[Sprache] : nullptr;
+}
+
+// The first pack of the chosen language that is missing or is no pack, or null when all are there:
+// without one the game would run with figures, textures, sounds or texts missing.
+const char* FehlendesPack()
+{
+    std::vector<const char*> packs = {"Data/Pack1.gzp",  "Data/Pack2.gzp",  "Data/Pack3.gzp",  "Data/Pack4.gzp",
+                                      "Data/Pack9.gzp",  "Data/Pack10.gzp", "Data/Pack11.gzp", "Data/Pack12.gzp",
+                                      "Data/Pack13.gzp", "Data/Pack15.gzp", TextPack(),        ListenPack()};
+    for (int32_t font = 0; font < 4; ++font) packs.push_back(SchriftPack(font));
+    for (const char* pack : packs)
+        if (pack && !IstLesbaresPack(pack)) return pack;
+    return nullptr;
+}
+
+}  // namespace
+
 int32_t MyApp::Init()
 {
     LadeSetup("Data/Setup.txt");
+    if (const char* pack = FehlendesPack()) {
+        os::MessageBox(std::string("Datei fehlt oder ist nicht lesbar: ") + pack, "Fehler!");
+        return -1;
+    }
 
     m_d3dpp.width = gfx::kScreenWidth;
     m_d3dpp.height = gfx::kScreenHeight;
@@ -207,10 +237,9 @@ int32_t MyApp::Init()
 
 void MyApp::InitGameData()
 {
-    static const char* const kSprachPacks[] = {"Data/Pack16.gzp", "Data/Pack17.gzp", "Data/Pack18.gzp"};
     const PackVerzeichnisse verzeichnisse;
-    if (Sprache >= 0 && Sprache <= 2)
-        for (const char* liste : ListenDateien) EntpackeDatei(kSprachPacks[Sprache], liste);
+    if (const char* pack = ListenPack())
+        for (const char* liste : ListenDateien) EntpackeDatei(pack, liste);
 
     LadeLevelTexturen("Level001.txt");
     LadeSchrift("Schrift002.txt", 2);

@@ -16,6 +16,7 @@ namespace {
 
 constexpr uint32_t LOKALER_KOPF = 0x04034b50;
 constexpr uint32_t DESKRIPTOR_KENNUNG = 0x08074b50;
+constexpr uint32_t VERZEICHNIS_KOPF = 0x02014b50, VERZEICHNIS_ENDE = 0x06054b50;
 constexpr size_t NAME_PUFFER = 256;  // names compare on their first 255 bytes
 
 
@@ -151,4 +152,15 @@ bool LadeAusPack(const char* pack, const std::string& datei, const std::function
 
 void MitEntpackterDatei(const char* pack, const std::string& datei, const std::function<void()>& lader) {
     if (!IstSichererDateiname(datei) || !LadeAusPack(pack, datei, lader)) lader();
+}
+
+bool IstLesbaresPack(const char* pack)
+{
+    std::FILE* f = std::fopen(os::ResolvePath(pack).c_str(), "rb");
+    if (!f) return false;
+    const Datei datei{f};
+    uint8_t kennung[4];
+    if (std::fread(kennung, 1, 4, f) != 4) return false;
+    const uint32_t k = bytes::Le32(kennung);
+    return k == LOKALER_KOPF || k == VERZEICHNIS_KOPF || k == VERZEICHNIS_ENDE;
 }

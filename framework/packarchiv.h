@@ -12,6 +12,10 @@
 // member is compressed, encrypted or cut short, or the name could leave the working directory.
 std::unique_ptr<uint8_t[]> EntpackeDatei(const char* pack, const char* name, uint32_t* size = nullptr);
 
+// Whether the file can be read as a pack: it opens and begins with a ZIP record (a member, or the
+// directory of an empty pack).
+bool IstLesbaresPack(const char* pack);
+
 // The same member's bytes, read without writing any file. False as above.
 bool LiesPackEintrag(const char* pack, const char* name, std::vector<uint8_t>& daten);
 

@@ -1,6 +1,7 @@
 #include "framework/setup.h"
 
 #include <cstdio>
+#include <vector>
 
 #include "framework/music.h"
 #include "framework/tokendatei.h"
@@ -14,62 +15,148 @@ uint8_t CheatHilfe = 0;
 
 namespace {
 
-struct GanzzahlSchluessel {
+// A key: how its value is read, its target, the value the data set ships and the values the game can
+// use (from kleinst to groesst in steps of schritt; FRAMERATE in thousandths of a second). Without a
+// shipped value (FILTER_2D and BUFFER, which nothing reads) a key is read as it is, never replaced.
+struct Schluessel {
+    enum Art { Zahl, Vollbildschalter, Bildzeit };
     const char* name;
+    Art art;
     int32_t* ziel;
+    bool geliefert;
+    int32_t standard, kleinst, groesst, schritt;
 };
+
+constexpr float kBildzeit = 0.025f;  // the shipped minimum frame time: 40 frames a second
+
+// In the order the keys are tested (DEBUG and CHEAT_I_NEED_HELP are presence switches).
+std::vector<Schluessel> Schluesseltabelle() {
+    SetupBlock& s = SetupWerte;
+    constexpr int32_t kGross = 2147483647;
+    using enum Schluessel::Art;
+    return {
+        {"SORT_SPEED", Zahl, &SORT_SPEED, true, 5, 0, 1000, 1},
+        {"FULLSCREEN", Vollbildschalter, nullptr, true, 0, 0, 1, 1},
+        {"FILTER", Zahl, &s.FILTER, true, 1, 0, 2, 1},
+        {"FILTER_2D", Zahl, &s.FILTER_2D, false, 0, 0, 0, 1},
+        {"SHADOW", Zahl, &s.SHADOW, true, 1, 0, 3, 1},
+        {"SHADOW_ENTITY", Zahl, &s.SHADOW_ENTITY, true, 1, 0, 1, 1},
+        {"SHADOW_OBJEKT", Zahl, &s.SHADOW_OBJEKT, true, 1, 0, 1, 1},
+        {"SHADOW_ITEM", Zahl, &s.SHADOW_ITEM, true, 1, 0, 1, 1},
+        {"SHADOW_VEGETATION", Zahl, &s.SHADOW_VEGETATION, true, 0, 0, 1, 1},
+        {"ANIM_SPEED", Zahl, &s.ANIM_SPEED, true, 2, -kGross, kGross, 1},  // read by nothing
+        {"FRAMERATE", Bildzeit, nullptr, true, 25, 5, 100, 1},  // kBildzeit; 200 to 10 frames a second
+        {"VEGETATION", Zahl, &s.VEGETATION, true, 1, 0, 1, 1},
+        {"PARTIKEL", Zahl, &s.PARTIKEL, true, 2, 0, 3, 1},
+        {"BUFFER", Zahl, &s.BUFFER, false, 0, 0, 0, 1},
+        {"COLOR", Zahl, &s.COLOR, true, 32, 16, 32, 8},
+        {"CLOUDS", Zahl, &s.CLOUDS, true, 1, 0, 1, 1},
+        {"FOG", Zahl, &s.FOG, true, 1, 0, 1, 1},
+        {"DETAILMAP", Zahl, &s.DETAILMAP, true, 1, 0, 1, 1},
+        {"SOUND", Zahl, &s.SOUND, true, 1, 0, 1, 1},
+        {"MUSIC", Zahl, &s.MUSIC, true, 1, 0, 1, 1},
+        {"SOUND_VOLUME", Zahl, &s.SOUND_VOLUME, true, -300, -10000, 0, 1},
+        {"SOUND_VOLUME_SPRACHE", Zahl, &s.SOUND_VOLUME_SPRACHE, true, -600, -10000, 0, 1},
+        {"EINHEIT_ANTWORTET", Zahl, &s.EINHEIT_ANTWORTET, true, 1, 0, 1, 1},
+        {"LAN", Zahl, &Sprache, true, 0, 0, 2, 1},
+    };
+}
+
+// Reads the key's value; false when it is not of the key's type (FULLSCREEN: not 0 or 1).
+bool LiesWert(TokenDatei& datei, const Schluessel& k) {
+    switch (k.art) {
+    case Schluessel::Vollbildschalter: {
+        int32_t wert;
+        if (!datei.Ganzzahl(wert) || (wert != 0 && wert != 1)) return false;
+        Vollbild = static_cast<uint8_t>(wert);
+        return true;
+    }
+    case Schluessel::Bildzeit: return datei.Kommazahl(SetupWerte.FRAMERATE);
+    case Schluessel::Zahl: break;
+    }
+    return datei.Ganzzahl(*k.ziel);
+}
+
+bool Brauchbar(const Schluessel& k) {
+    if (k.art == Schluessel::Bildzeit) {
+        const float f = SetupWerte.FRAMERATE;
+        return f >= k.kleinst * 0.001f && f <= k.groesst * 0.001f;
+    }
+    if (k.art == Schluessel::Vollbildschalter) return true;  // checked as it is read
+    const int32_t wert = *k.ziel;
+    return wert >= k.kleinst && wert <= k.groesst && (int64_t(wert) - k.kleinst) % k.schritt == 0;
+}
+
+void Voreinstellung(const Schluessel& k) {
+    switch (k.art) {
+    case Schluessel::Vollbildschalter: Vollbild = static_cast<uint8_t>(k.standard); break;
+    case Schluessel::Bildzeit: SetupWerte.FRAMERATE = kBildzeit; break;
+    case Schluessel::Zahl: *k.ziel = k.standard; break;
+    }
+}
+
+// The configured music volume is also where the music starts and fades back to.
+void MusikLautstaerkeSetzen() {
+    MusikFadeLautstaerke = SetupWerte.SOUND_VOLUME_SPRACHE;
+    MusikLautstaerke = static_cast<float>(SetupWerte.SOUND_VOLUME_SPRACHE);
+}
 
 }  // namespace
 
-void LadeSetup(const char* pfad) {
-    TokenDatei datei;
-    if (!datei.Oeffnen(pfad)) return;
-    SetupBlock& s = SetupWerte;
-    // In the order the keys are tested; FULLSCREEN, FRAMERATE and the music volume are handled
-    // on their own below.
-    const GanzzahlSchluessel ganzzahlen[] = {
-        {"SORT_SPEED", &SORT_SPEED},       {"FILTER", &s.FILTER},
-        {"FILTER_2D", &s.FILTER_2D},       {"SHADOW", &s.SHADOW},
-        {"SHADOW_ENTITY", &s.SHADOW_ENTITY}, {"SHADOW_OBJEKT", &s.SHADOW_OBJEKT},
-        {"SHADOW_ITEM", &s.SHADOW_ITEM},   {"SHADOW_VEGETATION", &s.SHADOW_VEGETATION},
-        {"ANIM_SPEED", &s.ANIM_SPEED},     {"VEGETATION", &s.VEGETATION},
-        {"PARTIKEL", &s.PARTIKEL},         {"BUFFER", &s.BUFFER},
-        {"COLOR", &s.COLOR},               {"CLOUDS", &s.CLOUDS},
-        {"FOG", &s.FOG},                   {"DETAILMAP", &s.DETAILMAP},
-        {"SOUND", &s.SOUND},               {"MUSIC", &s.MUSIC},
-        {"SOUND_VOLUME", &s.SOUND_VOLUME}, {"EINHEIT_ANTWORTET", &s.EINHEIT_ANTWORTET},
-        {"LAN", &Sprache},
-    };
+void SetzeSetupVoreinstellung() {
+    for (const Schluessel& k : Schluesseltabelle())
+        if (k.geliefert) Voreinstellung(k);
+    MusikLautstaerkeSetzen();
+}
 
+void LadeSetup(const char* pfad) {
+    const std::vector<Schluessel> tabelle = Schluesseltabelle();
+    std::vector<bool> gelesen(tabelle.size(), false);
+
+    TokenDatei datei;
     std::string wort;
-    while (datei.Wort(wort)) {
+    // A value that is not of its key's type ends the reading: the keys after it count as missing.
+    bool weiter = datei.Oeffnen(pfad);
+    while (weiter && datei.Wort(wort)) {
         if (wort == "DEBUG") {
             DebugModus = 1;
         } else if (wort == "CHEAT_I_NEED_HELP") {
             CheatHilfe = 1;
-        } else if (wort == "FULLSCREEN") {
-            int32_t wert;
-            if (!datei.Ganzzahl(wert) || (wert != 0 && wert != 1)) return;
-            Vollbild = static_cast<uint8_t>(wert);
-        } else if (wort == "FRAMERATE") {
-            if (!datei.Kommazahl(s.FRAMERATE)) return;
-        } else if (wort == "SOUND_VOLUME_SPRACHE") {
-            if (!datei.Ganzzahl(s.SOUND_VOLUME_SPRACHE)) return;
-            // The configured music volume is also where the music starts and fades back to.
-            MusikFadeLautstaerke = s.SOUND_VOLUME_SPRACHE;
-            MusikLautstaerke = static_cast<float>(s.SOUND_VOLUME_SPRACHE);
         } else {
-            for (const GanzzahlSchluessel& k : ganzzahlen) {
-                if (wort == k.name) {
-                    if (!datei.Ganzzahl(*k.ziel)) return;
-                    break;
-                }
+            for (size_t i = 0; i < tabelle.size(); ++i) {
+                if (wort != tabelle[i].name) continue;
+                weiter = LiesWert(datei, tabelle[i]);
+                gelesen[i] = weiter;
+                break;
             }
         }
     }
+
+    // What is missing or what the game cannot use takes the shipped value.
+    std::vector<std::string> ersetzt;
+    size_t geliefert = 0;
+    for (size_t i = 0; i < tabelle.size(); ++i) {
+        const Schluessel& k = tabelle[i];
+        if (!k.geliefert) continue;
+        ++geliefert;
+        if (gelesen[i] && Brauchbar(k)) continue;
+        Voreinstellung(k);
+        ersetzt.push_back(k.name);
+    }
+    MusikLautstaerkeSetzen();
+    if (ersetzt.empty()) return;
+
+    std::string text = std::string(pfad) + ": ";
+    if (ersetzt.size() == geliefert) {
+        text += "keine brauchbaren Einstellungen, es gelten alle Voreinstellungen";
+    } else {
+        text += "fehlende oder unbrauchbare Werte durch die Voreinstellung ersetzt:";
+        for (size_t i = 0; i < ersetzt.size(); ++i) text += (i ? ", " : " ") + ersetzt[i];
+    }
+    os::MessageBox(text, "Einstellungen");
 }
 
-bool SchreibeSetup(const char* pfad) {
+std::string SetupText() {
     const SetupBlock& s = SetupWerte;
     char text[1024];
     const int n = std::snprintf(
@@ -81,5 +168,10 @@ bool SchreibeSetup(const char* pfad) {
         s.FILTER, s.SHADOW, s.SHADOW_ENTITY, s.SHADOW_ITEM, s.SHADOW_OBJEKT, s.SHADOW_VEGETATION,
         s.VEGETATION, s.PARTIKEL, s.COLOR, s.CLOUDS, s.FOG, s.MUSIC, s.SOUND, s.SOUND_VOLUME,
         s.SOUND_VOLUME_SPRACHE, s.EINHEIT_ANTWORTET, SORT_SPEED, Vollbild, Sprache);
-    return n > 0 && n < static_cast<int>(sizeof text) && os::WriteFileAtomic(pfad, text, static_cast<size_t>(n));
+    return n > 0 && n < static_cast<int>(sizeof text) ? std::string(text, static_cast<size_t>(n)) : std::string();
+}
+
+bool SchreibeSetup(const char* pfad) {
+    const std::string text = SetupText();
+    return !text.empty() && os::WriteFileAtomic(pfad, text.data(), text.size());
 }

@@ -13,8 +13,14 @@ extern uint8_t CheatHilfe;            // CHEAT_I_NEED_HELP present
 
 // Reads the settings file. Keys are matched with regard to case; unknown words are skipped one at a
 // time; a value that is not of its key's type ends the reading, keeping what was read before it.
+// Every key the options screen writes that is then missing, or whose value the game cannot use,
+// takes the value the data set ships, and one message names the file and those keys.
 void LadeSetup(const char* pfad);
 
-// Writes the 22 lines the options screen saves ("KEY value"), from the values in memory. The file
-// is replaced whole; false when it could not be written.
+// Sets every key to the value the data set ships (what SchreibeSetup then writes is that file).
+void SetzeSetupVoreinstellung();
+
+// The 22 lines the options screen saves ("KEY value"), from the values in memory.
+std::string SetupText();
+// Writes them; the file is replaced whole. False when it could not be written.
 bool SchreibeSetup(const char* pfad);

@@ -121,6 +121,7 @@ intptr_t WndProc(uint32_t message, uintptr_t wParam, intptr_t lParam)
         BeendenFlag = 1;
         return 1;
     case msg::Activate: FensterAktiv = static_cast<int32_t>(wParam); break;
+    case msg::KeyDown: MerkeTastenDruck(win::KeyCode(lParam), win::KeyShift(lParam)); break;
     case msg::MouseMove:
         MausRuheFrames = 0;
         TooltipNummer = 0;
@@ -288,9 +289,8 @@ bool StarteProgramm(const ShellOptions& options)
 
 bool TastaturHandlerLaeuft()
 {
-    const bool texteingabe = SpielModus == 6001 || (SpielModus >= 7001 && SpielModus < 7020) || EditorAktiv == 1 ||
-                             TastenStatus[kbd::dik::F1] != 0;
-    return !texteingabe || TastenVerzoegerung == 0;
+    const bool gebremst = EditorAktiv == 1 || TastenStatus[kbd::dik::F1] != 0;
+    return !gebremst || TastenVerzoegerung == 0;
 }
 
 void FrameSchritt()

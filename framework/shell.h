@@ -12,7 +12,7 @@
 // Process values outside the saved globals.
 extern int32_t MausRuheFrames;       // frames since the last mouse move
 extern int32_t TooltipNummer;        // tooltip to show, 0 none
-extern int32_t TastenVerzoegerung;   // key-repeat delay of the text-entry modes, in frames
+extern int32_t TastenVerzoegerung;   // key-repeat delay of F1 and the editor's keys, in frames
 extern int32_t StartDialogZaehler;   // paint counter of the splash
 extern uint32_t BildNummer;          // active frames the loop has run (a clock that replays exactly)
 
@@ -52,8 +52,8 @@ void FrameSchritt();
 // recording (a failure is reported in a box) and ends recording or replaying.
 void BeendeProgramm();
 
-// Whether the keyboard handler runs this frame: in the text-entry modes, in the editor and while F1
-// is held only when the key-repeat delay has run out, otherwise every frame.
+// Whether the keyboard handler runs this frame: in the editor and while F1 is held only when the
+// key-repeat delay has run out, otherwise every frame (typing follows the window's key presses).
 bool TastaturHandlerLaeuft();
 
 // The main window's procedure.

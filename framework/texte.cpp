@@ -89,17 +89,20 @@ void LadeSpeicherSlotNamen(const char* datei) {
     for (int slot = 0; slot < SPEICHERSLOTS && pos < text.size(); ++slot) {
         size_t ende = text.find('\n', pos);
         if (ende == std::string::npos) ende = text.size();
-        std::string zeile = text.substr(pos, ende - pos);
+        KopiereWort(SpeicherSlotNamen[slot], TEXT_LAENGE, SlotNameAusZeile(text.substr(pos, ende - pos)));
         pos = ende + 1;
-        // A name ends at a NUL byte, as it does in the slot table, so it reads the same after the next save.
-        zeile.resize(std::min(zeile.size(), zeile.find('\0')));
-        // Names hold no blanks; what surrounds them (a CR of a CR LF line end too) is not part of them.
-        // The end is found after the cut to the table's length, so the name reads the same once saved.
-        const size_t a = zeile.find_first_not_of(" \t\r");
-        zeile = a == std::string::npos ? std::string() : zeile.substr(a, TEXT_LAENGE - 1);
-        zeile.resize(zeile.find_last_not_of(" \t\r") + 1);
-        KopiereWort(SpeicherSlotNamen[slot], TEXT_LAENGE, zeile);
     }
+}
+
+std::string SlotNameAusZeile(std::string zeile) {
+    // A name ends at a NUL byte, as it does in the slot table, so it reads the same after the next save.
+    zeile.resize(std::min(zeile.size(), zeile.find('\0')));
+    // Names hold no blanks; what surrounds them (a CR of a CR LF line end too) is not part of them.
+    // The end is found after the cut to the table's length, so the name reads the same once saved.
+    const size_t a = zeile.find_first_not_of(" \t\r");
+    zeile = a == std::string::npos ? std::string() : zeile.substr(a, TEXT_LAENGE - 1);
+    zeile.resize(zeile.find_last_not_of(" \t\r") + 1);
+    return zeile;
 }
 
 bool SchreibeSpeicherSlotNamen(const char* datei) {

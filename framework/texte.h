@@ -2,6 +2,7 @@
 // The text tables: every entry is one word of its file ("_" shows as a blank, "@" breaks the
 // line). Words longer than an entry are cut; words beyond a table's size are ignored.
 #include <cstdint>
+#include <string>
 
 constexpr int TEXT_LAENGE = 255;  // bytes of an entry, the terminating 0 included
 constexpr int TEXTSTANDARD_ANZAHL = 1000;
@@ -52,5 +53,8 @@ void LadeMitwirkende(const char* datei);
 // "save/save.dat": one slot name a line, an empty line an empty slot, so every name stays with
 // its slot. Lines past the file's end leave their slots as they were.
 void LadeSpeicherSlotNamen(const char* datei);
+// The slot name a line holds: up to a NUL byte, without the blanks and line end around it, cut to
+// the table's length.
+std::string SlotNameAusZeile(std::string zeile);
 // Writes the 20 names, one a line ended by CR LF; false when the file could not be written.
 bool SchreibeSpeicherSlotNamen(const char* datei);

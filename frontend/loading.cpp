@@ -22,6 +22,7 @@
 #include "townview/weather.h"
 #include "world/anzeige.h"
 #include "world/records.h"
+#include "world/save_load.h"
 
 namespace {
 
@@ -95,7 +96,7 @@ void DatenLaden()
     ZeichneLadebalken(126);
 
     TextTabellen();
-    LadeSpeicherSlotNamen("save/save.dat");
+    LiesSlotNamen();
     ZeichneLadebalken(168);
 
     for (const Zeiger& z : kZeiger)

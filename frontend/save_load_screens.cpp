@@ -96,7 +96,7 @@ void SpielSpeichernBildschirm()
     MenueKnoepfeZeichnen(knoepfe, 2);
     MenueKnopfTesten(kZurueckKnopf, [] {
         // A name typed but not saved is dropped.
-        LadeSpeicherSlotNamen("save/save.dat");
+        LiesSlotNamen();
         Zurueck();
     });
     MenueKnopfTesten(kBeendenKnopf, [] {

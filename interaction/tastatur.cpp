@@ -1,7 +1,7 @@
 // The keyboard handler: function keys in every mode, typing the player's and the save slots' names,
 // squad keys and the camera in the town, scrolling on the world map. It polls the key state once
-// per call and acts on every key held, in one fixed order; a held key acts again in every call
-// (the main loop paces typing through TastenVerzoegerung).
+// per call and acts on every key held, in one fixed order; a held key acts again in every call.
+// Typing alone takes the window's key presses instead, each once and in their order.
 #include <cstring>
 
 #include "framework/frame.h"
@@ -85,7 +85,6 @@ void Tippe(char zeichen)
     if (!feld || zeichen == 0) return;
     const size_t laenge = std::strlen(feld);
     if (laenge >= grenze) return;
-    TastenVerzoegerung = kVerzoegerung;
     feld[laenge] = zeichen;
     feld[laenge + 1] = 0;
 }
@@ -99,14 +98,12 @@ void Zuruecktaste()
     // A slot name never drops below one character; the player's name may become empty.
     const size_t rest = SpielModus == 6001 ? 0 : 1;
     if (laenge <= rest) return;
-    TastenVerzoegerung = kVerzoegerung;
     feld[laenge - 1] = 0;
 }
 
 void Eingabetaste()
 {
     if (SpielModus == 6001) {
-        TastenVerzoegerung = kVerzoegerung;
         SpielModus = 6000;
         return;
     }
@@ -114,6 +111,19 @@ void Eingabetaste()
     if (k < 0 || k >= SPEICHERSLOTS_ANGEBOTEN || std::strlen(SpeicherSlotNamen[k]) < 2) return;
     SpielModus = 7000;
     SpeichereSlot(k);
+}
+
+// One key press in a name field: a character, Backspace or Return.
+void Texteingabe(const TastenDruck& druck)
+{
+    for (const Tastenzeichen& t : kBuchstaben)
+        if (druck.taste == t.taste) Tippe(Buchstabe(t, druck.umschalt));
+    for (int z = 0; z < 10; ++z)
+        if (druck.taste == kZiffern[z]) Tippe(char('0' + z));
+    // No name holds a blank: Space types an underscore.
+    if (druck.taste == dik::Space) Tippe('_');
+    if (druck.taste == dik::Back) Zuruecktaste();
+    if (druck.taste == dik::Return) Eingabetaste();
 }
 
 void AlleAbwaehlen()
@@ -216,24 +226,10 @@ void VerarbeiteTastatur()
         TastenVerzoegerung = kVerzoegerung;
     }
 
-    const bool gross = Umschalt();
-    for (const Tastenzeichen& t : kBuchstaben) {
-        if (!Gedrueckt(t.taste)) continue;
-        if (t.taste == dik::Q && IstStadtModus()) GanzenTruppWaehlen();
-        Tippe(Buchstabe(t, gross));
-    }
-    for (int z = 0; z < 10; ++z) {
-        if (!Gedrueckt(kZiffern[z])) continue;
-        Tippe(char('0' + z));
-        if (z == 1 && IstStadtModus()) EigeneFigurWaehlen();
-    }
-    if (Gedrueckt(dik::Back)) Zuruecktaste();
-    if (Gedrueckt(dik::Return)) Eingabetaste();
-    if (Gedrueckt(dik::Space)) {
-        // No name holds a blank: Space types an underscore.
-        Tippe('_');
-        if (SpielModus == 1000) ZusatzTicks(30, TickFiguren::Alle, false);
-    }
+    for (const TastenDruck& druck : NimmTastenDruecke()) Texteingabe(druck);
+    if (Gedrueckt(dik::Q) && IstStadtModus()) GanzenTruppWaehlen();
+    if (Gedrueckt(dik::K1) && IstStadtModus()) EigeneFigurWaehlen();
+    if (Gedrueckt(dik::Space) && SpielModus == 1000) ZusatzTicks(30, TickFiguren::Alle, false);
 
     if (SpielModus == 1000 && InteraktionsModus == 0) StadtKamera();
     if (SpielModus == 9000) KarteScrollen();

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "platform/replay.h"
+#include "platform/window.h"
 
 namespace kbd {
 
@@ -72,8 +73,22 @@ void ReadState(uint8_t state[256])
     replay::Keys(state);
 }
 
+uintptr_t VirtualKey(uint8_t code)
+{
+    switch (code) {
+    case dik::Return: return win::vk::Return;
+    case dik::Escape: return win::vk::Escape;
+    case dik::Space: return win::vk::Space;
+    default: return 0;
+    }
+}
+
 void ForceKey(uint8_t code, bool down)
 {
+    if (down && forced[code] == 0) {
+        const bool shift = forced[dik::LShift] != 0 || forced[dik::RShift] != 0;
+        win::PostMessage(win::msg::KeyDown, VirtualKey(code), win::KeyLParam(code, shift));
+    }
     forced[code] = down ? 0x80 : 0;
     anyForced = false;
     for (uint8_t v : forced) anyForced = anyForced || v != 0;

@@ -28,7 +28,11 @@ uint8_t FromScancode(int sdlScancode);
 // Recorded while an input recording is made; replaying one, the recorded keys instead.
 void ReadState(uint8_t state[256]);
 
+// The window message's key code of a key (win::vk; 0 for the keys the game takes no press of).
+uintptr_t VirtualKey(uint8_t code);
+
 // Tests press and release keys without SDL; while any key is forced, ReadState reports the forced set.
+// A press of a key that was up also posts its KeyDown message, as the window delivers it.
 void ForceKey(uint8_t code, bool down);
 void ClearForcedKeys();
 

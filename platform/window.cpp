@@ -8,6 +8,7 @@
 #include <deque>
 
 #include "platform/os.h"
+#include "platform/keyboard.h"
 #include "platform/replay.h"
 
 namespace win {
@@ -55,15 +56,6 @@ intptr_t Send(uint32_t message, uintptr_t wParam, intptr_t lParam)
     const intptr_t result = proc ? proc(message, wParam, lParam) : DefaultProc(message, wParam, lParam);
     --sendDepth;
     return result;
-}
-
-// The key codes a key press arrives with (0 for the keys the game takes no press of).
-uintptr_t VirtualKey(SDL_Keycode key)
-{
-    if (key == SDLK_RETURN || key == SDLK_KP_ENTER) return vk::Return;
-    if (key == SDLK_ESCAPE) return vk::Escape;
-    if (key == SDLK_SPACE) return vk::Space;
-    return 0;
 }
 
 // Window pixels to the game's 1024 x 768 client coordinates.
@@ -272,7 +264,12 @@ void TranslateEvent(const SDL_Event& e)
         default: break;
         }
         break;
-    case SDL_KEYDOWN: Send(msg::KeyDown, VirtualKey(e.key.keysym.sym), 0); break;
+    case SDL_KEYDOWN: {
+        // Every press and every repeat of a held key (at the desktop's rate): what typing takes.
+        const uint8_t code = kbd::FromScancode(e.key.keysym.scancode);
+        Send(msg::KeyDown, kbd::VirtualKey(code), KeyLParam(code, (e.key.keysym.mod & KMOD_SHIFT) != 0));
+        break;
+    }
     case SDL_QUIT: Send(msg::Close, 0, 0); break;
     default: break;
     }

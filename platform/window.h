@@ -14,7 +14,7 @@ namespace win {
 // Message codes and key flags, numbered as the game's window procedure expects them.
 namespace msg {
 constexpr uint32_t Destroy = 0x0002, Activate = 0x0006, Paint = 0x000F, Close = 0x0010, Quit = 0x0012;
-constexpr uint32_t KeyDown = 0x0100;  // wParam: a vk code below, 0 for every other key
+constexpr uint32_t KeyDown = 0x0100;  // wParam: a vk code below, 0 for every other key; lParam: KeyLParam
 constexpr uint32_t MouseMove = 0x0200, LButtonDown = 0x0201, LButtonUp = 0x0202, LButtonDblClk = 0x0203,
                    RButtonDown = 0x0204, RButtonUp = 0x0205, RButtonDblClk = 0x0206,
                    MButtonDown = 0x0207, MButtonUp = 0x0208, MButtonDblClk = 0x0209, MouseWheel = 0x020A;
@@ -31,6 +31,14 @@ constexpr uint32_t Inactive = 0, Active = 1, ClickActive = 2;
 constexpr int32_t kWheelDelta = 120;
 
 inline uint32_t MakeLParam(int x, int y) { return (uint32_t(uint16_t(y)) << 16) | uint16_t(x); }
+
+// A key press's lParam: the key's code in the keyboard state's numbering (kbd::dik) in bits 16-23,
+// where Windows puts the scan code, and bit 25 while Shift is held. Each press comes once, and a
+// held key's press again at the desktop's repeat rate.
+constexpr intptr_t kKeyShift = intptr_t(1) << 25;
+inline intptr_t KeyLParam(uint8_t code, bool shift) { return (intptr_t(code) << 16) | (shift ? kKeyShift : 0); }
+inline uint8_t KeyCode(intptr_t lParam) { return uint8_t(uint32_t(lParam) >> 16); }
+inline bool KeyShift(intptr_t lParam) { return (lParam & kKeyShift) != 0; }
 
 using WindowProc = intptr_t (*)(uint32_t message, uintptr_t wParam, intptr_t lParam);
 
@@ -60,7 +68,8 @@ WindowProc SetWindowProc(WindowProc proc);
 // (modal) loops. While an input recording is made, what it hands out is recorded; while one is
 // replayed, it hands out the recording's next pump instead of live input (see replay.h). A close
 // request arrives as Close; the default handling of Close (DefaultProc) destroys the window, which
-// sends Destroy. A key press arrives as KeyDown (the game reads held keys from the keyboard state).
+// sends Destroy. A key press arrives as KeyDown, its repeats too (the game reads held keys from the
+// keyboard state, and types from the presses).
 void PumpMessages();
 // Queues a message to be delivered by the next PumpMessages (the game's PostMessage).
 void PostMessage(uint32_t message, uintptr_t wParam, intptr_t lParam);

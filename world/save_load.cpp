@@ -10,6 +10,7 @@
 #include "framework/shell.h"
 #include "framework/sound.h"
 #include "framework/texte.h"
+#include "framework/tokendatei.h"
 #include "platform/os.h"
 #include "world/anzeige.h"
 #include "world/datei_gruppe.h"
@@ -20,6 +21,13 @@
 namespace {
 
 constexpr const char* kFehlerTitel = "Fehler!";
+constexpr const char* kNamensDatei = "name.txt";  // a slot's name, in its folder
+
+std::string SlotOrdner(int slot) {
+    char ordner[32];
+    std::snprintf(ordner, sizeof ordner, "save/slot%i/", slot);
+    return ordner;
+}
 
 std::string StadtDateiName(const std::string& ordner, int stadt) {
     char name[32];
@@ -50,7 +58,7 @@ bool Misslungen(const std::string& fehler) {
 
 }  // namespace
 
-bool SpielSpeichern(const std::string& slotOrdner) {
+bool SpielSpeichern(const std::string& slotOrdner, const char* name) {
     ZeigeLadeBild();
     SetzeCursor(5);
     BefehlsModus = 3;
@@ -73,6 +81,13 @@ bool SpielSpeichern(const std::string& slotOrdner) {
         !gruppe.Schreibe(slotOrdner + "global.dat", [](const std::string& p) { return SchreibeGlobalDatei(p); },
                          fehler))
         return Misslungen(fehler);
+    if (name) {
+        const std::string zeile = std::string(name, strnlen(name, TEXT_LAENGE)) + "\n";
+        if (!gruppe.Schreibe(slotOrdner + kNamensDatei,
+                             [&zeile](const std::string& p) { return os::WriteFileAtomic(p, zeile.data(), zeile.size()); },
+                             fehler))
+            return Misslungen(fehler);
+    }
     for (int i = 0; i < STAEDTE_BENUTZT; ++i) {
         if (i != AktuelleStadt) {
             const std::vector<uint8_t>& d = kopien[i];
@@ -138,10 +153,30 @@ bool SpielLaden(const std::string& slotOrdner) {
     MausLinksLosgelassen = MausRechtsLosgelassen = MausMitteDrehen = 0;
 
     TutorialSchritt = 0;
+    // The message lines still running belong to the game that was left (its new day, say).
+    for (int32_t& zeile : ZeilenTimer) zeile = 0;
     // The loaded town's figures have their own ids: nothing floats over them yet.
     LoescheSchwebeAnzeigen();
     MarkierePersonenFelder();
     return true;
+}
+
+void LiesSlotNamen() {
+    for (int k = 0; k < SPEICHERSLOTS; ++k) DateiGruppe::Aufraeumen(SlotOrdner(k));
+    LadeSpeicherSlotNamen("save/save.dat");
+    bool anders = false;
+    for (int k = 0; k < SPEICHERSLOTS; ++k) {
+        std::vector<uint8_t> datei;
+        if (!os::ReadFile(SlotOrdner(k) + kNamensDatei, datei)) continue;
+        const std::string text(datei.begin(), datei.end());
+        const std::string name = SlotNameAusZeile(text.substr(0, text.find('\n')));
+        if (name == SpeicherSlotNamen[k]) continue;
+        KopiereWort(SpeicherSlotNamen[k], TEXT_LAENGE, name);
+        anders = true;
+    }
+    // The list file follows the slots (a save killed after its files took their names).
+    if (anders && !SchreibeSpeicherSlotNamen("save/save.dat"))
+        os::MessageBox("Datei nicht schreibbar: save/save.dat", kFehlerTitel);
 }
 
 bool SpeichereSlot(int slot) {
@@ -149,11 +184,12 @@ bool SpeichereSlot(int slot) {
     if (SonderOrt == 1) {
         ZeilenTimer[kSpeichernGesperrtZeile] = kZeilenDauer;
         SpieleSound(22);
+    }
+    // Not saved: the list shows again what the slots hold, not the name typed.
+    if (SonderOrt == 1 || !SpielSpeichern(SlotOrdner(slot), SpeicherSlotNamen[slot])) {
+        LiesSlotNamen();
         return false;
     }
-    char ordner[32];
-    std::snprintf(ordner, sizeof ordner, "save/slot%i/", slot);
-    if (!SpielSpeichern(ordner)) return false;
     // The game is saved; only the slot's name would be missing from the list.
     if (!SchreibeSpeicherSlotNamen("save/save.dat")) os::MessageBox("Datei nicht schreibbar: save/save.dat", kFehlerTitel);
     return true;

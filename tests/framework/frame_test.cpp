@@ -8,6 +8,7 @@
 
 #include "app_fixture.h"
 #include "framework/services_frontend.h"
+#include "framework/shell.h"
 #include "framework/texte.h"
 #include "world/records.h"
 
@@ -100,6 +101,25 @@ TEST_F(Stadt, OneConsistentOrder)
     Figuren[0].Position[0] = 500;
     SortiereStadt();
     EXPECT_EQ(Figuren[0].Id, 4);
+}
+
+// A tooltip belongs to what set it: when a close-up scene, the world map or any screen closes, it goes,
+// though the mouse has not moved.
+TEST_F(Stadt, ATooltipGoesWithTheSceneOrScreenThatSetIt)
+{
+    SpielModus = 11000;  // a mode that draws nothing of its own
+    InteraktionsModus = 1;
+    MyApp.Render(1.0f);
+    TooltipNummer = 27;
+    MyApp.Render(1.0f);
+    EXPECT_EQ(TooltipNummer, 27);  // still on the scene
+    InteraktionsModus = 0;
+    MyApp.Render(1.0f);
+    EXPECT_EQ(TooltipNummer, 0);
+    TooltipNummer = 22;
+    SpielModus = 14000;
+    MyApp.Render(1.0f);
+    EXPECT_EQ(TooltipNummer, 0);
 }
 
 TEST_F(Stadt, MessageLinesShowWhileTheirTimersRun)

@@ -4,15 +4,29 @@
 
 #include "../arbeitsordner.h"
 #include "framework/music.h"
+#include "platform/os.h"
 #include "world/spielglobals.h"
 
 namespace {
 
+// The file the data set ships, as the options screen writes it.
+const char* const kGeliefert =
+    "FILTER 1\nSHADOW 1\nSHADOW_ENTITY 1\nSHADOW_ITEM 1\nSHADOW_OBJEKT 1\nSHADOW_VEGETATION 0\n"
+    "VEGETATION 1\nPARTIKEL 2\nANIM_SPEED 2\nFRAMERATE 0.025\nCOLOR 32\nCLOUDS 1\nFOG 1\nDETAILMAP 1\n"
+    "MUSIC 1\nSOUND 1\nSOUND_VOLUME -300\nSOUND_VOLUME_SPRACHE -600\nEINHEIT_ANTWORTET 1\nSORT_SPEED 5\n"
+    "FULLSCREEN 0\nLAN 0\n";
+
 class Setup : public Arbeitsordner {
 protected:
+    std::vector<std::string> meldungen;
     void SetUp() override {
         Arbeitsordner::SetUp();
         Zuruecksetzen();
+        os::CaptureMessageBoxes(&meldungen);
+    }
+    void TearDown() override {
+        os::CaptureMessageBoxes(nullptr);
+        Arbeitsordner::TearDown();
     }
     static void Zuruecksetzen() {
         std::memset(&SetupWerte, 0, sizeof SetupWerte);
@@ -69,7 +83,7 @@ TEST_F(Setup, ReadsEachKeyIntoItsTarget) {
 TEST_F(Setup, ValuesOutsideTheBlock) {
     Lade("LAN 2");
     EXPECT_EQ(Sprache, 2);
-    EXPECT_EQ(SetupWerte.COLOR, 0);
+    EXPECT_EQ(SetupWerte.COLOR, 32);  // the rest from the defaults
     Lade("SORT_SPEED 25 FULLSCREEN 1 FRAMERATE 0.025 DEBUG CHEAT_I_NEED_HELP");
     EXPECT_EQ(SORT_SPEED, 25);
     EXPECT_EQ(Vollbild, 1);
@@ -83,6 +97,7 @@ TEST_F(Setup, ValuesOutsideTheBlock) {
     EXPECT_EQ(CheatHilfe, 1);  // stays set until the program ends
 }
 
+// The keys after a bad value are missing, so they take the defaults (SOUND 1, music volume -600).
 TEST_F(Setup, ABadValueEndsTheReadingThere) {
     const char* schlecht[] = {
         "FOG 1 FULLSCREEN 2 SOUND 1",
@@ -96,15 +111,72 @@ TEST_F(Setup, ABadValueEndsTheReadingThere) {
         Zuruecksetzen();
         Lade(text);
         EXPECT_EQ(SetupWerte.FOG, 1) << text;
-        EXPECT_EQ(SetupWerte.SOUND, 0) << text;
-        EXPECT_EQ(MusikFadeLautstaerke, 0) << text;
+        EXPECT_EQ(SetupWerte.SOUND, 1) << text;
+        EXPECT_EQ(MusikFadeLautstaerke, -600) << text;
     }
 }
 
-TEST_F(Setup, MissingFileChangesNothing) {
-    SetupWerte.COLOR = 32;
-    LadeSetup("Data/Setup.txt");
-    EXPECT_EQ(SetupWerte.COLOR, 32);
+TEST_F(Setup, AValidFileIsTakenAsItIsAndSaysNothing) {
+    Lade(std::string(kGeliefert) + "DEBUG\n");
+    EXPECT_TRUE(meldungen.empty()) << meldungen.front();
+    EXPECT_EQ(SetupWerte.FRAMERATE, 0.025f);
+    EXPECT_EQ(SetupWerte.SOUND_VOLUME, -300);
+    EXPECT_EQ(SORT_SPEED, 5);
+    EXPECT_EQ(DebugModus, 1);
+    // Values the options screen can set, other than the shipped ones, stay as they are.
+    Lade("FILTER 2\nSHADOW 3\nSHADOW_ENTITY 0\nSHADOW_ITEM 0\nSHADOW_OBJEKT 0\nSHADOW_VEGETATION 1\n"
+         "VEGETATION 0\nPARTIKEL 0\nANIM_SPEED 2\nFRAMERATE 0.025\nCOLOR 16\nCLOUDS 0\nFOG 0\nDETAILMAP 1\n"
+         "MUSIC 0\nSOUND 0\nSOUND_VOLUME -3050\nSOUND_VOLUME_SPRACHE 0\nEINHEIT_ANTWORTET 0\nSORT_SPEED 20\n"
+         "FULLSCREEN 1\nLAN 2\n");
+    EXPECT_TRUE(meldungen.empty()) << meldungen.front();
+    EXPECT_EQ(SetupWerte.SHADOW, 3);
+    EXPECT_EQ(SetupWerte.COLOR, 16);
+    EXPECT_EQ(SetupWerte.SOUND_VOLUME, -3050);
+    EXPECT_EQ(SORT_SPEED, 20);
+    EXPECT_EQ(Sprache, 2);
+    EXPECT_EQ(Vollbild, 1);
+}
+
+// An empty, missing, cut or absurd file: what is missing or unusable takes the shipped value, and
+// one message names the file and the keys replaced.
+TEST_F(Setup, MissingOrAbsurdKeysTakeTheShippedDefaults) {
+    struct Fall {
+        const char* name;
+        std::string text;  // "-" for no file
+        const char* ersetzt;  // the keys the message names
+    };
+    const std::string ohneFramerate = std::string(kGeliefert).replace(std::string(kGeliefert).find("FRAMERATE"), 16, "");
+    const Fall faelle[] = {
+        {"leer", "", "alle"},
+        {"fehlt", "-", "alle"},
+        {"ohne FRAMERATE", ohneFramerate, "FRAMERATE"},
+        {"absurd",
+         std::string(kGeliefert) + "FRAMERATE 0 COLOR 0 SORT_SPEED 2000000000 SOUND_VOLUME 99999 PARTIKEL 70000 LAN 9",
+         "SORT_SPEED, FRAMERATE, PARTIKEL, COLOR, SOUND_VOLUME, LAN"},
+        {"zu langsam", std::string(kGeliefert) + "FRAMERATE 1.0 SHADOW -1 SOUND 5", "SHADOW, FRAMERATE, SOUND"},
+    };
+    for (const Fall& f : faelle) {
+        Zuruecksetzen();
+        meldungen.clear();
+        std::filesystem::remove("Data/Setup.txt");
+        if (f.text != "-") Schreibe("Data/Setup.txt", f.text);
+        LadeSetup("Data/Setup.txt");
+        EXPECT_EQ(SetupWerte.FRAMERATE, 0.025f) << f.name;
+        EXPECT_EQ(SetupWerte.COLOR, 32) << f.name;
+        EXPECT_EQ(SetupWerte.SHADOW, 1) << f.name;
+        EXPECT_EQ(SetupWerte.PARTIKEL, 2) << f.name;
+        EXPECT_EQ(SetupWerte.SOUND, 1) << f.name;
+        EXPECT_EQ(SetupWerte.MUSIC, 1) << f.name;
+        EXPECT_EQ(SetupWerte.SOUND_VOLUME, -300) << f.name;
+        EXPECT_EQ(SetupWerte.SOUND_VOLUME_SPRACHE, -600) << f.name;
+        EXPECT_EQ(MusikFadeLautstaerke, -600) << f.name;
+        EXPECT_EQ(SORT_SPEED, 5) << f.name;
+        EXPECT_EQ(Sprache, 0) << f.name;
+        ASSERT_EQ(meldungen.size(), 1u) << f.name;
+        EXPECT_NE(meldungen[0].find("Data/Setup.txt"), std::string::npos) << meldungen[0];
+        EXPECT_NE(meldungen[0].find(f.ersetzt), std::string::npos) << f.name << ": " << meldungen[0];
+        EXPECT_EQ(meldungen[0].find('\n'), std::string::npos) << meldungen[0];
+    }
 }
 
 TEST_F(Setup, WriterWritesTheOptionsScreensTwentyTwoLinesAndReadsBack) {

@@ -59,7 +59,14 @@ protected:
         Schreibe("Data/Pack16.gzp", Pack(listen));
         Schreibe("Data/Pack3.gzp", Pack({{"schwarz.png", Png(200)}}));
         Schreibe("Data/Pack7.gzp", Pack({{"g0.png", Png(200)}, {"g1.png", Png(200)}}));
-        Schreibe("Data/Setup.txt", "LAN 0 COLOR 24 FILTER 1");
+        // Every other pack of language 0, empty.
+        for (const char* p : {"1", "2", "4", "5", "6", "8", "9", "10", "11", "12", "13", "14", "15"})
+            Schreibe("Data/Pack" + std::string(p) + ".gzp", Pack({}));
+        Schreibe("Data/Setup.txt",
+                 "FILTER 1\nSHADOW 1\nSHADOW_ENTITY 1\nSHADOW_ITEM 1\nSHADOW_OBJEKT 1\nSHADOW_VEGETATION 0\n"
+                 "VEGETATION 1\nPARTIKEL 2\nANIM_SPEED 2\nFRAMERATE 0.025\nCOLOR 24\nCLOUDS 1\nFOG 1\n"
+                 "DETAILMAP 1\nMUSIC 1\nSOUND 1\nSOUND_VOLUME -300\nSOUND_VOLUME_SPRACHE -600\n"
+                 "EINHEIT_ANTWORTET 1\nSORT_SPEED 5\nFULLSCREEN 0\nLAN 0\n");
     }
 };
 
@@ -100,6 +107,31 @@ TEST_F(Programm, StartsRunsFramesAndDeletesWhatItUnpacked)
     EXPECT_TRUE(os::FileExists("behalten.txt"));
     EXPECT_TRUE(os::FileExists("Data/Setup.txt"));
     EXPECT_EQ(MyApp.m_pd3dDevice, nullptr);
+}
+
+// A pack missing or no pack at all: the message names it and the game ends before it runs half loaded.
+TEST_F(Programm, AMissingOrUnreadablePackIsNamedAndTheGameDoesNotStart)
+{
+    struct Fall {
+        const char* pack;
+        const char* inhalt;  // null: the file is missing
+    };
+    for (const Fall& f : {Fall{"Data/Pack12.gzp", nullptr}, Fall{"Data/Pack9.gzp", "kein Pack"},
+                          Fall{"Data/Pack14.gzp", ""}}) {
+        Daten();
+        if (f.inhalt)
+            Schreibe(f.pack, f.inhalt);
+        else
+            std::filesystem::remove(f.pack);
+        boxen.clear();
+        ASSERT_TRUE(StarteProgramm(optionen));
+        EXPECT_EQ(BeendenFlag, 1) << f.pack;
+        ASSERT_FALSE(boxen.empty()) << f.pack;
+        EXPECT_NE(boxen.front().find(f.pack), std::string::npos) << boxen.front();
+        EXPECT_EQ(boxen.back(), "|Init() - FAILED");
+        EXPECT_EQ(MyApp.Texturen[0], 0u) << f.pack;  // nothing was loaded
+        BeendeProgramm();
+    }
 }
 
 TEST_F(Programm, ASecondInstanceEndsAtOnce)

@@ -13,6 +13,7 @@
 #include "framework/texte.h"
 #include "interaction/tutorial.h"
 #include "platform/keyboard.h"
+#include "platform/window.h"
 #include "tests/world/sim_fixture.h"
 #include "world/anzeige.h"
 #include "world/figur_hilfen.h"
@@ -27,6 +28,9 @@ protected:
         LeereWelt();
         AktivesFensterOhneTakt();
         kbd::ClearForcedKeys();
+        win::SetWindowProc(WndProc);
+        win::PumpMessages();
+        NimmTastenDruecke();  // no press of an earlier test is left
         ErstelleDirectInput();
         ErstelleTastatur();
         std::memset(TastenStatus, 0, sizeof TastenStatus);
@@ -57,10 +61,14 @@ public:
 
 protected:
     // The keys held during one call of the keyboard handler.
+    // Shift goes down first, so the other keys' presses carry it.
     static void Tasten(std::initializer_list<uint8_t> tasten)
     {
         kbd::ClearForcedKeys();
+        for (uint8_t t : tasten)
+            if (t == kbd::dik::LShift || t == kbd::dik::RShift) kbd::ForceKey(t, true);
         for (uint8_t t : tasten) kbd::ForceKey(t, true);
+        win::PumpMessages();
         VerarbeiteTastatur();
         kbd::ClearForcedKeys();
     }

@@ -1,4 +1,5 @@
 // The keyboard handler: typing names, the function keys, squad keys, the town camera and the map.
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -6,6 +7,7 @@
 #include "framework/setup.h"
 #include "framework/shell.h"
 #include "platform/keyboard.h"
+#include "platform/window.h"
 #include "tests/interaction/gespraech_fixture.h"
 #include "world/save_load.h"
 
@@ -50,7 +52,7 @@ TEST_P(TastenTabelle, TippenImNamen)
     else
         Tasten({f.taste});
     EXPECT_STREQ(SpielerName, f.erwartet);
-    EXPECT_EQ(TastenVerzoegerung, f.erwartet[0] ? 5 : 0);
+    EXPECT_EQ(TastenVerzoegerung, 0);  // typing waits for no delay: the window paces its repeats
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -72,15 +74,61 @@ INSTANTIATE_TEST_SUITE_P(
                       Zeichenfall{"Ziffer_Sprache3", 3, dik::K7, false, "7"}),
     [](const ::testing::TestParamInfo<Zeichenfall>& i) { return std::string(i.param.name); });
 
-TEST_F(Tastatur, ZweiTastenInAlphabetischerFolge)
+TEST_F(Tastatur, MehrereTastenInDerFolgeIhrerDruecke)
 {
     SpielModus = 6001;
     SpielerName[0] = 0;
     Tasten({dik::W, dik::K3, dik::A});  // W, A, S and D type here, never move the camera
-    EXPECT_STREQ(SpielerName, "aw3");
+    EXPECT_STREQ(SpielerName, "w3a");
     const Camera vorher = Cam;
     Tasten({dik::W});
     EXPECT_EQ(std::memcmp(&vorher, &Cam, sizeof Cam), 0);
+}
+
+// Typing takes the window's key presses, each once and in their order: a key held over several slow
+// frames types once, a press let go within one frame is not lost, and a held key repeats as often as
+// the window repeats its press (in time, whatever the frame rate).
+TEST_F(Tastatur, JederTastendruckTipptEinmal)
+{
+    win::SetWindowProc(WndProc);
+    const auto frame = [] {
+        win::PumpMessages();
+        if (TastaturHandlerLaeuft()) VerarbeiteTastatur();
+        TastenVerzoegerung = std::max(0, TastenVerzoegerung - 1);
+    };
+    SpielModus = 6001;
+    SpielerName[0] = 0;
+    kbd::ForceKey(dik::A, true);  // held for seven frames, about 120 ms
+    for (int i = 0; i < 7; ++i) frame();
+    kbd::ClearForcedKeys();
+    frame();
+    EXPECT_STREQ(SpielerName, "a");
+
+    kbd::ForceKey(dik::E, true);  // pressed and let go between two frames
+    kbd::ForceKey(dik::E, false);
+    kbd::ForceKey(dik::C, true);  // two keys pressed in one frame: in the order pressed
+    kbd::ForceKey(dik::LShift, true);
+    kbd::ForceKey(dik::B, true);
+    frame();
+    kbd::ClearForcedKeys();
+    EXPECT_STREQ(SpielerName, "aecB");
+
+    kbd::ForceKey(dik::D, true);  // the window repeats a held key's press
+    for (int i = 0; i < 3; ++i) {
+        win::PostMessage(win::msg::KeyDown, 0, win::KeyLParam(dik::D, false));
+        frame();
+    }
+    kbd::ClearForcedKeys();
+    EXPECT_STREQ(SpielerName, "aecBdddd");
+    kbd::ForceKey(dik::Back, true);
+    win::PostMessage(win::msg::KeyDown, 0, win::KeyLParam(dik::Back, false));
+    frame();
+    kbd::ClearForcedKeys();
+    kbd::ForceKey(dik::Return, true);
+    for (int i = 0; i < 3; ++i) frame();
+    kbd::ClearForcedKeys();
+    EXPECT_STREQ(SpielerName, "aecBdd");
+    EXPECT_EQ(SpielModus, 6000);
 }
 
 TEST_F(Tastatur, Laengengrenzen)
@@ -113,7 +161,6 @@ TEST_F(Tastatur, Rueckschritt)
     std::strcpy(SpielerName, "ab");
     Tasten({dik::Back});
     EXPECT_STREQ(SpielerName, "a");
-    EXPECT_EQ(TastenVerzoegerung, 5);
 
     SpielModus = 7001;
     std::strcpy(SpeicherSlotNamen[0], "a");

@@ -1,4 +1,5 @@
 #include "platform/window.h"
+#include "platform/keyboard.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -169,25 +170,36 @@ TEST(Window, FrameFitsKeepingItsAspect)
 
 namespace {
 
-// A key press is a message of its own (the intro stops on it); its release is none: the game reads
-// held keys from the keyboard state.
+// A key press is a message of its own (the intro stops on it, typing takes it), and so is each repeat
+// of a held key; its release is none: the game reads held keys from the keyboard state.
 TEST_F(Messages, KeyPressesArriveAsKeyDown)
 {
     struct Fall {
-        SDL_Keycode key;
+        SDL_Scancode key;
+        uint16_t mod;
         uintptr_t code;
-    } faelle[] = {{SDLK_RETURN, win::vk::Return}, {SDLK_KP_ENTER, win::vk::Return},
-                  {SDLK_ESCAPE, win::vk::Escape}, {SDLK_SPACE, win::vk::Space}, {SDLK_a, 0}};
+        intptr_t lParam;  // the key's code and Shift, for typing
+    } faelle[] = {{SDL_SCANCODE_RETURN, 0, win::vk::Return, win::KeyLParam(kbd::dik::Return, false)},
+                  {SDL_SCANCODE_KP_ENTER, 0, win::vk::Return, win::KeyLParam(kbd::dik::Return, false)},
+                  {SDL_SCANCODE_ESCAPE, 0, win::vk::Escape, win::KeyLParam(kbd::dik::Escape, false)},
+                  {SDL_SCANCODE_SPACE, 0, win::vk::Space, win::KeyLParam(kbd::dik::Space, false)},
+                  {SDL_SCANCODE_A, 0, 0, win::KeyLParam(kbd::dik::A, false)},
+                  {SDL_SCANCODE_A, KMOD_RSHIFT, 0, win::KeyLParam(kbd::dik::A, true)},
+                  {SDL_SCANCODE_SEMICOLON, KMOD_LSHIFT, 0, win::KeyLParam(kbd::dik::Semicolon, true)}};
     for (const Fall& f : faelle) {
         got.clear();
         SDL_Event e{};
         e.type = SDL_KEYDOWN;
-        e.key.keysym.sym = f.key;
+        e.key.keysym.scancode = f.key;
+        e.key.keysym.mod = f.mod;
+        win::TranslateEvent(e);
+        e.key.repeat = 1;  // held: the desktop repeats the press
         win::TranslateEvent(e);
         e.type = SDL_KEYUP;
         win::TranslateEvent(e);
-        ASSERT_EQ(got.size(), 1u) << f.key;
-        EXPECT_EQ(got[0], (Msg{win::msg::KeyDown, f.code, 0})) << f.key;
+        ASSERT_EQ(got.size(), 2u) << f.key;
+        EXPECT_EQ(got[0], (Msg{win::msg::KeyDown, f.code, f.lParam})) << f.key;
+        EXPECT_EQ(got[1], got[0]) << f.key;
     }
 }
 

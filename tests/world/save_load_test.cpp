@@ -1,6 +1,7 @@
 // Saving into a slot folder and loading it back.
 #include "world/save_load.h"
 
+#include "framework/frame.h"
 #include "platform/os.h"
 #include "sim_fixture.h"
 #include "world/gamefiles.h"
@@ -152,6 +153,14 @@ TEST_F(SpeichernTest, LadenBehaeltProzesswerteUndLoeschtMausklicks) {
     EXPECT_EQ(ItemIcons[2], icon);
     EXPECT_EQ(FensterAktiv, 1);
     EXPECT_EQ(LetzterWParam, 77);
+}
+
+// A message line running when the game was left (the new day's, say) belongs to that game.
+TEST_F(SpeichernTest, LadenLoeschtDieLaufendenMeldungszeilen) {
+    ASSERT_TRUE(SpielSpeichern("save/slot0/"));
+    for (int32_t& z : ZeilenTimer) z = 120;
+    ASSERT_TRUE(SpielLaden("save/slot0/"));
+    for (int32_t z : ZeilenTimer) EXPECT_EQ(z, 0);
 }
 
 TEST_F(SpeichernTest, FehlendeOderKurzeArbeitskopieAendertNichts) {

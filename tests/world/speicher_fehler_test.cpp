@@ -5,8 +5,10 @@
 #include <sys/mount.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <map>
 
+#include "framework/texte.h"
 #include "platform/os.h"
 #include "sim_fixture.h"
 #include "tests/kind_prozess.h"
@@ -94,6 +96,14 @@ TEST_F(SpeicherKind, Speichert) {
     std::_Exit(SpielSpeichern("save/slot1/") ? 0 : 3);
 }
 
+// Saves game 2 into slot 1 under the name typed for it, as Return on the save screen does.
+TEST_F(SpeicherKind, SpeichertUnterNeuemNamen) {
+    AufzeichnungsGeraet geraet;
+    SpielImSpeicher(2);
+    std::strcpy(SpeicherSlotNamen[1], "neu");
+    std::_Exit(SpeichereSlot(1) ? 0 : 3);
+}
+
 // Town 5 is raided and its working copy written back (no device: the battle's frames draw nothing).
 TEST_F(SpeicherKind, Angriff) {
     LeereWelt();
@@ -129,6 +139,51 @@ TEST_F(SpeicherFehler, KilledAfterEachWriteTheSlotLoadsTheOldOrTheNewGame) {
         },
         [&](const std::string& fall) { PruefeSlot(alt, neu, fall); });
     EXPECT_GE(kills, 7 + 22 + 6);
+}
+
+// A save that fails leaves the list as it was: the name typed for it is not shown for the old game.
+TEST_F(SpeicherFehler, AFailedSaveLeavesTheOldNameInTheList) {
+    Spiel(1);
+    std::strcpy(SpeicherSlotNamen[1], "alt");
+    ASSERT_TRUE(SpeichereSlot(1));
+    std::strcpy(SpeicherSlotNamen[1], "neu");
+    std::filesystem::remove(Arbeitskopie(5));  // the save cannot read a town
+    EXPECT_FALSE(SpeichereSlot(1));
+    EXPECT_STREQ(SpeicherSlotNamen[1], "alt");
+    EXPECT_EQ(meldungen.size(), 1u);
+}
+
+// The slot's name goes with its files: killed anywhere in a save under a new name, the list read at
+// the next start names what the slot then holds, and the slot folder holds nothing else.
+TEST_F(SpeicherFehler, KilledWhileSavingTheListNamesWhatTheSlotHolds) {
+    if (!StraceGeht()) GTEST_SKIP() << "strace cannot run here: the kill test needs it";
+    const KindArbeitsordner kindOrdner;
+    Spiel(1);
+    std::memset(SpeicherSlotNamen, 0, sizeof SpeicherSlotNamen);
+    std::strcpy(SpeicherSlotNamen[1], "alt");
+    ASSERT_TRUE(SpeichereSlot(1));
+    const Ordner alt = Lies("save/slot1");
+    const std::vector<uint8_t> altListe = LiesDatei("save/save.dat");
+    const std::string hier = kindOrdner.Pfad();
+    const auto vorher = [&] {
+        Setze("save/slot1", alt);
+        SchreibDatei("save/save.dat", altListe);
+        SpielDateien(2);
+    };
+    vorher();
+    ASSERT_EQ(Kind(hier, "SpeicherKind.SpeichertUnterNeuemNamen"), KindEnde::Durch);
+    const Ordner neu = Lies("save/slot1");
+    ASSERT_NE(alt, neu);
+    const int kills = ToeteNachJedemAufruf(
+        hier, "SpeicherKind.SpeichertUnterNeuemNamen", {{"rename", 2, {1, 2, 3}}, {"unlink", 2, {1, 2, 3}}}, vorher,
+        [&](const std::string& fall) {
+            std::memset(SpeicherSlotNamen, 0, sizeof SpeicherSlotNamen);
+            LiesSlotNamen();
+            const Ordner jetzt = Lies("save/slot1");
+            ASSERT_TRUE(jetzt == alt || jetzt == neu) << fall << ": " << jetzt.size() << " files";
+            EXPECT_STREQ(SpeicherSlotNamen[1], jetzt == alt ? "alt" : "neu") << fall;
+        });
+    EXPECT_GE(kills, 20);
 }
 
 // A raid writes its town's working copy back: killed at any point (every sixteenth block of the
