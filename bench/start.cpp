@@ -48,7 +48,6 @@ void BM_StartBisHauptmenue(benchmark::State& state)
         laden += Ms(t2 - t1);
         state.PauseTiming();
         BeendeProgramm();
-        SpielModus = 0;
         fs::current_path(daten);
         state.ResumeTiming();
     }

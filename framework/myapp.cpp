@@ -126,15 +126,13 @@ float MyApp::Distance(float x1, float y1, float z1, float x2, float y2, float z2
 
 void MyApp::CountFPS()
 {
-    static float anzahl = 0.0f;
     // Milliseconds as the counter gives them: the unsigned difference stays right across its wrap.
-    static uint32_t zuletzt = 0;
     const uint32_t jetzt = os::GetTickCount();
-    anzahl += 1.0f;
-    if (jetzt - zuletzt > 1000u) {
-        zuletzt = jetzt;
-        FPS = anzahl;
-        anzahl = 0.0f;
+    fpsBilder += 1.0f;
+    if (jetzt - fpsZuletzt > 1000u) {
+        fpsZuletzt = jetzt;
+        FPS = fpsBilder;
+        fpsBilder = 0.0f;
     }
 }
 

@@ -32,6 +32,8 @@ public:
     MyApp& operator=(const MyApp&) = delete;
 
     float FPS = 0.0f;
+    float fpsBilder = 0.0f;     // frames counted since fpsZuletzt
+    uint32_t fpsZuletzt = 0;    // tick of the last FPS update
     int32_t PickX = 0, PickY = 0;  // town-grid cell under the mouse
     int32_t MausX = 0, MausY = 0;  // client pixels, written only by the window procedure
     int32_t Objektcounter = 0;

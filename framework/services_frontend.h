@@ -19,3 +19,6 @@ void NachSequenzZumMenue();       // 15000
 
 // One whole frame with the loading bar filled to width pixels.
 void ZeichneLadebalken(int32_t width);
+
+// Every global of the front end as a fresh process has it (the program's start runs it).
+void GrundzustandFrontend();

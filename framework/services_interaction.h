@@ -17,3 +17,6 @@ uint32_t ZeichneUnterhaltungUndEditor(uint32_t wert);
 void GespraechsBildschirm();
 // The tutorial step, run by the HUD once per call.
 void TutorialAblauf();
+
+// Every global of the town interaction as a fresh process has it (the program's start runs it).
+void GrundzustandInteraktion();

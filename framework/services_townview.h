@@ -24,3 +24,6 @@ void ZeichneInfoPanel();
 void ZeichneMeldungsPanel2();
 void ZeichneHud();
 void ZeichneTooltip();
+
+// Every global of the town view as a fresh process has it (the program's start runs it).
+void GrundzustandStadtansicht();

@@ -6,3 +6,6 @@
 void AktualisiereFigur(int32_t i);
 // One tick of the day cycle.
 void AktualisiereTageslauf();
+
+// Every record and global of the world as a fresh process has them (the program's start runs it).
+void GrundzustandWelt();

@@ -16,7 +16,6 @@
 #include "framework/sound.h"
 #include "platform/keyboard.h"
 #include "platform/os.h"
-#include "platform/random.h"
 #include "platform/replay.h"
 #include "platform/splash.h"
 #include "platform/window.h"
@@ -90,8 +89,6 @@ bool StarteAufzeichnung()
         replay::Record();
     }
     os::UseFrameClock(true);
-    ZufallSaat(1);
-    BildNummer = 0;
     return true;
 }
 
@@ -257,6 +254,7 @@ bool StarteProgramm(const ShellOptions& options)
         return false;
     }
     os::KeepFreedMemory();
+    Grundzustand();
     if (!StarteAufzeichnung()) {
         os::ReleaseSingleInstance();
         return false;

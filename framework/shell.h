@@ -46,6 +46,9 @@ int32_t WinMain(const ShellOptions& options);
 // whose reason goes to stderr in one line);
 // after it the loop runs while BeendenFlag is 0.
 bool StarteProgramm(const ShellOptions& options);
+// Every global of the game as a fresh process has it; StarteProgramm runs it first, so a second start
+// in one process plays as the first.
+void Grundzustand();
 // One pass of the frame loop: messages, and when the window is active input, one frame and pacing.
 void FrameSchritt();
 // Shut-down and the deletion of the unpacked files; releases the instance lock. Writes the input

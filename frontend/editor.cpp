@@ -1,11 +1,14 @@
 // The town editor's tools: one action per frame on the tool bar or the pick cell.
 #include "frontend/editor.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "framework/frame.h"
 #include "framework/keyboard.h"
+#include "framework/services_frontend.h"
 #include "framework/setup.h"
 #include "framework/music.h"
 #include "framework/myapp.h"
@@ -316,16 +319,25 @@ void EditorSteuerung(int32_t)
     Raster();
 }
 
+namespace {
+
+// The designers' keys held in the last call: each acts when it goes down, so a held key does not
+// repeat while the handler is paced.
+bool tastenVorher[4] = {};
+
+}  // namespace
+
+// The editor's key memory is the front end's only state across frames.
+void GrundzustandFrontend() { std::fill(std::begin(tastenVorher), std::end(tastenVorher), false); }
+
 void EditorTasten()
 {
-    // Each key acts when it goes down, so a held key does not repeat while the handler is paced.
-    static bool vorher[4] = {};
     constexpr uint8_t kTasten[4] = {kbd::dik::F9, kbd::dik::Insert, kbd::dik::Home, kbd::dik::F7};
     bool neu[4];
     for (int k = 0; k < 4; ++k) {
         const bool unten = TastenStatus[kTasten[k]] != 0;
-        neu[k] = unten && !vorher[k];
-        vorher[k] = unten;
+        neu[k] = unten && !tastenVorher[k];
+        tastenVorher[k] = unten;
     }
     if (DebugModus != 1) return;
     if (neu[0]) EditorAktiv = EditorAktiv == 1 ? 0 : 1;

@@ -43,6 +43,8 @@ void StoppeZeile() {
     zeilenEnde = BildNummer;
 }
 
+void VergissZeile() { zeilenEnde = 0; }
+
 void SprachUhrNachBildern(int32_t n) {
     bilderJeSekunde = n > 0 ? n : 0;
     zeilenEnde = BildNummer;

@@ -22,3 +22,5 @@ bool ZeileLaeuft();
 // Stops the line at once (it then counts as over).
 void StoppeZeile();
 void SprachUhrNachBildern(int32_t bilderJeSekunde);
+// No line said yet, as at the program's start; the clock's setting stays (a test sets it first).
+void VergissZeile();

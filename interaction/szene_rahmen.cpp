@@ -15,9 +15,9 @@
 #include "interaction/szenen.h"
 #include "world/records.h"
 
-namespace {
+float SzenenSchwankPhase = 0.0f;
 
-float schwankPhase = 0.0f;  // the camera's sway
+namespace {
 
 struct SzenenArt {
     int backdrop;
@@ -100,10 +100,10 @@ void ZeichneInteraktionsSzene() {
     g.SetRenderState(gfx::RenderState::ZWriteEnable, 1);
     g.SetRenderState(gfx::RenderState::Lighting, 1);
     SetzeAlphaZustaende(g);
-    schwankPhase += 0.05f;
-    if (schwankPhase > 16000000.0f) schwankPhase = 0.0f;
-    Cam.Auge[0] = 38.0f + std::sin(schwankPhase) / 4.0f;
-    Cam.Auge[1] = 25.0f + std::sin(schwankPhase) / 4.0f;
+    SzenenSchwankPhase += 0.05f;
+    if (SzenenSchwankPhase > 16000000.0f) SzenenSchwankPhase = 0.0f;
+    Cam.Auge[0] = 38.0f + std::sin(SzenenSchwankPhase) / 4.0f;
+    Cam.Auge[1] = 25.0f + std::sin(SzenenSchwankPhase) / 4.0f;
     MyApp.m_matView = math3d::LookAtLH({Cam.Auge[0], Cam.Auge[1], Cam.Auge[2]}, {Cam.Ziel[0], Cam.Ziel[1], Cam.Ziel[2]},
                                        {Cam.Oben[0], Cam.Oben[1], Cam.Oben[2]});
     g.SetTransform(gfx::TransformType::View, MyApp.m_matView);

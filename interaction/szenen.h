@@ -6,6 +6,9 @@
 
 #include "world/ids.h"
 
+// The sway phase of the close-up camera, +0.05 a frame. Not saved.
+extern float SzenenSchwankPhase;
+
 // Ends the open scene: InteraktionsModus 0 and the town camera's eye and target back from KameraKopie.
 void SchliesseSzene();
 

@@ -1,6 +1,12 @@
 // The one definition of every global game record.
 #include "world/records.h"
 
+#include <cstring>
+
+#include "framework/services_world.h"
+#include "world/new_game.h"
+#include "world/sky.h"
+
 FigurRecord Figuren[FIGUREN_ANZAHL];
 FigurRecord ReiseFiguren[FIGUREN_ANZAHL];
 FigurRecord BegegnungsFiguren[FIGUREN_ANZAHL];
@@ -19,6 +25,40 @@ LichtRecord LichtZustand[LICHTER_ANZAHL];
 SpielGlobalsBlock SpielGlobals;
 
 namespace {
-// The camera's starting place, set before anything else runs.
-const bool kameraGesetzt = (SpielGlobals.Cam = Camera{{0.0f, 0.0f, 0.0f}, {0.0f, 1.0f, 5.0f}, {0.0f, 0.0f, 1.0f}}, true);
+
+// The camera's starting place.
+constexpr Camera kStartKamera = {{0.0f, 0.0f, 0.0f}, {0.0f, 1.0f, 5.0f}, {0.0f, 0.0f, 1.0f}};
+
+// Set before anything else runs.
+const bool kameraGesetzt = (SpielGlobals.Cam = kStartKamera, true);
+
+template <typename T>
+void Nullen(T& block)
+{
+    std::memset(&block, 0, sizeof block);
+}
+
 }  // namespace
+
+void GrundzustandWelt()
+{
+    Nullen(Figuren);
+    Nullen(ReiseFiguren);
+    Nullen(BegegnungsFiguren);
+    Nullen(AngriffsFiguren);
+    Nullen(StadtTabelle);
+    Nullen(StadtGitter);
+    Nullen(BodenGitter);
+    Nullen(BodenKarte);
+    Nullen(StadtObjekte);
+    Nullen(VegetationObjekte);
+    Nullen(Behaelter);
+    Nullen(WeltRaster);
+    Nullen(LichtZustand);
+    Nullen(SpielGlobals);
+    Cam = kStartKamera;
+    Nullen(DriftSchichtA);
+    Nullen(DriftSchichtB);
+    Nullen(Wolken);
+    Nullen(AussehenWahl);
+}

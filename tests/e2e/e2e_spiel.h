@@ -41,9 +41,6 @@ protected:
     {
         namespace fs = std::filesystem;
         BeendeProgramm();  // does nothing when the test ended the program itself; the music must not outlive it
-        // The next test in the same process starts afresh, as a new process would.
-        BeendenFlag = 0;
-        SpielModus = 0;
         os::CaptureMessageBoxes(nullptr);
         fs::current_path(VELQUOR_BINARY_DIR);
         fs::remove_all(spiel);

@@ -9,11 +9,19 @@
 
 #include "../arbeitsordner.h"
 #include "pack_helfer.h"
+#include "framework/frame.h"
+#include "framework/intro.h"
 #include "framework/myapp.h"
 #include "framework/setup.h"
 #include "platform/gfx_recording.h"
 #include "platform/image.h"
 #include "platform/os.h"
+#include "platform/random.h"
+#include "interaction/conversation.h"
+#include "interaction/reise.h"
+#include "interaction/szenen.h"
+#include "townview/floating_texts.h"
+#include "townview/hint_panel.h"
 #include "world/records.h"
 
 namespace {
@@ -160,4 +168,42 @@ TEST_F(Programm, FailedStartUpIsReportedAndShutsDownCleanly)
     // The instance lock is free again.
     EXPECT_TRUE(os::AcquireSingleInstance(optionen.lockPath));
     os::ReleaseSingleInstance();
+}
+
+TEST_F(Programm, AStartFindsEveryLayersGlobalsAsAFreshProcessHasThem)
+{
+    Daten();
+    // What a game played before in the same process left behind, in every layer.
+    SpielModus = 1000;
+    Figuren[3].Aktiv = 1;
+    SonderOrt = 1;
+    TutorialSchritt = 7;
+    EditorAktiv = 1;
+    InfoPanelZaehler = 250;
+    BildNummer = 99;
+    VideoLaeuft = 0;
+    MyApp.PickX = 9;
+    HinweisGezeigt[2] = 1;
+    SchwebeTexte[0].Aktiv = 1;
+    GespraechsPhase = 3;
+    SzenenSchwankPhase = 1.5f;
+    KartenAnimation = -500.0f;
+    ZufallSaat(77);
+    ASSERT_TRUE(StarteProgramm(optionen));
+    EXPECT_EQ(SpielModus, 0);
+    EXPECT_EQ(Figuren[3].Aktiv, 0);
+    EXPECT_EQ(SonderOrt, 0);
+    EXPECT_EQ(TutorialSchritt, 0);
+    EXPECT_EQ(EditorAktiv, 0);
+    EXPECT_EQ(InfoPanelZaehler, 0);
+    EXPECT_EQ(BildNummer, 0u);
+    EXPECT_EQ(VideoLaeuft, 1);
+    EXPECT_EQ(MyApp.PickX, 0);
+    EXPECT_EQ(HinweisGezeigt[2], 0);
+    EXPECT_EQ(SchwebeTexte[0].Aktiv, 0);
+    EXPECT_EQ(GespraechsPhase, 0);
+    EXPECT_EQ(SzenenSchwankPhase, 0.0f);
+    EXPECT_EQ(KartenAnimation, 0.0f);
+    EXPECT_EQ(ZufallZustand(), 1u);
+    BeendeProgramm();
 }

@@ -166,6 +166,32 @@ TEST_F(EditorTest, EachToolWritesItsField)
     EXPECT_EQ(pflanzen, 0);
 }
 
+TEST_F(EditorTest, PlacedItemsStackByKindAndEachRotationStepHasItsAngle)
+{
+    struct Stapel {
+        int32_t item;
+        uint8_t anzahl;
+    } const stapel[] = {{1000, 30}, {1003, 12}, {1006, 7}, {1008, 9}, {1013, 3}, {1019, 4}, {1022, 15},
+                        {1028, 30}, {1036, 5},  {1037, 7}, {1191, 5}, {1001, 0}, {1007, 0}, {1012, 0},
+                        {1038, 0},  {1029, 1},  {1035, 1}, {1100, 1}, {1002, 1}, {5056, 1}, {5025, 1}};
+    Werkzeug(2);
+    for (const Stapel& s : stapel) {
+        std::memset(&Figuren, 0, sizeof Figuren);
+        EditorObjekt = s.item;
+        Druck(true);
+        EXPECT_EQ(Figuren[0].Aktiv, 1) << s.item;
+        EXPECT_EQ(Figuren[0].Anzahl, s.anzahl) << s.item;
+    }
+    const float winkel[8] = {0.0f, 0.7853982f, 1.5707964f, 2.3561945f, 3.1415927f, -2.3561945f, -1.5707964f, -0.7853982f};
+    EditorWerkzeug = 0;
+    for (int schritt = 0; schritt < 8; ++schritt) {
+        EditorDrehung = schritt;
+        Druck(true);
+        MausLinksGedrueckt = 0;
+        EXPECT_EQ(BodenKarte[10][13].BasisDrehung, winkel[schritt]) << schritt;
+    }
+}
+
 TEST_F(EditorTest, ObjectsAndFiguresArePlacedAndRemovedOnlyAtTheExactPosition)
 {
     Werkzeug(1);

@@ -9,6 +9,7 @@
 #include "framework/services_frontend.h"
 #include "frontend/travel.h"
 #include "frontend_fixture.h"
+#include "tests/townview/stadt_fixture.h"
 #include "platform/os.h"
 #include "platform/random.h"
 #include "world/anzeige.h"
@@ -197,6 +198,34 @@ TEST_F(ReiseTest, WorldMapRouteIsAKingsWalkOfChebyshevDays)
     EXPECT_TRUE(QuadsVon(185).empty());
 }
 
+class RoutenText : public StadtTest {};
+
+TEST_F(RoutenText, TheRouteLabelSaysOneDayInTheSingularZeroAndTwoInThePlural)
+{
+    std::strcpy(TextStandard[3], "Tage");
+    std::strcpy(TextStandard[4], "Tag");
+    FuelleWeltKarteUndStaedte();  // the party and the selection on town 0 at (1, 2)
+    SpielModus = 9000;
+    struct Fall {
+        int spalte, reihe;
+        const char* text;
+    } const faelle[] = {{1, 2, "0 Tage"}, {2, 3, "1 Tag"}, {3, 2, "2 Tage"}, {1, 4, "2 Tage"}};
+    for (const Fall& f : faelle) {
+        for (auto& spalte : WeltRaster)
+            for (WeltFeld& z : spalte) z.StadtZeichen = 0;
+        WeltRaster[f.spalte][f.reihe].StadtZeichen = 1;
+        dev->ClearCalls();
+        LandkartenBildschirm();
+        const std::vector<Text> texte = Texte();
+        const Text* label = nullptr;
+        for (const Text& t : texte)
+            if (t.x == float(64 * f.spalte + 50) && t.y == float(64 * f.reihe + 13)) label = &t;
+        ASSERT_NE(label, nullptr) << f.text;
+        EXPECT_EQ(label->text, f.text);
+        EXPECT_EQ(label->font, 2);
+    }
+}
+
 TEST_F(ReiseTest, WorldMapBoundsStoredIndexes)
 {
     WeltRaster[3][3].StadtId = 77;      // no town
@@ -373,6 +402,47 @@ TEST_F(ReiseTest, HuntersFindFoodAndKeepTheirExperience)
             << gefunden.ItemId;
         EXPECT_EQ(ZeilenTimer[kJagdZeile], 250);
         EXPECT_EQ(Figuren[j].Erfahrung, 3);  // carried into the town, not lost on the road
+    }
+}
+
+TEST_F(ReiseTest, HuntersFindByTheDrawAndRiseAtFiveTimesTheirLevel)
+{
+    // The hunter's search is the journey's second draw, after the weather's.
+    struct Fund {
+        bool (*wunsch)(int);
+        int16_t item;
+        uint8_t anzahl;
+    } const funde[] = {{[](int r) { return r % 4 == 0; }, 1013, 3},
+                       {[](int r) { return r % 4 == 1; }, 1036, 5},
+                       {[](int r) { return r % 4 == 2; }, 1037, 7},
+                       {[](int r) { return r % 4 == 3; }, 1008, 9}};
+    struct Stufe {
+        int stufe, erfahrung;
+        int stufeNachher, erfahrungNachher;
+    } const stufen[] = {{6, 29, 7, 0}, {6, 28, 6, 29}, {9, 44, 10, 0}, {9, 43, 9, 44}, {10, 200, 10, 201}};
+    auto reise = [this](int stufe, int erfahrung) -> const FigurRecord* {
+        Anfang();
+        FigurRecord& jaeger = Mitglied(1, 4);
+        jaeger.Stufe = uint8_t(stufe);
+        jaeger.Erfahrung = uint8_t(erfahrung);
+        if (!Reise(1, 1, 5, 1)) return nullptr;
+        for (const FigurRecord& f : Figuren)
+            if (f.Aktiv == 1 && f.Typ == 4) return &f;
+        return nullptr;
+    };
+    for (const Fund& f : funde) {
+        SaeeFuerZiehung(2, f.wunsch);
+        const FigurRecord* j = reise(6, 0);  // level 6 draws modulo 4: every draw finds
+        ASSERT_NE(j, nullptr);
+        EXPECT_EQ(j->Inventar[0][0].ItemId, f.item);
+        EXPECT_EQ(j->Inventar[0][0].ItemAnzahl, f.anzahl) << f.item;
+    }
+    for (const Stufe& s : stufen) {
+        const FigurRecord* j = reise(s.stufe, s.erfahrung);
+        ASSERT_NE(j, nullptr);
+        EXPECT_NE(j->Inventar[0][0].ItemId, 0) << s.stufe << " " << s.erfahrung;
+        EXPECT_EQ(j->Stufe, s.stufeNachher) << s.stufe << " " << s.erfahrung;
+        EXPECT_EQ(j->Erfahrung, s.erfahrungNachher) << s.stufe << " " << s.erfahrung;
     }
 }
 

@@ -109,6 +109,28 @@ TEST_F(AngebotTest, ChoiceOneOfTheDoctorHealsAndOfTheBarFillsWater) {
     EXPECT_EQ(Figuren[0].Wasser, 3);
 }
 
+TEST_F(AngebotTest, ChoiceOneFillsEachSceneStatUpToItsCap) {
+    struct Fall {
+        int art;  // 3 eat, 6 drink, 4 doctor
+        int32_t FigurRecord::*wert;
+        int32_t kappe;
+    } const faelle[] = {{3, &FigurRecord::Nahrung, 10}, {6, &FigurRecord::Wasser, 5}, {4, &FigurRecord::Gesundheit, 100}};
+    for (const Fall& f : faelle) {
+        FigurRecord& m = Figuren[0];
+        m.Nahrung = m.Wasser = 0;
+        m.Gesundheit = 1;
+        InteraktionsModus = f.art;
+        VorratsPool = 500.0f;
+        Wahl1();
+        EXPECT_EQ(m.*f.wert, f.kappe) << f.art;
+        EXPECT_FLOAT_EQ(VorratsPool, 500.0f - float(f.kappe - (f.art == 4 ? 1 : 0))) << f.art;
+        for (int32_t FigurRecord::*anderer : {&FigurRecord::Nahrung, &FigurRecord::Wasser, &FigurRecord::Gesundheit}) {
+            if (anderer == f.wert) continue;
+            EXPECT_EQ(m.*anderer, anderer == &FigurRecord::Gesundheit ? 1 : 0) << f.art;
+        }
+    }
+}
+
 struct Rueckgabe {
     const char* name;
     bool beutelVoll, alleRecordsBelegt, mausBelegt, keinMitglied;

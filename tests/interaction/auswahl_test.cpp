@@ -8,7 +8,7 @@
 namespace {
 
 enum class Unter { Nichts, Eingang, Item, Mitglied, Stadtvolk, Feind };
-enum class Auftrag { Keiner, Gehen, Rennen, Eingang, Aufheben, Heilen, Reden, Angreifen };
+enum class Auftrag { Keiner, Gehen, Rennen, EingangGehen, EingangRennen, Aufheben, Heilen, Reden, Angreifen };
 
 struct OrderFall {
     const char* name;
@@ -24,7 +24,8 @@ const OrderFall kOrderFaelle[] = {
     {"CellWalk", Unter::Nichts, 3, false, 0, Auftrag::Gehen, Auftrag::Gehen, 2},
     {"CellRun", Unter::Nichts, 3, true, 0, Auftrag::Rennen, Auftrag::Rennen, 0},
     {"CellInTalkMode", Unter::Nichts, 0, false, 0, Auftrag::Gehen, Auftrag::Gehen, 2},
-    {"EntranceWalk", Unter::Eingang, 1, false, 0, Auftrag::Eingang, Auftrag::Eingang, 0},
+    {"EntranceWalk", Unter::Eingang, 1, false, 0, Auftrag::EingangGehen, Auftrag::EingangGehen, 0},
+    {"EntranceRun", Unter::Eingang, 3, true, 0, Auftrag::EingangRennen, Auftrag::EingangRennen, 0},
     {"EntranceInEnemyTownIsAMove", Unter::Eingang, 3, false, 2, Auftrag::Gehen, Auftrag::Gehen, 2},
     {"ItemFirstPicksUp", Unter::Item, 3, false, 0, Auftrag::Aufheben, Auftrag::Keiner, 1},
     {"ItemRun", Unter::Item, 0, true, 0, Auftrag::Aufheben, Auftrag::Keiner, 0},
@@ -44,7 +45,8 @@ class Order : public SteuerungTest, public ::testing::WithParamInterface<OrderFa
 Auftrag Gelesen(const FigurRecord& f, int16_t zielId)
 {
     if (f.Befehl == 1) return Auftrag::Keiner;
-    if (f.EingangsZiel[0] == 300.0f && f.EingangsZiel[2] == 400.0f) return Auftrag::Eingang;
+    if (f.EingangsZiel[0] == 300.0f && f.EingangsZiel[2] == 400.0f)
+        return f.Befehl == 3 ? Auftrag::EingangRennen : Auftrag::EingangGehen;
     if (f.ZielId == zielId && f.SprechAuftrag == 1) return Auftrag::Reden;
     if (f.ZielId == zielId && f.HeilAuftrag == 1) return Auftrag::Heilen;
     if (f.ZielId == zielId && f.ImKampf == 1) return Auftrag::Angreifen;
@@ -207,6 +209,27 @@ TEST_F(SteuerungTest, BoxOfElevenPixelsSelectsAtMostSevenNearestFirstTenIsAClick
     EXPECT_EQ(Figuren[7].Ausgewaehlt, 0);
     EXPECT_EQ(Figuren[9].Ausgewaehlt, 0);
     EXPECT_EQ(AuswahlIndex, 0);
+}
+
+TEST_F(SteuerungTest, ReleaseWithinTenPixelsBothWaysIsAClickElevenEitherWayABox)
+{
+    // The press selects the member under the mouse; a box then starting on it leaves it out, since
+    // only what lies strictly inside a box is taken.
+    struct Fall {
+        int dx, dy;
+        bool klick;
+    } const faelle[] = {{0, 0, true},    {10, 10, true},  {-10, -10, true}, {10, -10, true}, {-10, 10, true},
+                        {11, 0, false},  {-11, 0, false}, {0, 11, false},   {0, -11, false}, {11, 11, false},
+                        {-11, 10, false}};
+    const FigurRecord& m = Figur(0, 1, 300, 400);
+    for (const Fall& f : faelle) {
+        Links(512, 384);
+        ASSERT_EQ(AuswahlSlots[0], m.Id);
+        LinksLos(512 + f.dx, 384 + f.dy);
+        EXPECT_EQ(AuswahlSlots[0] == m.Id, f.klick) << f.dx << ", " << f.dy;
+        EXPECT_EQ(m.Ausgewaehlt == 1, f.klick) << f.dx << ", " << f.dy;
+        EXPECT_EQ(AuswahlRahmenAktiv, 0);
+    }
 }
 
 TEST_F(SteuerungTest, BoxSkipsFiguresBehindTheEye)

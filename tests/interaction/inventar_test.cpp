@@ -112,6 +112,45 @@ TEST_F(InventarTest, TheHandTakesWeaponsOnly) {
     EXPECT_EQ(Figuren[0].Inventar[2][2].ItemId, 0);
 }
 
+TEST_F(InventarTest, TheHandTakesEveryWeaponAndNothingBesideThem) {
+    struct Fall {
+        int16_t item;
+        bool waffe;
+    } const faelle[] = {{1029, true},  {1030, true},  {1031, true},  {1032, true},  {1033, true},
+                        {1034, true},  {1035, true},  {1100, true},  {1028, false}, {1036, false},
+                        {1099, false}, {1101, false}, {1022, false}};
+    Zeige(50, 570);
+    for (const Fall& f : faelle) {
+        ItemSlot& hand = Figuren[0].Inventar[2][2];
+        hand = {};
+        Maus(f.item, 1);
+        MausLinksGedrueckt = 1;
+        HandItemTauschen(0);
+        EXPECT_EQ(hand.ItemId, f.waffe ? f.item : 0) << f.item;
+        EXPECT_EQ(CursorItem, f.waffe ? 0 : f.item) << f.item;
+    }
+}
+
+TEST_F(InventarTest, EachBookRaisesTheLevelOfItsOwnSquadTypeOnly) {
+    struct Buch {
+        int16_t item;
+        int typ;
+    } const buecher[] = {{1178, 1}, {1177, 2}, {1180, 3}, {1179, 4}, {1181, 5}};
+    FigurRecord& f = Figuren[0];
+    Zeige(20, 370);
+    for (const Buch& b : buecher)
+        for (int typ = 1; typ <= 5; ++typ) {
+            f.Typ = int16_t(typ);
+            f.Stufe = 4;
+            f.Inventar[0][0] = {b.item, 1, 0};
+            MausRechtsGedrueckt = 1;
+            InventarSpalteLinks(0);
+            const bool gelesen = typ == b.typ;
+            EXPECT_EQ(f.Stufe, gelesen ? 5 : 4) << b.item << " type " << typ;
+            EXPECT_EQ(f.Inventar[0][0].ItemId, gelesen ? 0 : b.item) << b.item << " type " << typ;
+        }
+}
+
 struct Laden {
     const char* name;
     ItemSlot slot;

@@ -141,11 +141,33 @@ TEST_F(Herstellen, LevelRisesAfterThreeTimesTheLevelEvenWithNothingMade)
     EXPECT_EQ(t->Stufe, 10);
 }
 
+TEST_F(Herstellen, APressMakesTheItemAndThenReachesTheNextLevel)
+{
+    // Experience counts the item just made: 3 x level reached by this press raises the level.
+    struct Fall {
+        int stufe, erfahrung;
+        int stufeNachher, erfahrungNachher;
+    } const faelle[] = {{2, 5, 3, 0}, {2, 4, 2, 5}, {3, 8, 4, 0}, {3, 7, 3, 8}, {9, 26, 10, 0}, {10, 29, 10, 30}};
+    for (const Fall& f : faelle) {
+        t->Stufe = uint8_t(f.stufe);
+        t->Erfahrung = uint8_t(f.erfahrung);
+        for (auto& reihe : {0, 1})
+            for (ItemSlot& s : t->Inventar[reihe]) s = {};
+        RezeptWahl = 1;  // the empty bottle: a broken bottle and glue
+        Lege({1075, 1059});
+        Mache();
+        EXPECT_EQ(Rucksack(0).ItemId, 1012) << f.stufe << " " << f.erfahrung;
+        EXPECT_EQ(t->Stufe, f.stufeNachher) << f.stufe << " " << f.erfahrung;
+        EXPECT_EQ(t->Erfahrung, f.erfahrungNachher) << f.stufe << " " << f.erfahrung;
+    }
+}
+
 TEST_F(Herstellen, ScrollStopsAtTheLevelsLimitAndAChoiceAboveTheLevelMakesNothing)
 {
     struct Fall {
         int stufe, grenze;
-    } const faelle[] = {{0, 0}, {1, 1}, {2, 4}, {4, 9}, {8, 14}, {9, 16}, {10, 16}, {200, 16}};
+    } const faelle[] = {{0, 0},  {1, 1},  {2, 4},  {3, 7},  {4, 9},   {5, 10},
+                        {6, 11}, {7, 12}, {8, 14}, {9, 16}, {10, 16}, {200, 16}};
     for (const Fall& f : faelle) {
         t->Stufe = uint8_t(f.stufe);
         RezeptScroll = 0;
@@ -232,6 +254,40 @@ TEST_F(Ausruestung, SwapsAddAndTakeOffTheirAmounts)
     Links(170, 580);
     EXPECT_EQ(Platz(*m, Stiefel).ItemId, 1113);
     EXPECT_EQ(m->Ruestung, 11);
+}
+
+TEST_F(Ausruestung, EveryWornItemAddsItsAmountToItsByteAndTakesItOffAgain)
+{
+    struct Fall {
+        int x, y;
+        InventarPlatz platz;
+        int16_t item;
+        uint8_t ruestung, abc;
+    } const faelle[] = {
+        {330, 450, Koerper, 1025, 10, 0},    {330, 450, Koerper, 1026, 15, 0},    {330, 450, Koerper, 1027, 20, 0},
+        {330, 450, Koerper, 1083, 0, 10},    {330, 400, Getragen, 1017, 1, 0},    {330, 400, Getragen, 1190, 2, 0},
+        {330, 400, Getragen, 1086, 0, 20},   {330, 525, Hose, 1046, 5, 0},        {330, 525, Hose, 1108, 6, 0},
+        {330, 525, Hose, 1109, 7, 0},        {330, 525, Hose, 1110, 8, 0},        {330, 525, Hose, 1082, 0, 10},
+        {170, 395, Helm, 1044, 5, 0},        {170, 395, Helm, 1106, 6, 0},        {170, 395, Helm, 1103, 7, 0},
+        {170, 395, Helm, 1107, 8, 0},        {170, 485, Handschuhe, 1047, 2, 0},  {170, 485, Handschuhe, 1114, 3, 0},
+        {170, 485, Handschuhe, 1115, 4, 0},  {170, 485, Handschuhe, 1116, 5, 0},  {170, 485, Handschuhe, 1085, 0, 5},
+        {170, 580, Stiefel, 1045, 3, 0},     {170, 580, Stiefel, 1111, 4, 0},     {170, 580, Stiefel, 1112, 5, 0},
+        {170, 580, Stiefel, 1113, 6, 0},     {170, 580, Stiefel, 1084, 0, 5},
+    };
+    for (const Fall& f : faelle) {
+        m->Ruestung = 30;
+        m->ABCSchutz = 30;
+        CursorItem = f.item;
+        CursorItemAnzahl = 1;
+        Links(f.x, f.y);
+        EXPECT_EQ(Platz(*m, f.platz).ItemId, f.item) << f.item;
+        EXPECT_EQ(m->Ruestung, 30 + f.ruestung) << f.item;
+        EXPECT_EQ(m->ABCSchutz, 30 + f.abc) << f.item;
+        Links(f.x, f.y);  // taken off with the empty mouse
+        EXPECT_EQ(CursorItem, f.item);
+        EXPECT_EQ(m->Ruestung, 30) << f.item;
+        EXPECT_EQ(m->ABCSchutz, 30) << f.item;
+    }
 }
 
 TEST_F(Ausruestung, BytesSaturateInsteadOfWrapping)

@@ -240,6 +240,37 @@ TEST_F(LangerSprung, TwoHundredBarsTutorialStepsAndSoundComeBack)
     EXPECT_EQ(QuadsVon(260).size(), 200u);
 }
 
+TEST_F(LangerSprung, FourteenThousandTicksMoveTheSquadHostilesAndTownsfolkInAFightOnly)
+{
+    struct Fall {
+        int16_t typ;
+        uint8_t kampf;
+        bool bewegt;
+    } const faelle[] = {
+        {1, 0, true},   {2, 0, true},   {3, 0, true},   {4, 0, true},   {5, 0, true},
+        {13, 0, true},  {14, 0, true},  {15, 0, true},  {10, 0, false}, {11, 0, false},
+        {12, 0, false}, {16, 0, false}, {17, 0, false}, {18, 0, false}, {10, 1, true},
+        {11, 1, true},  {12, 1, true},  {16, 1, true},  {17, 1, true},  {18, 1, true},
+    };
+    for (int i = 0; i < int(std::size(faelle)); ++i) {
+        FigurRecord& f = Figur(i, faelle[i].typ, 100.0f + 40.0f * float(i), 100.0f);
+        f.ImKampf = faelle[i].kampf;
+        f.Befehl = 2;
+        f.Ziel[2] = 900.0f;
+    }
+    // The sun steps 0.13 a tick and stays far from dusk, so no new day comes in between.
+    LichtZustand[0].Farbe[0] = 100.0f;
+    LichtZustand[0].Position[2] = 0.0f;
+    TagRichtung = 0;
+    Druecke();
+    float z = 0.0f;
+    for (int tick = 0; tick < 14000; ++tick) z -= 0.13f;
+    EXPECT_EQ(LichtZustand[0].Position[2], z);
+    for (int i = 0; i < int(std::size(faelle)); ++i)
+        EXPECT_EQ(Figuren[i].Position[2] != 100.0f, faelle[i].bewegt)
+            << "type " << faelle[i].typ << ", fight " << int(faelle[i].kampf);
+}
+
 TEST_F(LangerSprung, MessagesArePumpedTheirClicksDroppedAndAQuitEndsIt)
 {
     win::PostMessage(win::msg::RButtonDown, win::mk::RButton, 0);

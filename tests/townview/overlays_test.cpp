@@ -302,6 +302,29 @@ TEST_F(OverlayTest, ChatterStartsRarelyAndRunsOnlyOnScreen)
     }
 }
 
+TEST_F(OverlayTest, CellNameOfEveryEntranceKind)
+{
+    // Kinds 1..7 name entries 5..11, 8..10 entries 13..15; entry 12 is never shown.
+    const char* const namen[16] = {"", "", "", "", "", "Kiste", "Laden", "Essen", "Arzt", "Brunnen", "Bar", "Werber",
+                                   "Zwoelf", "Acht", "Neun", "Zehn"};
+    for (int k = 5; k <= 15; ++k) std::strcpy(TextStandard[k], namen[k]);
+    const char* const erwartet[12] = {nullptr, "Kiste",   "Laden", "Essen", "Arzt", "Brunnen",
+                                      "Bar",   "Werber", "Acht",  "Neun",  "Zehn", nullptr};
+    Kamera(20, 100, 30, 20, 0, 30);
+    for (int art = 0; art <= 11; ++art) {
+        StadtGitter[2][3].Eingang = int16_t(art);
+        dev->ClearCalls();
+        ZeichneFeldName();
+        const std::vector<Text> texte = Texte();
+        if (!erwartet[art]) {
+            EXPECT_TRUE(texte.empty()) << art;
+            continue;
+        }
+        ASSERT_EQ(texte.size(), 1u) << art;
+        EXPECT_EQ(texte[0].text, erwartet[art]) << art;
+    }
+}
+
 TEST_F(OverlayTest, CellNameOfTheFirstEntranceInScanOrder)
 {
     std::strcpy(TextStandard[9], "Brunnen");
