@@ -5,13 +5,16 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "framework/dateinamen.h"
 #include "framework/myapp.h"
 #include "framework/packarchiv.h"
 #include "framework/setup.h"
 #include "framework/tokendatei.h"
+#include "framework/vorlader.h"
 #include "platform/texture_file.h"
+#include "platform/xfile.h"
 #include "platform/os.h"
 
 const char* const ListenDateien[kListenDateiAnzahl] = {
@@ -91,15 +94,26 @@ void LadeLevelModelle(const char* file)
 
 void LadeLevelTexturen(const char* file)
 {
+    // The list first, so the pictures can be decoded ahead while the textures are made in its order.
+    std::vector<int32_t> indizes;
+    std::vector<std::string> texturen;
     LeseAbschnitt(file, "[Load_Texturen]",
                   {"[Load_Models]", "[Load_Schrift_0]", "[Load_Schrift_1]", "[Load_Schrift_2]", "[Load_Energie]"},
-                  [](TokenDatei& t, const std::string& textur) {
+                  [&](TokenDatei& t, const std::string& textur) {
                       int32_t index = 0;
                       if (!t.Ganzzahl(index)) return false;
                       if (index < 0 || index >= MyApp::kTexturen) return true;
-                      MitEntpackterDatei("Data/Pack3.gzp", textur, [&] { MyApp.LoadTexture(index, textur.c_str()); });
+                      indizes.push_back(index);
+                      texturen.push_back(textur);
                       return true;
                   });
+    constexpr const char* kPack = "Data/Pack3.gzp";
+    Vorlader<image::Image> vorlader(kPack, texturen, image::Decode);
+    for (size_t i = 0; i < texturen.size(); ++i) {
+        const std::string& textur = texturen[i];
+        if (const image::Image* bild = vorlader.Nimm(i)) MyApp.LoadTexture(indizes[i], textur.c_str(), *bild);
+        else MitEntpackterDatei(kPack, textur, [&] { MyApp.LoadTexture(indizes[i], textur.c_str()); });
+    }
 }
 
 void LadeEnergieTexturen(const char* file)
@@ -147,11 +161,18 @@ void LadeBodenTiles(const char* file)
 
 void LadeFigAnims(const char* file)
 {
-    int n = 0;
-    LeseAbschnitt(file, "[Load_Fig_Anim]", {}, [&n](TokenDatei&, const std::string& mesh) {
-        if (2000 + n >= MyApp::kMeshSlots) return true;
-        const int slot = 2000 + n++;
-        MitEntpackterDatei("Data/Pack12.gzp", mesh, [&] { MyApp.LoadMeshOnly(mesh.c_str(), slot); });
+    // The list first, so the meshes can be decoded ahead while they are made in its order.
+    std::vector<std::string> meshes;
+    LeseAbschnitt(file, "[Load_Fig_Anim]", {}, [&meshes](TokenDatei&, const std::string& mesh) {
+        if (2000 + static_cast<int>(meshes.size()) < MyApp::kMeshSlots) meshes.push_back(mesh);
         return true;
     });
+    constexpr const char* kPack = "Data/Pack12.gzp";
+    Vorlader<gfx::MeshData> vorlader(kPack, meshes, gfx::DecodeXFile);
+    for (size_t i = 0; i < meshes.size(); ++i) {
+        const int slot = 2000 + static_cast<int>(i);
+        const std::string& mesh = meshes[i];
+        if (const gfx::MeshData* daten = vorlader.Nimm(i)) MyApp.LoadMeshOnly(mesh.c_str(), slot, daten);
+        else MitEntpackterDatei(kPack, mesh, [&] { MyApp.LoadMeshOnly(mesh.c_str(), slot); });
+    }
 }

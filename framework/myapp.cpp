@@ -140,12 +140,14 @@ namespace {
 
 // Loads file into table[index] (releasing what the slot held); an index outside the table loads
 // nothing. On failure the box names the file and the slot stays empty.
+// With bild the file's picture is already decoded.
 void LadeInTabelle(gfx::Device& device, gfx::Texture* table, int size, int index, const char* file,
-                   const char* meldung)
+                   const char* meldung, const image::Image* bild = nullptr)
 {
     if (index < 0 || index >= size) return;
     Freigeben(&device, table[index]);
-    table[index] = TexturAusDatei(device, file);
+    std::string error;
+    table[index] = bild ? gfx::TextureFromImage(device, *bild, file, error) : TexturAusDatei(device, file);
     if (!table[index]) os::MessageBox(meldung, file);
 }
 
@@ -154,6 +156,11 @@ void LadeInTabelle(gfx::Device& device, gfx::Texture* table, int size, int index
 void MyApp::LoadTexture(int index, const char* file)
 {
     LadeInTabelle(*m_pd3dDevice, Texturen, kTexturen, index, file, "Texture nicht gefunden");
+}
+
+void MyApp::LoadTexture(int index, const char* file, const image::Image& bild)
+{
+    LadeInTabelle(*m_pd3dDevice, Texturen, kTexturen, index, file, "Texture nicht gefunden", &bild);
 }
 
 void MyApp::LoadItemTexture(int index, const char* file)
@@ -330,15 +337,18 @@ int32_t MyApp::LoadModel(const char* file, int slot)
     return 0;
 }
 
-int32_t MyApp::LoadMeshOnly(const char* file, int slot)
+int32_t MyApp::LoadMeshOnly(const char* file, int slot, const gfx::MeshData* daten)
 {
     if (slot < 0 || slot >= kMeshSlots) return 0;
     LeereMeshSlot(*this, slot);
-    gfx::MeshData daten;
-    std::string fehler;
-    if (!IstSichererDateiname(file) || !gfx::LoadXFile(file, daten, fehler)) return 0;
-    Meshes[slot] = m_pd3dDevice->CreateMesh(daten);
-    MeshMaterialZahl[slot] = static_cast<uint32_t>(daten.materials.size());
+    gfx::MeshData gelesen;
+    if (!daten) {
+        std::string fehler;
+        if (!IstSichererDateiname(file) || !gfx::LoadXFile(file, gelesen, fehler)) return 0;
+        daten = &gelesen;
+    }
+    Meshes[slot] = m_pd3dDevice->CreateMesh(*daten);
+    MeshMaterialZahl[slot] = static_cast<uint32_t>(daten->materials.size());
     return 0;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/gfx.h"
+#include "platform/image.h"
 #include "platform/math3d.h"
 
 class MyApp {
@@ -78,8 +79,11 @@ public:
 
     // 0 on success, -1 when the model could not be loaded (the program is then closed).
     int32_t LoadModel(const char* file, int slot);
-    int32_t LoadMeshOnly(const char* file, int slot);
+    // With daten the file is already decoded.
+    int32_t LoadMeshOnly(const char* file, int slot, const gfx::MeshData* daten = nullptr);
     void LoadTexture(int index, const char* file);
+    // The same with the file's picture already decoded.
+    void LoadTexture(int index, const char* file, const image::Image& bild);
     void LoadItemTexture(int index, const char* file);
     void LoadBodenTexture(int index, const char* file);
     void LoadIconTexture(int index, const char* file);

@@ -303,7 +303,13 @@ void FrameSchritt()
     if (TastenVerzoegerung < 0) TastenVerzoegerung = 0;
     if (GespraechsPartner == 0) MausDrehung();
     InterfaceSteuerung();
+    const bool hauptmenue = SpielModus == 3000;
     MyApp.Render(1.0f);
+    if (hauptmenue && optionen.meldeHauptmenue) {
+        optionen.meldeHauptmenue = false;
+        std::fputs("hauptmenue\n", stdout);
+        std::fflush(stdout);
+    }
     BildNummer += 1;
     // Held at its top: an unpaced game left alone for weeks must not overflow it.
     if (MausRuheFrames < INT32_MAX) MausRuheFrames += 1;

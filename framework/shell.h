@@ -22,6 +22,9 @@ struct ShellOptions {
     std::string lockPath = os::DefaultLockPath();  // the single-instance lock, one per user
     bool playIntro = true;
     bool showWindow = true;
+    // Writes the line "hauptmenue" to stdout once the main menu's first frame is presented: the
+    // start-up benchmark times the real program by it.
+    bool meldeHauptmenue = false;
     // Recorded games: the input is recorded into aufnahme (written at shut-down) or replayed from
     // wiedergabe. Either runs the game on the frame clock with the random generator at seed 1,
     // so the same input makes the same game.

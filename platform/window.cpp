@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <deque>
+#include <filesystem>
+#include <string>
 
 #include "platform/os.h"
 #include "platform/keyboard.h"
@@ -29,6 +31,18 @@ std::deque<Message> posted;
 // Windows' double-click rule: the second press of the same button within the double-click time and
 // a few pixels of the first arrives as DBLCLK; the press after a DBLCLK starts over.
 constexpr uint32_t kDoubleClickMs = 500;
+
+// SDL's X11 driver asks the session bus about the input method and the screen saver. Where there is
+// no session bus (no address given and no socket in the runtime folder) the D-Bus library would try
+// to launch one, which costs start-up time and can leave a bus process behind: nothing to talk to.
+void KeinenBusStarten()
+{
+    if (std::getenv("DBUS_SESSION_BUS_ADDRESS")) return;
+    const char* laufzeit = std::getenv("XDG_RUNTIME_DIR");
+    std::error_code ec;
+    if (laufzeit && std::filesystem::exists(std::string(laufzeit) + "/bus", ec)) return;
+    setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 0);
+}
 constexpr int kDoubleClickDistance = 2;
 struct LastPress {
     uint8_t button = 0;
@@ -152,6 +166,7 @@ bool Create(const std::string& title, std::string& error)
         error = kNoDisplay;
         return false;
     }
+    KeinenBusStarten();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         error = SDL_GetError();
         return false;

@@ -79,17 +79,20 @@ std::string Lies(const fs::path& datei)
     return s.str();
 }
 
-// The environment of the game: no display but the one given, no headless driver, a runtime folder
-// of its own (the instance lock lives there), the rest as the test runs with.
+// The environment of the game: no display but the one given, no headless driver, no session bus, a
+// runtime folder of its own (the instance lock lives there), its bin folder first on the path, the
+// rest as the test runs with.
 std::vector<std::string> SpielUmgebung(const std::string& display, const fs::path& laufzeit)
 {
     std::vector<std::string> env;
     for (char** e = environ; *e; ++e) {
         const std::string s = *e;
         bool weg = false;
-        for (const char* name : {"DISPLAY=", "WAYLAND_DISPLAY=", "SDL_VIDEODRIVER=", "SDL_AUDIODRIVER=", "XDG_RUNTIME_DIR=", "ASAN_OPTIONS="})
+        for (const char* name : {"DISPLAY=", "WAYLAND_DISPLAY=", "SDL_VIDEODRIVER=", "SDL_AUDIODRIVER=",
+                                 "XDG_RUNTIME_DIR=", "ASAN_OPTIONS=", "DBUS_SESSION_BUS_ADDRESS="})
             weg = weg || s.rfind(name, 0) == 0;
-        if (!weg) env.push_back(s);
+        if (s.rfind("PATH=", 0) == 0) env.push_back("PATH=" + (laufzeit / "bin").string() + ":" + s.substr(5));
+        else if (!weg) env.push_back(s);
     }
     if (!display.empty()) env.push_back("DISPLAY=" + display);
     env.push_back("XDG_RUNTIME_DIR=" + laufzeit.string());
@@ -110,7 +113,13 @@ protected:
         laufzeit = spiel.string() + "_laufzeit";
         fs::create_directories(laufzeit);
         fs::permissions(laufzeit, fs::perms::owner_all, fs::perm_options::replace);
+        // A dbus-launch that only leaves a mark: without a session bus the game must not start one.
+        fs::create_directories(laufzeit / "bin");
+        std::ofstream(laufzeit / "bin" / "dbus-launch") << "#!/bin/sh\ntouch '" << BusMarke().string() << "'\nexit 1\n";
+        fs::permissions(laufzeit / "bin" / "dbus-launch", fs::perms::owner_all, fs::perm_options::replace);
     }
+
+    fs::path BusMarke() const { return laufzeit / "dbus-launch-lief"; }
 
     void TearDown() override
     {
@@ -175,6 +184,7 @@ protected:
         }
         if (status < 0) status = Warte(spielPid, 10s);
         EXPECT_NE(status, -1) << "the game did not end; its output:\n" << Lies(ausgabe);
+        EXPECT_FALSE(fs::exists(BusMarke())) << "the game tried to launch a session bus";
         return status;
     }
 };

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 
 #include "../arbeitsordner.h"
 #include "pack_helfer.h"
@@ -178,6 +180,50 @@ TEST_F(Items, TheCrateComesWithItemZeroAndIsReportedWhenMissing)
 
 // A name that could leave the working directory is never read; each loader reports it as it reports a
 // missing file (the models' message also closes the game), and the figure frames stay silent.
+// The pictures are decoded ahead on worker threads: the textures must still be made one by one in
+// list order (their handles rising with it), each from its own file, with a damaged or missing file
+// reported at its place. More files than are decoded ahead at once.
+TEST_F(Listen, LevelTexturesAreMadeInListOrderFromTheirOwnFiles)
+{
+    std::vector<std::pair<std::string, std::string>> mitglieder;
+    std::string liste = "[Load_Texturen]";
+    constexpr int kAnzahl = 30;
+    for (int i = 0; i < kAnzahl; ++i) {
+        const std::string name = "t" + std::to_string(i) + ".png";
+        liste += " " + name + " " + std::to_string(100 + i);
+        if (i == 7) continue;  // not in the pack
+        if (i == 12) {
+            mitglieder.emplace_back(name, "kein Bild");
+            continue;
+        }
+        image::Image img;
+        img.width = i + 1;
+        img.height = 1;
+        img.rgba.assign(size_t(img.width) * 4, 200);
+        std::string fehler;
+        ASSERT_TRUE(image::SavePng("tmp.png", img, fehler)) << fehler;
+        std::ifstream f("tmp.png", std::ios::binary);
+        mitglieder.emplace_back(name, std::string((std::istreambuf_iterator<char>(f)), {}));
+    }
+    std::filesystem::remove("tmp.png");
+    Schreibe("Data/Pack3.gzp", Pack(mitglieder));
+    Schreibe("Level001.txt", liste);
+
+    LadeLevelTexturen("Level001.txt");
+    gfx::Texture vorher = 0;
+    for (int i = 0; i < kAnzahl; ++i) {
+        const gfx::Texture t = MyApp.Texturen[100 + i];
+        if (i == 7 || i == 12) {
+            EXPECT_EQ(t, 0u) << i;
+            continue;
+        }
+        EXPECT_GT(t, vorher) << i;
+        EXPECT_EQ(Breite(t), i + 1) << i;
+        vorher = t;
+    }
+    EXPECT_EQ(boxen, (std::vector<std::string>{"t7.png|Texture nicht gefunden", "t12.png|Texture nicht gefunden"}));
+}
+
 TEST_F(Listen, UnsafeNamesAreReportedAsMissing)
 {
     // A real file where the unsafe names point, so a reader that followed them would find it.
