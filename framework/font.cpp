@@ -143,6 +143,7 @@ void ZeichneSchrift(const char* text, float x, float y, int32_t font)
     if (!GueltigeSchrift(font) || !text) return;
     const bool kyrillisch = Sprache == 2;
     gfx::Device& device = *MyApp.m_pd3dDevice;
+    device.TextMarker(text, x, y, font);
     device.SetRenderState(gfx::RenderState::Lighting, 0);
     SetzeAlphaZustaende(device);
     const float x0 = x;

@@ -115,7 +115,9 @@ void StadtFrame()
     device.SetTransform(gfx::TransformType::View, MyApp.m_matView);
 
     if (InteraktionsModus > 0) {
+        device.Marker("close-up");
         ZeichneInteraktionsSzene();
+        device.Marker("tooltip");
         ZeichneTooltip();
     }
     // Tested again: a close-up scene that closed above lets the rest of the frame run.
@@ -130,29 +132,48 @@ void StadtFrame()
     SichtPyramide.FrustumAktualisieren();
     Szene.AktualisiereMausFeld();
     Szene.SetzeFigurLichter();
+    device.Marker("floor");
     Szene.ZeichneBoden();
+    device.Marker("detail floor");
     if (SetupWerte.DETAILMAP > 0) ZeichneDetailBoden();
+    device.Marker("surroundings");
     Szene.ZeichneHorizont();
+    device.Marker("border");
     Szene.ZeichneRand();
+    device.Marker("figure shadows");
     if (SetupWerte.SHADOW > 0) Szene.RendereFigurSchatten();
+    device.Marker("figures");
     Szene.ZeichneFiguren();
+    device.Marker("object shadows");
     if (SetupWerte.SHADOW > 0) Szene.RendereObjektSchatten();
+    device.Marker("objects");
     Szene.ZeichneStadtObjekte();
+    device.Marker("effects");
     Szene.ZeichneEffekte();
+    device.Marker("clouds");
     if (SetupWerte.CLOUDS > 0) ZeichneWolkenSchicht();
+    device.Marker("plants");
     if (SetupWerte.VEGETATION > 0) Szene.ZeichneVegetation();
+    device.Marker("weather");
     if (SetupWerte.PARTIKEL > 0 && RegenAktiv == 1) Szene.ZeichneWetter();
+    device.Marker("fog");
     if (SetupWerte.FOG > 0) ZeichneNebelSchicht();
+    device.Marker("cell marker");
     Szene.ZeichneFeldMarker();
+    device.Marker("rotating");
     Szene.ZeichneDrehobjekte();
+    device.Marker("selection box");
     ZeichneAuswahlRahmen();
+    device.Marker("cell name");
     ZeichneFeldName();
 
     FigurLabelGezeigt = 0;
     ItemListeGezeigt = 0;
     int32_t labelHoehe = 0;
+    device.Marker("energy");
     for (int i = 0; i < FIGUREN_ANZAHL; ++i)
         if (Figuren[i].Aktiv == 1) ZeichneEnergie(i);
+    device.Marker("labels");
     for (int i = 0; i < FIGUREN_ANZAHL; ++i) {
         if (Figuren[i].Aktiv != 1) continue;
         AktualisiereFigur(i);
@@ -163,26 +184,33 @@ void StadtFrame()
             labelHoehe += ZeichneFigurLabel(i, labelHoehe);
         Figuren[i].LabelAnzeigen = 0;
     }
+    device.Marker("floating");
     ZeichneSchwebeZahlen();
     ZeichneSchwebeTexte();
+    device.Marker("panels");
     if (HinweisSichtbar == 1) ZeichneHinweisPanel();
     if (MeldungsPanelAktiv == 1) ZeichneMeldungsPanel();
     if (InfoPanelZaehler > 0) ZeichneInfoPanel();
     if (SpielEnde == 1) ZeichneMeldungsPanel2();
+    device.Marker("overlay");
     // The mode may have changed during the frame: each overlay runs only in its own mode.
     if (SpielModus == 1000)
         ZeichneUnterhaltungUndEditor(0);
     else if (SpielModus == 10000)
         GespraechsBildschirm();
+    device.Marker("hud");
     ZeichneHud();
     StadtBildGezeichnet = 1;
+    device.Marker("tooltip");
     ZeichneTooltip();
+    device.Marker("message lines");
     ZeichneMeldungsZeilen();
 }
 
 void LandkartenMitTooltip()
 {
     LandkartenBildschirm();
+    MyApp.m_pd3dDevice->Marker("tooltip");
     ZeichneTooltip();
 }
 

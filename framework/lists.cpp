@@ -131,6 +131,7 @@ void LadeEnergieTexturen(const char* file)
                           std::string fehler;
                           if (IstSichererDateiname(textur)) ziel = gfx::LoadTextureFile(*MyApp.m_pd3dDevice, textur, fehler);
                           if (!ziel) os::MessageBox("Texture nicht gefunden (Energie)", textur);
+                          else MyApp.m_pd3dDevice->Name(ziel, "EnergieTexturen[" + std::to_string(platz) + "] " + textur);
                       });
                       return true;
                   });

@@ -141,49 +141,50 @@ namespace {
 // Loads file into table[index] (releasing what the slot held); an index outside the table loads
 // nothing. On failure the box names the file and the slot stays empty.
 // With bild the file's picture is already decoded.
-void LadeInTabelle(gfx::Device& device, gfx::Texture* table, int size, int index, const char* file,
-                   const char* meldung, const image::Image* bild = nullptr)
+void LadeInTabelle(gfx::Device& device, gfx::Texture* table, const char* tableName, int size, int index,
+                   const char* file, const char* meldung, const image::Image* bild = nullptr)
 {
     if (index < 0 || index >= size) return;
     Freigeben(&device, table[index]);
     std::string error;
     table[index] = bild ? gfx::TextureFromImage(device, *bild, file, error) : TexturAusDatei(device, file);
     if (!table[index]) os::MessageBox(meldung, file);
+    else device.Name(table[index], std::string(tableName) + "[" + std::to_string(index) + "] " + file);
 }
 
 }  // namespace
 
 void MyApp::LoadTexture(int index, const char* file)
 {
-    LadeInTabelle(*m_pd3dDevice, Texturen, kTexturen, index, file, "Texture nicht gefunden");
+    LadeInTabelle(*m_pd3dDevice, Texturen, "Texturen", kTexturen, index, file, "Texture nicht gefunden");
 }
 
 void MyApp::LoadTexture(int index, const char* file, const image::Image& bild)
 {
-    LadeInTabelle(*m_pd3dDevice, Texturen, kTexturen, index, file, "Texture nicht gefunden", &bild);
+    LadeInTabelle(*m_pd3dDevice, Texturen, "Texturen", kTexturen, index, file, "Texture nicht gefunden", &bild);
 }
 
 void MyApp::LoadItemTexture(int index, const char* file)
 {
-    LadeInTabelle(*m_pd3dDevice, SlotTexturen, kMeshSlots, index, file, "Texture nicht gefunden");
+    LadeInTabelle(*m_pd3dDevice, SlotTexturen, "SlotTexturen", kMeshSlots, index, file, "Texture nicht gefunden");
 }
 
 void MyApp::LoadBodenTexture(int index, const char* file)
 {
-    LadeInTabelle(*m_pd3dDevice, BodenTexturen, kBodenTexturen, index, file, "Texture nicht gefunden");
+    LadeInTabelle(*m_pd3dDevice, BodenTexturen, "BodenTexturen", kBodenTexturen, index, file, "Texture nicht gefunden");
 }
 
 void MyApp::LoadSchriftTexture(int glyph, const char* file, int font)
 {
     if (font < 0 || font >= 10 || glyph < 0 || glyph >= 100) return;
-    LadeInTabelle(*m_pd3dDevice, SchriftTexturen, kSchriftTexturen, font * 100 + glyph, file,
+    LadeInTabelle(*m_pd3dDevice, SchriftTexturen, "SchriftTexturen", kSchriftTexturen, font * 100 + glyph, file,
                   "Schrift-Texture nicht gefunden");
 }
 
 void MyApp::LoadIconTexture(int index, const char* file)
 {
     if (index < 0 || index >= kItemIcons) return;
-    LadeInTabelle(*m_pd3dDevice, ItemIconTexturen, kItemIcons, index, file, "Texture nicht gefunden");
+    LadeInTabelle(*m_pd3dDevice, ItemIconTexturen, "ItemIconTexturen", kItemIcons, index, file, "Texture nicht gefunden");
     // The saved word only selects the entry of the unsaved table.
     ItemIcons[index] = ItemIconTexturen[index] ? uint32_t(index + 1) : 0u;
 }
@@ -320,6 +321,7 @@ int32_t MyApp::LoadModel(const char* file, int slot)
         return -1;
     }
     Meshes[slot] = m_pd3dDevice->CreateMesh(daten);
+    m_pd3dDevice->Name(Meshes[slot], "Meshes[" + std::to_string(slot) + "] " + file);
     MeshMaterialZahl[slot] = static_cast<uint32_t>(daten.materials.size());
     for (const gfx::MeshMaterial& mm : daten.materials) {
         gfx::Material material = mm.material;
@@ -331,6 +333,7 @@ int32_t MyApp::LoadModel(const char* file, int slot)
             const std::string& name = mm.textureFile;
             LadeAusPack("Data/Pack10.gzp", name, [&] { textur = TexturAusDatei(*m_pd3dDevice, name.c_str()); });
             if (!textur) ModellFehlt(name, "Texture von Model nicht gefunden:");
+            else m_pd3dDevice->Name(textur, "MeshTexturen[" + std::to_string(slot) + "] " + name);
         }
         MeshTexturen[slot].push_back(textur);
     }
@@ -348,6 +351,7 @@ int32_t MyApp::LoadMeshOnly(const char* file, int slot, const gfx::MeshData* dat
         daten = &gelesen;
     }
     Meshes[slot] = m_pd3dDevice->CreateMesh(*daten);
+    m_pd3dDevice->Name(Meshes[slot], "Meshes[" + std::to_string(slot) + "] " + file);
     MeshMaterialZahl[slot] = static_cast<uint32_t>(daten->materials.size());
     return 0;
 }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 
@@ -28,6 +29,19 @@ Track tracks[kSlots];
 int current = -1;             // the slot whose track the mixer holds
 Mix_Music* music = nullptr;   // decoded from tracks[current].bytes
 constexpr int kChannels = 32;
+std::string effectFiles[kSlots];      // the name of the file each effect slot holds (the log's)
+std::vector<std::string>* eventLog = nullptr;
+
+void Log(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void Log(const char* format, ...) {
+    if (!eventLog) return;
+    char line[512];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(line, sizeof line, format, args);
+    va_end(args);
+    eventLog->push_back(line);
+}
 
 bool Valid(int slot) { return slot >= 0 && slot < kSlots; }
 
@@ -106,6 +120,7 @@ bool LoadEffect(int slot, const std::string& path) {
     FreeEffect(slot);
     if (!open) return false;
     effects[slot] = Mix_LoadWAV(path.c_str());
+    effectFiles[slot] = path.substr(path.find_last_of('/') + 1);
     return effects[slot] != nullptr;
 }
 
@@ -128,6 +143,7 @@ int32_t EffectVolume() { return effectVolume; }
 
 void PlayEffect(int slot, bool loop) {
     if (!EffectLoaded(slot)) return;
+    Log("effect %d%s vol %d %s", slot, loop ? " loop" : "", int(effectVolume), effectFiles[slot].c_str());
     int loops = loop ? -1 : 0;
     if (Mix_PlayChannel(-1, effects[slot], loops) < 0) {
         // every channel busy: make room for more, all at the current effects gain
@@ -217,6 +233,7 @@ void RunMusic(int slot) {
     if (!t || !t->playable || !open) return;
     NoteEnd();
     if (t->running) return;
+    Log("music %d run vol %.0f", slot, double(t->volume));
     if (current != slot) {
         Unbind();
         music = Decode(t->bytes);
@@ -242,6 +259,7 @@ void StopMusic(int slot) {
     Track* t = FindTrack(slot);
     if (!t) return;
     NoteEnd();
+    if (t->running) Log("music %d stop", slot);
     if (current == slot && t->running && Mix_PlayingMusic()) Mix_PauseMusic();
     t->running = false;
 }
@@ -262,6 +280,7 @@ void RewindMusic(int slot) {
 void SetMusicVolume(int slot, float hundredths) {
     Track* t = FindTrack(slot);
     if (!t) return;
+    if (t->volume != hundredths) Log("music %d vol %.0f", slot, double(hundredths));
     t->volume = hundredths;
     if (current == slot) Mix_VolumeMusic(MixerVolume(hundredths));
 }
@@ -284,5 +303,7 @@ float MusicVolume(int slot) {
     Track* t = FindTrack(slot);
     return t ? t->volume : 0.0f;
 }
+
+void SetLog(std::vector<std::string>* target) { eventLog = target; }
 
 }  // namespace audio

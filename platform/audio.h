@@ -51,4 +51,8 @@ bool MusicEnded(int slot);   // ran to the end of the track since it was last re
 bool MusicPlaying(int slot); // running and not at its end: the slot that sounds
 float MusicVolume(int slot);
 
+// Tests: every effect started (slot, loop, effects volume, the file's name) and every change of the
+// music (a track run or stopped, a volume set anew) as one line each, appended to log; null stops it.
+void SetLog(std::vector<std::string>* log);
+
 }  // namespace audio

@@ -155,6 +155,13 @@ public:
 
     // The back buffer as RGBA8, 1024 x 768, top row first (tests and screenshots).
     virtual std::vector<uint8_t> ReadBackBuffer() = 0;
+
+    // Notes for tests, which draw nothing (the OpenGL device ignores them): the name of a texture or
+    // mesh (the file or table slot it came from), where a pass of the frame begins, and a text with
+    // its position and font (its glyphs follow as draws).
+    virtual void Name(uint32_t /*handle*/, const std::string& /*name*/) {}
+    virtual void Marker(const char* /*pass*/) {}
+    virtual void TextMarker(const char* /*text*/, float /*x*/, float /*y*/, int /*font*/) {}
 };
 
 // The OpenGL device renders into a persistent 1024 x 768 frame that Present scales into the

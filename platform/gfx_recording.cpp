@@ -65,6 +65,7 @@ void RecordingDevice::UpdateTexture(Texture texture, const uint8_t*)
 void RecordingDevice::ReleaseTexture(Texture texture)
 {
     textures_.erase(texture);
+    names_.erase(texture);
     if (state_.renderTarget == texture) state_.renderTarget = 0;
     Add(CallType::ReleaseTexture).handle = texture;
 }
@@ -126,6 +127,7 @@ Mesh RecordingDevice::CreateMesh(const MeshData& data)
 void RecordingDevice::ReleaseMesh(Mesh mesh)
 {
     meshes_.erase(mesh);
+    names_.erase(mesh);
     Add(CallType::ReleaseMesh).handle = mesh;
 }
 
@@ -265,6 +267,32 @@ std::vector<uint8_t> RecordingDevice::ReadBackBuffer()
     std::vector<uint8_t> black(size_t(kScreenWidth) * kScreenHeight * 4, 0);
     for (size_t i = 3; i < black.size(); i += 4) black[i] = 255;
     return black;
+}
+
+const std::string& RecordingDevice::NameOf(uint32_t handle) const
+{
+    static const std::string kNone;
+    auto it = names_.find(handle);
+    return it == names_.end() ? kNone : it->second;
+}
+
+void RecordingDevice::Name(uint32_t handle, const std::string& name)
+{
+    if (handle != 0) names_[handle] = name;
+}
+
+void RecordingDevice::Marker(const char* pass)
+{
+    Add(CallType::Marker).text = pass ? pass : "";
+}
+
+void RecordingDevice::TextMarker(const char* text, float x, float y, int font)
+{
+    Call& c = Add(CallType::TextMarker);
+    c.text = text ? text : "";
+    c.x = x;
+    c.y = y;
+    c.font = font;
 }
 
 std::unique_ptr<Device> CreateRecordingDevice()

@@ -10,6 +10,7 @@
 //   EXPECT_EQ(draws[0]->state.Get(gfx::RenderState::AlphaBlendEnable), 1u);
 #include <cstdint>
 #include <map>
+#include <string>
 #include <vector>
 
 #include "platform/gfx.h"
@@ -24,6 +25,7 @@ enum class CallType : uint32_t {
     SetTexture, SetRenderTarget, SetStreamSource,
     Clear, BeginScene, EndScene, Present,
     DrawPrimitive, DrawSubset,
+    Marker, TextMarker,
 };
 
 // One call. Only the fields that belong to its type are filled.
@@ -46,6 +48,9 @@ struct Call {
     // DrawPrimitive: the vertices the draw reads, in order; CreateVertexBuffer, UpdateVertexBuffer: the data.
     std::vector<Vertex> vertices;
     DeviceState state;  // DrawPrimitive, DrawSubset: every state in force at the draw
+    std::string text;   // Marker: the pass; TextMarker: the text
+    float x = 0, y = 0; // TextMarker: where the text is drawn
+    int font = 0;       // TextMarker
 };
 
 class RecordingDevice : public Device {
@@ -58,8 +63,11 @@ public:
     // The DrawPrimitive and DrawSubset calls, in order; the pointers hold until the next call on the device.
     std::vector<const Call*> Draws() const;
     void ClearCalls() { calls_.clear(); }    // the device's state and resources stay
+    void KeepCalls(bool keep) { keepCalls_ = keep; }
     const DeviceState& State() const { return state_; }
     const MeshData* MeshOf(Mesh mesh) const;  // what CreateMesh was given; null when unknown
+    // The name given to a texture or mesh; empty when it has none.
+    const std::string& NameOf(uint32_t handle) const;
 
     Texture CreateTexture(int width, int height, const uint8_t* rgba) override;
     Texture CreateRenderTarget(int width, int height, Format format) override;
@@ -97,6 +105,10 @@ public:
     // A black frame: nothing is drawn.
     std::vector<uint8_t> ReadBackBuffer() override;
 
+    void Name(uint32_t handle, const std::string& name) override;
+    void Marker(const char* pass) override;
+    void TextMarker(const char* text, float x, float y, int font) override;
+
 private:
     struct TextureInfo {
         int width, height;
@@ -112,6 +124,7 @@ private:
     std::map<Texture, TextureInfo> textures_;
     std::map<VertexBuffer, std::vector<Vertex>> buffers_;
     std::map<Mesh, MeshData> meshes_;
+    std::map<uint32_t, std::string> names_;  // kept while the handle lives
 };
 
 }  // namespace gfx

@@ -15,12 +15,13 @@ namespace {
 
 // A target that cannot be made is reported once, here; the passes that would draw into it are
 // skipped, since binding target 0 would mean the back buffer.
-void ErstelleZiel(gfx::Texture& ziel, int breite, int hoehe, const char* routine)
+void ErstelleZiel(gfx::Texture& ziel, int breite, int hoehe, const char* routine, const char* name)
 {
     gfx::Device& g = *MyApp.m_pd3dDevice;
     if (ziel != 0) g.ReleaseTexture(ziel);
     ziel = g.CreateRenderTarget(breite, hoehe, gfx::Format::R5G6B5);
     if (ziel == 0) os::MessageBox(routine, "Fehler!");
+    g.Name(ziel, name);
 }
 
 // The cut-out texture of a see-through model keeps its holes in the shadow.
@@ -79,13 +80,13 @@ void ErstelleSchattenTexture()
         breite = 1024;
         hoehe = 768;
     }
-    ErstelleZiel(MyApp.SchattenTextur, breite, hoehe, "ErstelleSchattenTexture()");
+    ErstelleZiel(MyApp.SchattenTextur, breite, hoehe, "ErstelleSchattenTexture()", "SchattenTextur");
 }
 
 void Szene::ErstelleVorschauTexturen()
 {
-    ErstelleZiel(MyApp.PortraitTextur, 128, 128, "ErstelleVorschauTexturen()");
-    ErstelleZiel(MyApp.VorschauTextur, 256, 256, "ErstelleVorschauTexturen()");
+    ErstelleZiel(MyApp.PortraitTextur, 128, 128, "ErstelleVorschauTexturen()", "PortraitTextur");
+    ErstelleZiel(MyApp.VorschauTextur, 256, 256, "ErstelleVorschauTexturen()", "VorschauTextur");
 }
 
 void Szene::RendereFigurSchatten()

@@ -1,0 +1,69 @@
+// Snapshots of the menus: main menu, the options and their pages, credits, quit, the new-game screen
+// with its preview, the load screen and the loading sequence.
+#include "tests/snapshots/schnappschuss_test.h"
+#include "world/records.h"
+
+namespace {
+
+class MenueSchnappschuss : public SchnappschussE2E {};
+using T = SchnappschussE2E;
+
+const Szene kMenues[] = {
+    {"laden", [](T&) {}},
+    {"hauptmenue", [](T& t) {
+         // The pointer rests on "options" while the buttons rise: the highlight and the click
+         // sound come in the tenth frame, the snapshot's.
+         t.Zeiger(500, 410);
+         t.Frames(9);
+     }},
+    {"optionen", [](T& t) {
+         t.Frames(12);
+         t.Klick(500, 410);
+         ASSERT_EQ(SpielModus, 5000);
+         t.Zeiger(700, 600);
+         t.Frames(12);
+     }},
+    {"optionen_grafik", [](T& t) {
+         t.Frames(12);
+         t.Klick(500, 410);
+         t.Frames(12);
+         t.Klick(870, 310);
+         ASSERT_EQ(SpielModus, 5001);
+         t.Zeiger(700, 600);
+         t.Frames(2);
+     }},
+    {"optionen_ton", [](T& t) {
+         t.Frames(12);
+         t.Klick(500, 410);
+         t.Frames(12);
+         t.Klick(870, 360);
+         ASSERT_EQ(SpielModus, 5002);
+         t.Zeiger(700, 600);
+         t.Frames(2);
+     }},
+    {"mitwirkende", [](T& t) {
+         t.Frames(12);
+         t.Klick(500, 460);
+         ASSERT_EQ(SpielModus, 2000);
+         t.Frames(40);
+     }},
+    {"beenden", [](T& t) {
+         t.Frames(12);
+         t.Klick(500, 510);
+         ASSERT_EQ(SpielModus, 4000);
+         t.Zeiger(500, 320);  // on "yes"
+         t.Frames(12);
+     }},
+    {"neues_spiel", [](T& t) {
+         t.Frames(12);
+         t.Klick(500, 310);
+         ASSERT_EQ(SpielModus, 6000);
+         t.Zeiger(700, 700);
+         t.Frames(12);
+     }},
+};
+
+TEST_P(MenueSchnappschuss, Szene) { Pruefe(GetParam()); }
+INSTANTIATE_TEST_SUITE_P(Menues, MenueSchnappschuss, ::testing::ValuesIn(kMenues), SzenenName);
+
+}  // namespace
