@@ -42,6 +42,7 @@ void Grundzustand()
     std::memset(Mitwirkende, 0, sizeof Mitwirkende);
     std::memset(SpeicherSlotNamen, 0, sizeof SpeicherSlotNamen);
     std::memset(TastenStatus, 0, sizeof TastenStatus);
+    NimmTastenDruecke();  // presses the last run left waiting
     SichtPyramide = Frustum{};
     MusikFadeLautstaerke = 0;
     VideoLaeuft = 1;

@@ -5,6 +5,7 @@
 
 #include "framework/services_world.h"
 #include "world/new_game.h"
+#include "world/anzeige.h"
 #include "world/sky.h"
 
 FigurRecord Figuren[FIGUREN_ANZAHL];
@@ -61,4 +62,13 @@ void GrundzustandWelt()
     Nullen(DriftSchichtB);
     Nullen(Wolken);
     Nullen(AussehenWahl);
+    // What the world shows through the view.
+    HinweisNummer = 0;
+    Nullen(HinweisGezeigt);
+    Nullen(HinweisZeilenZaehler);
+    HinweisPanelHoehe = 0;
+    Nullen(Todesursachen);
+    LoescheSchwebeAnzeigen();
+    LieferAnimation = {0, 0};
+    GespraechsPhase = 0;
 }

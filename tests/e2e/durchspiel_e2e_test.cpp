@@ -18,7 +18,6 @@
 #include "framework/setup.h"
 #include "framework/texte.h"
 #include "frontend/travel.h"
-#include "interaction/conversation.h"
 #include "interaction/szenen.h"
 #include "interaction/tutorial.h"
 #include "platform/keyboard.h"

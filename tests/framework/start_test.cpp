@@ -17,11 +17,9 @@
 #include "platform/image.h"
 #include "platform/os.h"
 #include "platform/random.h"
-#include "interaction/conversation.h"
+#include "world/anzeige.h"
 #include "interaction/reise.h"
 #include "interaction/szenen.h"
-#include "townview/floating_texts.h"
-#include "townview/hint_panel.h"
 #include "world/records.h"
 
 namespace {

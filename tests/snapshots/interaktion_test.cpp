@@ -5,7 +5,7 @@
 #include "framework/frame.h"
 #include "framework/setup.h"
 #include "tests/snapshots/schnappschuss_test.h"
-#include "townview/hint_panel.h"
+#include "world/anzeige.h"
 #include "world/figur_hilfen.h"
 #include "world/records.h"
 

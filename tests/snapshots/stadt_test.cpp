@@ -4,8 +4,7 @@
 #include "framework/frame.h"
 #include "platform/keyboard.h"
 #include "tests/snapshots/schnappschuss_test.h"
-#include "townview/floating_texts.h"
-#include "townview/hint_panel.h"
+#include "world/anzeige.h"
 #include "world/figur_hilfen.h"
 #include "world/records.h"
 

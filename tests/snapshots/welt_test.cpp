@@ -9,7 +9,7 @@
 #include "interaction/reise.h"
 #include "platform/keyboard.h"
 #include "tests/snapshots/schnappschuss_test.h"
-#include "townview/hint_panel.h"
+#include "world/anzeige.h"
 #include "world/records.h"
 
 namespace {
