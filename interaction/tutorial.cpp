@@ -359,7 +359,9 @@ void TutorialWeiter()
 {
     const int schritt = TutorialSchritt;
     if (ImWeiterStreifen() && MausLinksGedrueckt == 1 && TutorialKlickSchritt(schritt)) {
-        MausLinksGedrueckt = 0;
+        // Only the strip's own press is taken; a release still reaches what lies under it (a
+        // container's close button does).
+        MausLinksGedrueckt = MausLinksDoppelklick = 0;
         switch (schritt) {
         case 1: case 2: case 4: TutorialSchritt = uint8_t(schritt + 1); break;
         case 3: TutorialSchritt = 99; break;
@@ -375,10 +377,6 @@ void TutorialWeiter()
             StoppeZeile();
         else
             GespraechsPhase = 0;
-    }
-    if (TutorialKlickSchritt(TutorialSchritt)) {
-        MausLinksGedrueckt = MausLinksDoppelklick = MausRechtsGedrueckt = 0;
-        MausRechtsDoppelklick = MausLinksLosgelassen = MausRechtsLosgelassen = 0;
     }
     switch (TutorialSchritt) {
     case 7: case 8: case 9: case 10: case 21: case 22:

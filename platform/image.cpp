@@ -2,6 +2,7 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdint>
 #include <cstdio>
@@ -226,28 +227,36 @@ bool UnpackBmpRuns(const uint8_t* at, const uint8_t* end, int bits, int width, i
 }
 
 // BMP with 1, 4, 8, 16, 24 or 32 bits, uncompressed, run-length encoded (4 and 8 bits) or with colour
-// masks. A 32-bit file without an alpha mask is opaque: its fourth byte is padding.
+// masks. A 32-bit file without an alpha mask is opaque: its fourth byte is padding. The OS/2 kind
+// (a 12-byte header with 16-bit sizes and 3-byte palette entries) is read too, with 1, 4, 8 or 24
+// bits; a header of 13 to 39 bytes (OS/2's shortened second kind) is refused as not supported.
 bool DecodeBmp(const uint8_t* data, size_t size, Image& out, std::string& error)
 {
     error = "BMP: damaged file";
-    if (size < 54) return false;
+    if (size < 26) return false;
     const uint32_t pixelOffset = Le32(data + 10);
     const uint32_t headerSize = Le32(data + 14);
+    const bool core = headerSize == 12;
+    if (!core && headerSize < 40) {
+        error = "BMP: unsupported format (OS/2 header of " + std::to_string(headerSize) + " bytes)";
+        return false;
+    }
     // In size_t: a header size near 4 GiB must not wrap the check around.
-    if (headerSize < 40 || size_t(headerSize) > size - 14) return false;
-    const int32_t width = static_cast<int32_t>(Le32(data + 18));
-    int32_t height = static_cast<int32_t>(Le32(data + 22));
+    if ((!core && size < 54) || size_t(headerSize) > size - 14) return false;
+    const int32_t width = core ? int32_t(Le16(data + 18)) : static_cast<int32_t>(Le32(data + 18));
+    int32_t height = core ? int32_t(Le16(data + 20)) : static_cast<int32_t>(Le32(data + 22));
     if (height == INT32_MIN) return false;  // has no positive twin
-    const uint32_t bits = Le16(data + 28);
-    const uint32_t compression = Le32(data + 30);
-    uint32_t colours = Le32(data + 46);
+    const uint32_t bits = core ? Le16(data + 24) : Le16(data + 28);
+    const uint32_t compression = core ? 0 : Le32(data + 30);
+    uint32_t colours = core ? 0 : Le32(data + 46);
+    const size_t entry = core ? 3 : 4;  // bytes of one palette colour
     const bool topDown = height < 0;
     if (topDown) height = -height;
     const bool masked = compression == 3 || compression == 6;
     const bool runs = (compression == 1 && bits == 8) || (compression == 2 && bits == 4);
     if (!SizeOk(width, height) || (compression != 0 && !masked && !runs) || (runs && topDown) ||
         (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) ||
-        (masked && bits != 16 && bits != 32)) {
+        (masked && bits != 16 && bits != 32) || (core && (bits == 16 || bits == 32))) {
         error = "BMP: unsupported format";
         return false;
     }
@@ -261,8 +270,10 @@ bool DecodeBmp(const uint8_t* data, size_t size, Image& out, std::string& error)
         masks = {Le32(data + 54), Le32(data + 58), Le32(data + 62), alpha ? Le32(data + 66) : 0};
     }
     if (bits <= 8) {
+        // An OS/2 palette has no count: it fills the space up to the pixels, at most 2^bits colours.
+        if (core && pixelOffset > palette) colours = uint32_t(std::min<size_t>((pixelOffset - palette) / entry, 1u << bits));
         if (colours == 0 || colours > (1u << bits)) colours = 1u << bits;
-        if (palette + size_t(colours) * 4 > size) return false;
+        if (palette + size_t(colours) * entry > size) return false;
     }
     const size_t stride = ((size_t(width) * bits + 31) / 32) * 4;
     if (pixelOffset > size || (!runs && stride * height > size - pixelOffset)) return false;
@@ -281,7 +292,7 @@ bool DecodeBmp(const uint8_t* data, size_t size, Image& out, std::string& error)
                 const uint32_t index = runs ? indexes[size_t(stored) * width + x]
                                             : (row[bit / 8] >> (8 - bits - bit % 8)) & ((1u << bits) - 1);
                 if (index >= colours) return false;
-                const uint8_t* c = data + palette + index * 4;
+                const uint8_t* c = data + palette + index * entry;
                 dst[0] = c[2], dst[1] = c[1], dst[2] = c[0], dst[3] = 255;
             } else {
                 PutMasked(dst, PixelAt(row + size_t(x) * (bits / 8), int(bits / 8)), masks);

@@ -155,6 +155,20 @@ public:
         return v;
     }
 
+    // A string token's characters: a text file writes each backslash as two, a binary file as it is.
+    std::string Characters(const Token& t) const
+    {
+        std::string s(t.text);
+        if (binary_) return s;
+        size_t out = 0;
+        for (size_t i = 0; i < s.size(); ++i, ++out) {
+            s[out] = s[i];
+            if (s[i] == '\\' && i + 1 < s.size() && s[i + 1] == '\\') ++i;
+        }
+        s.resize(out);
+        return s;
+    }
+
 private:
     size_t NumberBytes() const { return listInts_ || !doubles_ ? 4 : 8; }
 
@@ -524,7 +538,7 @@ private:
             OpenObject();
             const Token t = lex_.Next();
             if (t.kind != Kind::String) Fail("texture file name expected");
-            out.textureFile = t.text;
+            out.textureFile = lex_.Characters(t);
             SkipBody(depth + 1);
             return true;
         });

@@ -12,6 +12,11 @@
 
 namespace {
 
+// 2048 whole turns of the sway. The phase is taken back by this before it grows to where a float
+// loses its 0.04 steps (above 2^19 they round away); a plant needs over 300,000 frames in view
+// to get here, and the sway goes on without a visible jump.
+constexpr float kSchwankPeriode = float(2 * 3.14159265358979323846 * 2048);
+
 // The see-through states of the object, plant and effect passes.
 void ObjektZustaende(gfx::Device& g)
 {
@@ -54,7 +59,7 @@ void Szene::ZeichneVegetation()
         o.Drehung[2] = std::sin(o.Phase) / 10.0f;
         o.Drehung[0] = std::sin(o.Phase) / 15.0f;
         o.Phase += 0.04f;
-        if (o.Phase > 16000000.0f) o.Phase = 0.0f;
+        if (o.Phase >= kSchwankPeriode) o.Phase = std::fmod(o.Phase, kSchwankPeriode);
         ZeichneObjekt(o);
     }
 }

@@ -214,8 +214,8 @@ TEST_P(AngebotZurueck, InDenBeutelOderAufDenBoden)
     // The new variant is drawn first; a floor item then draws its first-name index and body texture.
     ZufallSaat(123);
     const int variante = Zufall() % 10, name = Zufall() % 100, textur = Zufall() % 10;
-    const uint32_t nachVariante = [] { ZufallSaat(123); Zufall(); return ZufallZustand(); }();
     const uint32_t nachBoden = ZufallZustand();
+    const uint32_t nachVariante = [] { ZufallSaat(123); Zufall(); return ZufallZustand(); }();
     ZufallSaat(123);
     Reihe(2);
     EXPECT_EQ(SprachVariante, variante);

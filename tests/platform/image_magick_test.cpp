@@ -32,6 +32,8 @@ const Kind kKinds[] = {
     {"bmp 4-bit", "-alpha off -colors 16 BMP3", 0},
     {"bmp 8-bit", "-alpha off -colors 200 BMP3", 0},
     {"bmp 24-bit", "-alpha off BMP3", 0},
+    {"bmp OS/2 8-bit", "-alpha off -colors 200 BMP2", 0},
+    {"bmp OS/2 24-bit", "-alpha off BMP2", 0},
     {"bmp 16-bit RGB565", "-alpha off -define bmp:subtype=RGB565 BMP", 0},
     {"bmp 16-bit ARGB1555", "-define bmp:subtype=ARGB1555 BMP", 0},
     {"bmp 16-bit ARGB4444", "-define bmp:subtype=ARGB4444 BMP", 15},

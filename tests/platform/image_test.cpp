@@ -67,6 +67,30 @@ std::vector<uint8_t> Bmp(int bits, bool topDown, bool alphaMask = false)
     return v;
 }
 
+// The OS/2 kind: a 12-byte header with 16-bit sizes, bottom row first, 3-byte palette entries;
+// 8 or 24 bits.
+std::vector<uint8_t> Os2Bmp(int bits)
+{
+    std::vector<uint8_t> v{'B', 'M'};
+    const int stride = ((2 * bits + 31) / 32) * 4;
+    const uint32_t offset = 14 + 12 + (bits <= 8 ? 4 * 3 : 0);
+    Put32(v, offset + stride * 2), Put32(v, 0), Put32(v, offset);
+    Put32(v, 12), Put16(v, 2), Put16(v, 2), Put16(v, 1), Put16(v, bits);
+    if (bits <= 8)
+        for (int i = 0; i < 4; ++i) v.insert(v.end(), {kPixels[i * 4 + 2], kPixels[i * 4 + 1], kPixels[i * 4]});
+    for (int y = 1; y >= 0; --y) {
+        std::vector<uint8_t> row;
+        for (int x = 0; x < 2; ++x) {
+            const uint8_t* p = kPixels + (y * 2 + x) * 4;
+            if (bits == 8) row.push_back(uint8_t(y * 2 + x));
+            else row.insert(row.end(), {p[2], p[1], p[0]});
+        }
+        row.resize(stride, 0);
+        v.insert(v.end(), row.begin(), row.end());
+    }
+    return v;
+}
+
 std::vector<uint8_t> Tga(bool rle)
 {
     std::vector<uint8_t> v{0, 0, uint8_t(rle ? 10 : 2), 0, 0, 0, 0, 0, 0, 0, 0, 0};
@@ -139,6 +163,8 @@ std::vector<Format> Formats()
             {"bmp16", Bmp(16, false), false},
             {"bmp8", Bmp(8, false), false},
             {"bmp4", Bmp(4, true), false},
+            {"bmp OS/2 8", Os2Bmp(8), false},
+            {"bmp OS/2 24", Os2Bmp(24), false},
             {"tga", Tga(false), true},
             {"tga rle", Tga(true), true}};
 }
@@ -317,6 +343,20 @@ TEST(Image, HostileBmpHeaderFieldsAreRefused)
         std::string error;
         EXPECT_FALSE(image::Decode(file->data(), file->size(), img, error));
         EXPECT_FALSE(error.empty());
+    }
+}
+
+// A BMP header shorter than Windows' and other than OS/2's 12 bytes is a kind we do not read, and
+// the message says so rather than calling the file damaged.
+TEST(Image, OtherShortBmpHeadersAreNotSupported)
+{
+    for (uint8_t kopf : {16, 24, 39}) {
+        std::vector<uint8_t> file = Bmp(24, false);
+        file[14] = kopf;
+        image::Image img;
+        std::string error;
+        EXPECT_FALSE(image::Decode(file.data(), file.size(), img, error));
+        EXPECT_NE(error.find("unsupported"), std::string::npos) << error;
     }
 }
 

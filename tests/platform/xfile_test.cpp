@@ -256,6 +256,25 @@ TEST(XFile, CompressedFilesGiveTheSameMesh)
     }
 }
 
+// A text file writes a backslash in a string as two; the name read has one again. A lone backslash
+// escapes nothing and stays.
+TEST(XFile, TextStringsHaveTheirBackslashEscapesUndone)
+{
+    const std::string tri = "3; 0.0;0.0;0.0;, 1.0;0.0;0.0;, 0.0;1.0;0.0;; 1; 3;0,1,2;;";
+    auto material = [](const char* name) {
+        return std::string("Material { 1.0;1.0;1.0;1.0;; 1.0; 0.0;0.0;0.0;; 0.0;0.0;0.0;; TextureFilename { \"") + name +
+               "\"; } }";
+    };
+    const std::string file = "xof 0303txt 0032\nMesh { " + tri + " MeshMaterialList { 3; 1; 0;; " +
+                             material(R"(maps\\holz.bmp)") + material(R"(C:\\a\\\\b.png)") +
+                             material(R"(einzeln\x.bmp)") + " } }\n";
+    const MeshData m = Decoded(file);
+    ASSERT_EQ(m.materials.size(), 3u);
+    EXPECT_EQ(m.materials[0].textureFile, R"(maps\holz.bmp)");
+    EXPECT_EQ(m.materials[1].textureFile, R"(C:\a\\b.png)");
+    EXPECT_EQ(m.materials[2].textureFile, R"(einzeln\x.bmp)");
+}
+
 // Materials defined at the top of the file and named in each mesh's list: every mesh's list is appended
 // to the table, and a face's material is its own mesh's.
 TEST(XFile, EveryMeshKeepsItsOwnMaterials)

@@ -140,15 +140,42 @@ TEST_F(BodenTest, PlantsSwayInViewAndFreezeOutOfItOrSwitchedOff)
     EXPECT_FLOAT_EQ(fern.Phase, 1.0f) << "a plant out of view stands still";
     ASSERT_EQ(dev->Draws().size(), 1u);
 
-    nah.Phase = 16000001.0f;
-    Szene.ZeichneVegetation();
-    EXPECT_EQ(nah.Phase, 0.0f) << "the phase wraps past 16,000,000";
-
     SetupWerte.VEGETATION = 0;
     dev->ClearCalls();
     Szene.ZeichneVegetation();
     EXPECT_TRUE(dev->Draws().empty());
-    EXPECT_EQ(nah.Phase, 0.0f);
+    EXPECT_FLOAT_EQ(nah.Phase, 1.04f);
+}
+
+// After hours in view a plant keeps swaying as it did at the start: the phase never grows to where
+// a step of 0.04 is lost in the float's rounding, and the sway goes on without a jump.
+TEST_F(BodenTest, PlantsKeepSwayingAfterHours)
+{
+    ObjektRecord& p = VegetationObjekte[0];
+    for (const float start : {1000.0f, 12867.9f, 1048576.0f, 16000001.0f}) {
+        p = {1, {}, {300, 0, 300}, {0, 0.7f, 0}, start, 3005};
+        float vorher = std::sin(start);
+        for (int k = 0; k < 60; ++k) {
+            const float phase = p.Phase;
+            Szene.ZeichneVegetation();
+            EXPECT_GE(p.Phase, 0.0f) << start;
+            EXPECT_LT(p.Phase, 13000.0f) << start;
+            const float jetzt = std::sin(p.Phase);
+            if (k > 0) {
+                EXPECT_NEAR(jetzt, std::sin(phase + 0.04f), 2e-3f) << start << " " << k;
+            }
+            EXPECT_NE(jetzt, vorher) << start << " " << k;
+            vorher = jetzt;
+        }
+    }
+    // Below where it is taken back, the phase runs exactly as a plain sum of 0.04 steps.
+    p = {1, {}, {300, 0, 300}, {0, 0.7f, 0}, 12000.0f, 3005};
+    float summe = 12000.0f;
+    for (int k = 0; k < 500; ++k) {
+        Szene.ZeichneVegetation();
+        summe += 0.04f;
+    }
+    EXPECT_EQ(p.Phase, summe);
 }
 
 TEST_F(BodenTest, BorderCornersThenStepsInView)
