@@ -152,6 +152,7 @@ std::vector<ArtEntry> Build() {
         {223, 24, 24, K::Badge, 0xFF3070E0, "≈", 0, 0, 0, "entrance: well"},
         {224, 24, 24, K::Badge, 0xFFD0B030, "$", 0, 0, 0, "entrance: trader"},
         {225, 24, 24, K::Badge, 0xFF40A040, "✚", 0, 0, 0, "entrance: doctor"},
+        {263, 24, 24, K::Badge, 0xFFB05040, "★", 0, 0, 0, "entrance: recruiter"},
         {194, 64, 64, K::Badge, 0xFF3070E0, "☕", 0, 0, 0, "entrance: drink (drawn 48 x 48) and drink unit (64 x 64): painted at the larger size"},
         {193, 64, 64, K::Icon, 0xFFC08040, "●", kBare, 2, 0, "food unit, small in the middle: the scenes overlap them in a row"},
         {196, 64, 64, K::Icon, 0xFF40E040, "✚", kBare, 2, 0, "health unit, small in the middle"},

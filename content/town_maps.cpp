@@ -518,11 +518,12 @@ void BaueTutorial() {
         for (ObjektRecord& o : StadtObjekte)
             if (o.Aktiv && o.Position[0] == float(c.x * 10) && o.Position[2] == float(c.z * 10)) o.Modell = modell::Sperre;
     }
-    // The recruiter's table stands in the gap of the first wall, his tent behind it.
+    // The recruiter's table stands in the first wall beside its passage, straight ahead of the start
+    // view.
     for (ObjektRecord& o : StadtObjekte)
-        if (o.Aktiv && o.Position[0] == 480.0f && o.Position[2] == 210.0f) o.Modell = modell::Tisch;
+        if (o.Aktiv && o.Position[0] == float(TutorialAnwerber.x * 10) && o.Position[2] == float(TutorialAnwerber.z * 10))
+            o.Modell = modell::Tisch;
     Eingang(b, TutorialAnwerber.x, TutorialAnwerber.z, 7);
-    Objekt(modell::Zelt, 48, 23.5f, kPi);
 
     // Start yard: a camp.
     Requisit(b, modell::Zelt, 66, 14);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "interaction/szenen.h"
 #include "platform/image.h"
 
 namespace content {
@@ -30,7 +31,7 @@ constexpr int StartX = 60, StartZ = 0;
 struct Zelle {
     int x, z;
 };
-constexpr Zelle TutorialAnwerber = {48, 21};
+constexpr Zelle TutorialAnwerber = {kAnwerberX, kAnwerberZ};
 const std::vector<Zelle>& TutorialDurchgaenge();  // blocked in the map, opened step by step
 void TutorialAllesOeffnen();                       // the map as it stands at the tutorial's end
 

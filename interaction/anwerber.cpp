@@ -11,11 +11,6 @@
 #include "world/new_game.h"
 #include "world/records.h"
 
-namespace {
-// The recruiter's own cell; choice 1 takes its entrance away, whichever cell opened the scene.
-constexpr int kAnwerberX = 48, kAnwerberZ = 21;
-}  // namespace
-
 void AnwerberDialog() {
     if (GespraechsPhase == 0) {
         SprichZeile("Data/Speak/Anwerber/0175.wav");
@@ -31,6 +26,7 @@ void AnwerberDialog() {
         GespraechsPhase = 0;
         SchliesseSzene();
         TutorialSchritt = 4;
+        // The recruiter's own cell loses its entrance, whichever cell opened the scene.
         StadtGitter[kAnwerberX][kAnwerberZ].Eingang = 0;
     }
     if (SzenenWahl(2, 187, 450)) {

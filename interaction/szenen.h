@@ -25,3 +25,6 @@ void EssenDialog();
 void TrinkenDialog();
 void DoktorDialog();
 void AnwerberDialog();
+// The recruiter's cell in the tutorial map: in its first wall beside the passage, straight ahead of
+// the start view.
+constexpr int kAnwerberX = 60, kAnwerberZ = 21;

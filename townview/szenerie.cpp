@@ -218,6 +218,7 @@ void Szene::ZeichneFeldMarker()
             case 4: tex = MyApp.Texturen[225]; break;
             case 5: tex = MyApp.Texturen[223]; break;
             case 6: tex = MyApp.Texturen[194], groesse = 48; break;
+            case 7: tex = MyApp.Texturen[263]; break;  // the recruiter: found like every other entrance
             default: continue;
             }
             const BildschirmPunkt p = ProjiziereAufBildschirm(10.0f * i, 20, 10.0f * j);

@@ -11,6 +11,7 @@
 
 #include "content/town_maps.h"
 #include "content/town_models.h"
+#include "interaction/szenen.h"
 #include "platform/random.h"
 #include "world/gamefiles.h"
 #include "world/new_game.h"
@@ -180,7 +181,9 @@ TEST_F(Karten, TheTutorialMapIsLaidOutAsItsStepsNameIt) {
     const KartenPlan tutorial = content::AlleKarten()[20];
     ASSERT_EQ(tutorial.art, KartenArt::Tutorial);
     LiesKarte(tutorial);
-    EXPECT_EQ(StadtGitter[48][21].Eingang, 7);
+    EXPECT_EQ(StadtGitter[kAnwerberX][kAnwerberZ].Eingang, 7);
+    // The recruiter's table is in sight of the start: straight ahead of the own figure.
+    EXPECT_EQ(kAnwerberX, content::StartX);
     for (const content::Zelle& c : content::TutorialDurchgaenge()) EXPECT_EQ(StadtGitter[c.x][c.z].Blockiert, 1);
     // Figures are placed only in the hostile's yard until step 13 moves the area.
     for (int x = 0; x < GITTER_GROESSE; ++x)

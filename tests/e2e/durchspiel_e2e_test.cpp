@@ -19,6 +19,7 @@
 #include "framework/texte.h"
 #include "frontend/travel.h"
 #include "interaction/conversation.h"
+#include "interaction/szenen.h"
 #include "interaction/tutorial.h"
 #include "platform/keyboard.h"
 #include "tests/e2e/e2e_spiel.h"
@@ -360,7 +361,7 @@ TEST_F(DurchspielE2E, DasGanzeSpielVomNeuenSpielBisZumEndpanel)
     Frames(1);
     Klick(PortraitX(eigeneId), 16);
     ASSERT_EQ(AuswahlSlots[0], eigeneId);
-    Betrete(48, 21, 7);
+    Betrete(kAnwerberX, kAnwerberZ, 7);
     Zeiger(400, 456);
     Frames(2);
     Stufe("tutorial_anwerber");

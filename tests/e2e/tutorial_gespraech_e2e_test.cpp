@@ -12,6 +12,7 @@
 #include "framework/texte.h"
 #include "interaction/conversation.h"
 #include "interaction/inventar.h"
+#include "interaction/szenen.h"
 #include "interaction/tutorial.h"
 #include "platform/keyboard.h"
 #include "tests/e2e/e2e_spiel.h"
@@ -191,11 +192,11 @@ TEST_F(TutorialE2E, TutorialVonAnfangBisEndeDannGespraechUndHandel)
     Weiter();
     Weiter();
     ASSERT_EQ(TutorialSchritt, 99);
-    Betrete(48, 21, 7);
+    Betrete(kAnwerberX, kAnwerberZ, 7);
     Bild("tutorial_recruiter");
     Klick(300, 442);  // "go on with the tutorial"
     ASSERT_EQ(TutorialSchritt, 4);
-    EXPECT_EQ(StadtGitter[48][21].Eingang, 0);
+    EXPECT_EQ(StadtGitter[kAnwerberX][kAnwerberZ].Eingang, 0);
     Weiter();
     Weiter();
 

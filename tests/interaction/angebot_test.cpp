@@ -211,7 +211,7 @@ protected:
         AngebotTest::SetUp();
         InteraktionsModus = 7;
         TutorialSchritt = 3;
-        StadtGitter[48][21].Eingang = 7;
+        StadtGitter[kAnwerberX][kAnwerberZ].Eingang = 7;
     }
 };
 
@@ -222,7 +222,7 @@ TEST_F(AnwerberTest, GoingOnWithTheTutorialTakesTheRecruitersEntranceAway) {
     EXPECT_EQ(InteraktionsModus, 0);
     EXPECT_EQ(TutorialSchritt, 4);
     EXPECT_EQ(GespraechsPhase, 0);
-    EXPECT_EQ(StadtGitter[48][21].Eingang, 0);
+    EXPECT_EQ(StadtGitter[kAnwerberX][kAnwerberZ].Eingang, 0);
 }
 
 TEST_F(AnwerberTest, ARefusedNewGameKeepsThePlayerInTheTutorial) {

@@ -146,7 +146,8 @@ TEST_F(WetterTest, ParticleStraightBelowTheCameraTargetIsLeftOut)
 TEST_F(WetterTest, EntranceIconsOnlyWhileAltOrShiftIsHeld)
 {
     StadtGitter[30][30].Eingang = 2;
-    StadtGitter[31][30].Eingang = 7;  // the recruiter has no icon
+    StadtGitter[31][30].Eingang = 7;  // the recruiter shows like the others
+    StadtGitter[32][30].Eingang = 8;  // a name only: no icon
     StadtGitter[29][31].Eingang = 6;
     Szene.ZeichneFeldMarker();
     EXPECT_TRUE(dev->Calls().empty());
@@ -154,9 +155,10 @@ TEST_F(WetterTest, EntranceIconsOnlyWhileAltOrShiftIsHeld)
     Szene.ZeichneFeldMarker();
     TastenStatus[kbd::dik::RShift] = 0;
     const auto d = dev->Draws();
-    ASSERT_EQ(d.size(), 2u);
+    ASSERT_EQ(d.size(), 3u);
     EXPECT_EQ(d[0]->state.texture, Tex(194));
     EXPECT_EQ(d[1]->state.texture, Tex(224));
+    EXPECT_EQ(d[2]->state.texture, Tex(263));
     EXPECT_TRUE(GleicheMatrix(dev->State().Get(gfx::TransformType::Projection), MyApp.m_matProj)) << "3D again";
 }
 
