@@ -377,7 +377,15 @@ Canvas PaintTalkPanel(const ArtEntry& e) {
     Canvas c(e.w, e.h, {0, 0, 0, 0});
     const Rgba col = FromArgb(e.colour);
     Plate(c, 0, 0, e.w, e.h, col, uint32_t(e.index));
-    Sunken(c, 20, 20, e.w - 40, e.h - 40, Shade(col, 0.55f));
+    // The field begins left of the answer rows (their "1." at x 15), and in the scene panels it
+    // reaches further right, so their offer slot (the item's 64 x 64 icon at 432, 249) lies inside
+    // it, framed as the recruit's offer slot is.
+    Sunken(c, 11, 20, e.sx == 2 ? e.w - 19 : e.w - 31, e.h - 40, Shade(col, 0.55f));
+    if (e.sx == 2) {
+        c.Outline(429, 246, 70, 70, kInk, 1);
+        c.Outline(430, 247, 68, 68, kGold, 3);
+        c.FillRect(433, 250, 62, 62, {0, 0, 0, 90});
+    }
     if (e.sx != 2) {
         Sunken(c, 23, 135, 98, 72, {10, 10, 12, 255});  // portrait
         c.Outline(22, 134, 100, 74, kGold, 1);
@@ -598,13 +606,20 @@ Canvas PaintLeftColumn() {
     return c;
 }
 
+// The ten by ten slots on their plate, screen x 201..737, drawn with the sheet's left edge at
+// screen x 201 - dx: the well's column (from screen x 713) holds their right end too.
+void SlotGitter(Canvas& c, int dx) {
+    const Rgba col{70, 60, 48, 255};
+    Plate(c, -dx, 150, 536, 362, col, 116);
+    for (int r = 0; r < 10; ++r)
+        for (int k = 0; k < 10; ++k) Sunken(c, 8 + 52 * k - dx, 183 + 32 * r, 51, 31, Shade(col, 0.45f));
+}
+
 Canvas PaintContainer() {
     // Screen (201, 8) to (969, 520): ten by ten slots and a right column with the close button.
     Canvas c(768, 512, {0, 0, 0, 0});
     const Rgba col{70, 60, 48, 255};
-    Plate(c, 0, 150, 536, 362, col, 116);
-    for (int r = 0; r < 10; ++r)
-        for (int k = 0; k < 10; ++k) Sunken(c, 8 + 52 * k, 183 + 32 * r, 51, 31, Shade(col, 0.45f));
+    SlotGitter(c, 0);
     Plate(c, 540, 150, 140, 362, col, 118);
     Symbol(c, "▣", 560, 170, 100, 100, Shade({224, 176, 80, 255}, 0.8f));
     Button(c, 512 + 48, 463, 62, 22, Shade(col, 1.2f), false, false);
@@ -616,6 +631,7 @@ Canvas PaintWellColumn() {
     // Screen (713, 8) to (969, 520): the water gauge, the water button and the close button.
     Canvas c(256, 512, {0, 0, 0, 0});
     const Rgba col{52, 60, 70, 255};
+    SlotGitter(c, 512);  // the slots' last column reaches past x 713
     Plate(c, 28, 150, 140, 362, col, 122);
     Sunken(c, 103, 208, 12, 80, {10, 14, 30, 255});  // water gauge, bottom at screen y 292
     Button(c, 51, 360, 54, 38, Shade(col, 1.2f), false, false);

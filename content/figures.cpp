@@ -72,7 +72,7 @@ Trafo Rollen(float a) {
 Trafo Mal(const Trafo& a, const Trafo& b) { return a.Kind({0, 0, 0}, b); }
 
 // Where a face takes its picture from in a body texture (see MaleKoerper): the face, bare skin,
-// the shirt, the trousers and the boots. Worn items bind plain textures, which fit any of them.
+// the shirt, the trousers and the boots (whose leather the gloves share). Worn items bind plain textures, which fit any of them.
 struct Bereich {
     float u0, v0, u1, v1;
 };
@@ -144,15 +144,20 @@ XMesh Baue(const Pose& p, Teil teil) {
         const Trafo unterarm = oberarm.Kind({0, -3.2f, 0}, Nicken(-p.ellbogen[s]));
         const Trafo hand = unterarm.Kind({0, -3.0f, 0}, Trafo{});
         switch (teil) {
-        case Teil::Rumpf: Quader(m, oberarm, {-0.75f, -3.3f, -0.75f}, {0.75f, 0.4f, 0.75f}, kHemd); break;
+        case Teil::Rumpf:
+            // Long sleeves: the forearm is the shirt's, so it takes the torso's variant.
+            Quader(m, oberarm, {-0.75f, -3.3f, -0.75f}, {0.75f, 0.4f, 0.75f}, kHemd);
+            Quader(m, unterarm, {-0.65f, -3.1f, -0.65f}, {0.65f, 0.1f, 0.65f}, kHemd);
+            break;
         case Teil::Beine:
             Quader(m, oberschenkel, {-0.95f, -4.4f, -0.95f}, {0.95f, 0.3f, 0.95f}, kHose);
             Quader(m, unterschenkel, {-0.8f, -4.0f, -0.8f}, {0.8f, 0.1f, 0.8f}, kHose);
             break;
         case Teil::Fuesse: Quader(m, fuss, {-0.8f, -0.3f, -1.0f}, {0.8f, 0.9f, 2.1f}, kStiefel); break;
         case Teil::Haende:
-            Quader(m, unterarm, {-0.65f, -3.1f, -0.65f}, {0.65f, 0.1f, 0.65f}, kHaut);
-            Quader(m, hand, {-0.55f, -1.3f, -0.45f}, {0.55f, 0.1f, 0.55f}, kHaut);
+            // Leather gloves: the hands are drawn with a variant of their own (0 for nearly every
+            // figure), so bare skin there would not match the face.
+            Quader(m, hand, {-0.55f, -1.3f, -0.45f}, {0.55f, 0.1f, 0.55f}, kStiefel);
             break;
         default: break;
         }

@@ -519,7 +519,7 @@ void BaueTutorial() {
             if (o.Aktiv && o.Position[0] == float(c.x * 10) && o.Position[2] == float(c.z * 10)) o.Modell = modell::Sperre;
     }
     // The recruiter's table stands in the first wall beside its passage, straight ahead of the start
-    // view; he stands behind it (his figure is in the state template).
+    // view.
     for (ObjektRecord& o : StadtObjekte)
         if (o.Aktiv && o.Position[0] == float(TutorialAnwerber.x * 10) && o.Position[2] == float(TutorialAnwerber.z * 10))
             o.Modell = modell::Tisch;

@@ -1,13 +1,10 @@
 // The state templates of the towns: what lies in the containers, on the floor and burns or shines
-// when a new game starts. Persons are not stored: the game spawns them on entry (but the tutorial's
-// recruiter, who stands behind his table).
+// when a new game starts. Persons are not stored: the game spawns them on entry.
 #include <cmath>
 #include <cstring>
-#include <utility>
 
 #include "content/town_maps.h"
 #include "content/town_models.h"
-#include "world/figur_hilfen.h"
 #include "world/records.h"
 
 namespace content {
@@ -54,36 +51,6 @@ void Lege(ItemSlot (&behaelter)[10][10], Stapel s) {
 
 void Lege(ItemSlot (&behaelter)[10][10], std::initializer_list<Stapel> liste) {
     for (Stapel s : liste) Lege(behaelter, s);
-}
-
-// The recruiter behind his table, facing the start yard: a fixed figure, dressed as the traders are.
-void Anwerber() {
-    for (int i = 1; i < FIGUREN_ANZAHL; ++i) {  // record 0 stays free, as in every template
-        FigurRecord& f = Figuren[i];
-        if (f.Aktiv) continue;
-        f.Aktiv = 1;
-        f.Typ = 9999;
-        f.TeilModelle[0] = 9001;
-        f.Position[0] = f.Ziel[0] = f.Wegpunkt[0] = float(TutorialAnwerber.x * 10);
-        f.Position[2] = f.Ziel[2] = f.Wegpunkt[2] = float((TutorialAnwerber.z + 1) * 10);
-        f.Drehung[1] = kPi;
-        f.Gesundheit = 100;
-        f.Nahrung = 10;
-        f.Wasser = 5;
-        f.Stufe = f.Anzahl = 1;
-        f.Zustand = f.Befehl = 1;
-        f.AnimLaenge = 12;
-        f.Aussehen[0] = 3;
-        f.Aussehen[1] = 1;
-        f.Aussehen[2] = 2;
-        // Dressed as the traders are: vest, trousers, boots and gloves.
-        const std::pair<InventarPlatz, int16_t> kleidung[] = {{Koerper, 1027}, {Hose, 1046}, {Stiefel, 1045}, {Handschuhe, 1047}};
-        for (const auto& [platz, id] : kleidung) {
-            Platz(f, platz).ItemId = id;
-            Platz(f, platz).ItemAnzahl = 1;
-        }
-        return;
-    }
 }
 
 // What the tutorial's containers hold, by cell: each yard has what its step asks for.
@@ -197,7 +164,6 @@ void BaueZustand(const KartenPlan& plan) {
     for (const ObjektRecord& o : StadtObjekte)
         if (o.Aktiv) Emitter(o, lampen);
     if (!tutorial) Bodenitems(r, 3 + r(5));
-    if (tutorial) Anwerber();
 }
 
 }  // namespace content

@@ -190,11 +190,23 @@ TEST_P(DatenSatz, TexteSindGefuelltUndZeichenbar) {
     struct Platz {
         int von, bis, font, breite;
     };
-    for (const Platz& p : {Platz{127, 172, 2, 355}, Platz{185, 185, 2, 355}, Platz{191, 260, 2, 500},
+    // The talk panel's inner frame ends at x 748: the lines start at 397 and 399, the choices "n. "
+    // at 271 (in font 3 while hovered); the game menu's buttons are 80 wide (211..290).
+    for (const Platz& p : {Platz{127, 172, 2, 349}, Platz{185, 185, 2, 349}, Platz{191, 260, 2, 500},
                            Platz{18, 26, 2, 215}, Platz{52, 53, 2, 215}, Platz{61, 64, 2, 215},
-                           Platz{78, 78, 1, 480}, Platz{182, 183, 1, 480}, Platz{262, 265, 1, 480}})
+                           Platz{78, 78, 1, 480}, Platz{182, 183, 1, 480}, Platz{262, 265, 1, 480},
+                           Platz{186, 187, 3, 460}, Platz{21, 23, 3, 80}, Platz{55, 56, 3, 80}})
         for (int n = p.von; n <= p.bis; ++n)
             EXPECT_LE(SchriftBreite(TextStandard[n], p.font), p.breite) << "TextStandard " << n << " is too wide";
+    // The partner's lines of a conversation, the recruiting answers among them, at (399, 229); its
+    // menu rows "n. " at 271.
+    for (int abschnitt : {SPRECH_HALLO, SPRECH_JOB_SOELDNER, SPRECH_REKRUT_JA, SPRECH_REKRUT_KEIN_ITEM, SPRECH_NEUES,
+                          SPRECH_WO_BIN_ICH, SPRECH_FEIND, SPRECH_JOB_TECHNIKER, SPRECH_JOB_DOKTOR,
+                          SPRECH_JOB_HAENDLER, SPRECH_JOB_JAEGER, SPRECH_JOB_SAMMLER})
+        for (int n = 0; n < SPRECH_ZEILEN; ++n)
+            EXPECT_LE(SchriftBreite(SprechTexte[abschnitt][n], 2), 349) << "Sprechen " << abschnitt << " " << n << " is too wide";
+    for (int n = 0; n < SPRECH_ZEILEN; ++n)
+        EXPECT_LE(SchriftBreite(SprechTexte[SPRECH_CHAR_TEXTE][n], 3), 460) << "menu row " << n << " is too wide";
     // Where a tooltip or a tutorial step points at one thing, its German text names that thing:
     // the stock panel's pump slot, food slot and gauge; the short skip button, which runs only
     // while held; the tutorial steps that wait for a stationed member, for the trap and pump in

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "interaction/sprache.h"
+#include "interaction/szenen.h"
 #include "interaction/tutorial.h"
 #include "platform/keyboard.h"
 #include "platform/replay.h"
@@ -162,7 +163,8 @@ protected:
         Frames(2);
         Bild("replay_03_tutorial");
         int x = 0, y = 0;
-        ASSERT_TRUE(SuchePunkt([] { return PickeFeld(480, 210) != 0; }, x, y)) << "the recruiter's door is off screen";
+        ASSERT_TRUE(SuchePunkt([] { return PickeFeld(kAnwerberX * 10, kAnwerberZ * 10) != 0; }, x, y))
+            << "the recruiter's door is off screen";
         RechtsKlick(x, y);
         ASSERT_TRUE(Bis([] { return InteraktionsModus == 7; })) << "the recruiter's scene did not open";
         Frames(2);
@@ -221,7 +223,7 @@ protected:
         ASSERT_EQ(SpielModus, 7000);
         Frames(2);
         Bild("replay_08_saved");
-        EXPECT_EQ(Dateien(spiel / "save" / ("slot" + std::to_string(kSlot))).size(), 21u);
+        EXPECT_EQ(Dateien(spiel / "save" / ("slot" + std::to_string(kSlot))).size(), 22u);  // and its name
     }
 };
 
