@@ -15,7 +15,9 @@
 #include <set>
 
 #include "framework/font.h"
+#include "framework/services_interaction.h"
 #include "framework/items.h"
+#include "framework/keyboard.h"
 #include "framework/lists.h"
 #include "framework/myapp.h"
 #include "framework/packarchiv.h"
@@ -25,6 +27,7 @@
 #include "platform/gfx.h"
 #include "platform/gfx_recording.h"
 #include "platform/image.h"
+#include "platform/keyboard.h"
 #include "platform/os.h"
 #include "world/spielglobals.h"
 
@@ -237,6 +240,44 @@ TEST_P(DatenSatz, TexteSindGefuelltUndZeichenbar) {
         EXPECT_LE(std::strlen(MaennerNamen[n]), 19u) << "name " << n;
     }
     EXPECT_GT(std::strlen(Mitwirkende[0]), 0u);
+}
+
+// Every character the name fields accept, found by pressing each key with and without Shift, has a
+// glyph in every font of the language, and that glyph is in the data. The underscore a Space types
+// shows as a blank, as it does in every text.
+TEST_P(DatenSatz, JedesZeichenEinesNamensIstZeichenbar) {
+    const int sprache = GetParam();
+    MyApp.m_pd3dDevice = gfx::CreateRecordingDevice();
+    LadeAlleListen(sprache);
+    FensterAktiv = 1;
+    ErstelleDirectInput();
+    ErstelleTastatur();
+    std::set<uint8_t> getippt;
+    for (int taste = 1; taste <= kbd::dik::F12; ++taste)  // the main block: no key beyond it types
+        for (const bool gross : {false, true}) {
+            SpielModus = 6001;
+            SpielerName[0] = 0;
+            kbd::ClearForcedKeys();
+            kbd::ForceKey(uint8_t(taste), true);
+            if (gross) kbd::ForceKey(kbd::dik::LShift, true);
+            VerarbeiteTastatur();
+            kbd::ClearForcedKeys();
+            for (const char* c = SpielerName; *c; ++c) getippt.insert(uint8_t(*c));
+        }
+    GibTastaturFrei();
+    // Digits, the underscore, and the letters of the language in both cases.
+    EXPECT_EQ(getippt.size(), sprache == 2 ? 10u + 1u + 66u : 10u + 1u + 52u);
+    for (const uint8_t b : getippt)
+        for (int font = 0; font < 4; ++font) {
+            const SchriftZeichen z = SchriftZeichenInfo(b, font, sprache == 2);
+            EXPECT_GT(z.vorschub, 0) << "byte 0x" << std::hex << int(b) << " font " << font;
+            if (b == '_') {
+                EXPECT_LT(z.glyph, 0);
+                continue;
+            }
+            ASSERT_GE(z.glyph, 0) << "byte 0x" << std::hex << int(b) << " font " << font;
+            EXPECT_NE(MyApp.SchriftTexturen[font * 100 + z.glyph], 0u) << "byte 0x" << std::hex << int(b);
+        }
 }
 
 INSTANTIATE_TEST_SUITE_P(Sprachen, DatenSatz, ::testing::Values(0, 1, 2));

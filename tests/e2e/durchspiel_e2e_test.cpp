@@ -657,7 +657,7 @@ TEST_F(DurchspielE2E, DasGanzeSpielVomNeuenSpielBisZumEndpanel)
     ASSERT_STREQ(SpeicherSlotNamen[3], "zug1");
     std::vector<uint8_t> liste;
     ASSERT_TRUE(os::ReadFile("save/save.dat", liste));
-    EXPECT_NE(std::string(liste.begin(), liste.end()).find("\nzug1\n"), std::string::npos);
+    EXPECT_NE(std::string(liste.begin(), liste.end()).find("\r\nzug1\r\n"), std::string::npos);
     const int gespeicherteStadtNr = AktuelleStadt;
     std::vector<uint8_t> stadt, global;
     ASSERT_TRUE(os::ReadFile("save/slot3/S_Town" + std::to_string(gespeicherteStadtNr) + ".dat", stadt));

@@ -123,7 +123,7 @@ TEST_F(NeuesSpielE2E, NewGameTownZeroSaveTravelAndLoadBack)
     EXPECT_EQ(Dateien("save/slot3").size(), 22u);  // the towns, the globals and the slot's name
     const std::vector<uint8_t> liste = Lies("save/save.dat");
     const std::string text(liste.begin(), liste.end());
-    EXPECT_NE(text.find("\nArvids_Spiel\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\r\nArvids_Spiel\r\n"), std::string::npos) << text;
     Frames(2);
     Bild("25_save");
     const std::vector<uint8_t> gespeicherteStadt = Lies("save/slot3/S_Town0.dat");
