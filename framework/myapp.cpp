@@ -1,5 +1,6 @@
 #include "framework/myapp.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -299,6 +300,22 @@ void LeereMeshSlot(class MyApp& app, int slot)
     app.MeshTexturen[slot].clear();
     app.MeshMaterialien[slot].clear();
     app.MeshMaterialZahl[slot] = 0;
+    app.MeshBoxen[slot] = {};
+}
+
+MyApp::MeshBox BoxVon(const gfx::MeshData& daten)
+{
+    MyApp::MeshBox box;
+    if (daten.subsets.empty()) return box;
+    const gfx::MeshSubset& s = daten.subsets[0];
+    for (uint32_t i = s.firstIndex; i < s.firstIndex + s.indexCount; ++i) {
+        const gfx::Vertex& v = daten.vertices[daten.indices[i]];
+        if (!box.bekannt) box.min = box.max = {v.x, v.y, v.z};
+        box.bekannt = true;
+        box.min = {std::min(box.min.x, v.x), std::min(box.min.y, v.y), std::min(box.min.z, v.z)};
+        box.max = {std::max(box.max.x, v.x), std::max(box.max.y, v.y), std::max(box.max.z, v.z)};
+    }
+    return box;
 }
 
 // A missing model or model texture ends the program: the message, then the window is closed.
@@ -322,6 +339,7 @@ int32_t MyApp::LoadModel(const char* file, int slot)
     }
     Meshes[slot] = m_pd3dDevice->CreateMesh(daten);
     m_pd3dDevice->Name(Meshes[slot], "Meshes[" + std::to_string(slot) + "] " + file);
+    if (Meshes[slot]) MeshBoxen[slot] = BoxVon(daten);
     MeshMaterialZahl[slot] = static_cast<uint32_t>(daten.materials.size());
     for (const gfx::MeshMaterial& mm : daten.materials) {
         gfx::Material material = mm.material;
@@ -352,6 +370,7 @@ int32_t MyApp::LoadMeshOnly(const char* file, int slot, const gfx::MeshData* dat
     }
     Meshes[slot] = m_pd3dDevice->CreateMesh(*daten);
     m_pd3dDevice->Name(Meshes[slot], "Meshes[" + std::to_string(slot) + "] " + file);
+    if (Meshes[slot]) MeshBoxen[slot] = BoxVon(*daten);
     MeshMaterialZahl[slot] = static_cast<uint32_t>(daten->materials.size());
     return 0;
 }

@@ -47,6 +47,13 @@ public:
     std::vector<gfx::Material> MeshMaterialien[kMeshSlots];
     std::vector<gfx::Texture> MeshTexturen[kMeshSlots];
     uint32_t MeshMaterialZahl[kMeshSlots] = {};
+    // The box around subset 0 of a slot's mesh as loaded; unknown (bekannt false) for a mesh made
+    // elsewhere.
+    struct MeshBox {
+        math3d::Vec3 min{}, max{};
+        bool bekannt = false;
+    };
+    MeshBox MeshBoxen[kMeshSlots] = {};
 
     std::unique_ptr<gfx::Device> m_pd3dDevice;
     PresentParameters m_d3dpp;

@@ -36,6 +36,12 @@ void ZeichneMeshSubset0(int slot)
     if (MeshGeladen(slot)) MyApp.m_pd3dDevice->DrawSubset(MyApp.Meshes[slot], 0);
 }
 
+void ZeichneMeshSubset0Mehrfach(int slot, const std::vector<math3d::Matrix>& welten)
+{
+    if (MeshGeladen(slot) && !welten.empty())
+        MyApp.m_pd3dDevice->DrawSubsetInstanced(MyApp.Meshes[slot], 0, welten.data(), uint32_t(welten.size()));
+}
+
 gfx::Texture ErsteMeshTextur(int slot)
 {
     if (slot < 0 || slot >= MyApp::kMeshSlots) return 0;

@@ -1,6 +1,8 @@
 #pragma once
 // The drawing steps every screen and overlay shares: a level texture as a 2D quad, the pointer test
 // against a rectangle, centred text, the model previews' lights and subset 0 of a mesh slot.
+#include <vector>
+
 #include "platform/gfx.h"
 #include "platform/math3d.h"
 
@@ -24,5 +26,8 @@ void ZeichneMeshSlot(int slot, const math3d::Matrix& welt, gfx::Texture textur);
 bool MeshGeladen(int slot);
 // Subset 0 of a mesh slot with the transform and texture already set; nothing for an empty slot.
 void ZeichneMeshSubset0(int slot);
+// Subset 0 of a mesh slot once for each world matrix, in order, in one draw, with the texture
+// already set; nothing for an empty slot.
+void ZeichneMeshSubset0Mehrfach(int slot, const std::vector<math3d::Matrix>& welten);
 // The first texture of a mesh slot's list, 0 when it has none or the slot is outside the table.
 gfx::Texture ErsteMeshTextur(int slot);

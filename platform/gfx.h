@@ -30,6 +30,11 @@ struct Vertex {
 };
 static_assert(sizeof(Vertex) == 32);
 
+// A rectangle of pixels, right and bottom excluded, row 0 at the top.
+struct Rect {
+    int left, top, right, bottom;
+};
+
 struct Color {
     float r, g, b, a;
 };
@@ -52,7 +57,7 @@ struct Light {
 
 enum class RenderState : uint32_t {
     ZEnable, ZWriteEnable, Lighting, AlphaBlendEnable, SrcBlend, DestBlend,
-    AlphaTestEnable, AlphaRef, AlphaFunc, CullMode, Ambient, DitherEnable,
+    AlphaTestEnable, AlphaRef, AlphaFunc, CullMode, Ambient, DitherEnable, ScissorTestEnable,
     Count
 };
 
@@ -141,6 +146,9 @@ public:
     virtual void LightEnable(uint32_t index, bool enable) = 0;
     virtual void SetTexture(Texture texture) = 0;                      // stage 0; 0 = none
     virtual void SetRenderTarget(Texture target) = 0;                  // 0 = the back buffer; viewport follows
+    // Draws and clears touch only this rectangle of the target while SCISSORTESTENABLE is on;
+    // SetRenderTarget makes it the whole new target, as Direct3D does.
+    virtual void SetScissorRect(const Rect& rect) = 0;
     virtual void SetStreamSource(VertexBuffer buffer) = 0;
 
     // Frame. Unbalanced EndScene or Present calls are harmless.
@@ -152,6 +160,9 @@ public:
     // Drawing.
     virtual void DrawPrimitive(Primitive type, uint32_t startVertex, uint32_t primitiveCount) = 0;
     virtual void DrawSubset(Mesh mesh, uint32_t subset) = 0;
+    // The subset once for each world matrix, in order, in one draw: the picture of as many
+    // SetTransform(World) and DrawSubset calls. The world transform is the last matrix afterwards.
+    virtual void DrawSubsetInstanced(Mesh mesh, uint32_t subset, const math3d::Matrix* worlds, uint32_t count) = 0;
 
     // The back buffer as RGBA8, 1024 x 768, top row first (tests and screenshots).
     virtual std::vector<uint8_t> ReadBackBuffer() = 0;

@@ -30,10 +30,19 @@ const char* kVertexShader = R"(
 layout(location = 0) in vec3 aPosition;
 layout(location = 1) in vec3 aNormal;
 layout(location = 2) in vec2 aTexCoord;
-
+#if INSTANCED
+// One world matrix and its normal matrix per instance, laid out as the uniforms are.
+layout(location = 3) in mat4 aWorld;
+layout(location = 7) in mat3 aNormalMatrix;
+#define uWorld aWorld
+#define uNormalMatrix aNormalMatrix
+#else
 uniform mat4 uWorld;
+#endif
 uniform mat4 uViewProj;
+#if !INSTANCED
 uniform mat3 uNormalMatrix;   // inverse transpose of the world matrix
+#endif
 uniform vec2 uPixelShift;     // half a pixel right and down, in clip units
 uniform vec4 uGlobalAmbient;
 uniform vec4 uMatDiffuse, uMatAmbient, uMatEmissive;
@@ -173,6 +182,7 @@ constexpr int kUnlit = 6;
 // CPU, where the same choices made from uniforms cost about half the frame's pixel work.
 struct ProgramKey {
     uint32_t lights, texture, colorOp, colorArg1, colorArg2, alphaOp, alphaArg1, alphaArg2, alphaFunc;
+    uint32_t instanced;  // the world matrices come per instance
 
     // The point lights the program is given: -1 all lights, directional ones first.
     int PointSlots() const
@@ -183,7 +193,7 @@ struct ProgramKey {
     {
         auto t = [](uint32_t arg) { return arg == targ::Texture ? 1u : 0u; };
         return lights | texture << 3 | colorOp << 4 | t(colorArg1) << 7 | t(colorArg2) << 8 | alphaOp << 9 |
-               t(alphaArg1) << 12 | t(alphaArg2) << 13 | alphaFunc << 14;
+               t(alphaArg1) << 12 | t(alphaArg2) << 13 | alphaFunc << 14 | instanced << 18;
     }
     std::string Defines() const
     {
@@ -193,7 +203,7 @@ struct ProgramKey {
         return "#version 450 core\n" + d("LIGHTING", lights != uint32_t(kUnlit)) + d("POINT_LIGHTS", PointSlots()) +
                d("HAS_TEXTURE", int(texture)) + d("COLOR_OP", int(colorOp)) + d("COLOR_ARG1", int(colorArg1)) +
                d("COLOR_ARG2", int(colorArg2)) + d("ALPHA_OP", int(alphaOp)) + d("ALPHA_ARG1", int(alphaArg1)) +
-               d("ALPHA_ARG2", int(alphaArg2)) + d("ALPHA_FUNC", int(alphaFunc));
+               d("ALPHA_ARG2", int(alphaArg2)) + d("ALPHA_FUNC", int(alphaFunc)) + d("INSTANCED", int(instanced));
     }
 };
 
@@ -324,6 +334,7 @@ public:
     void LightEnable(uint32_t index, bool enable) override;
     void SetTexture(Texture texture) override;
     void SetRenderTarget(Texture target) override;
+    void SetScissorRect(const Rect& rect) override;
     void SetStreamSource(VertexBuffer buffer) override;
 
     void Clear(uint32_t flags, uint32_t argb, float z) override;
@@ -333,6 +344,7 @@ public:
 
     void DrawPrimitive(Primitive type, uint32_t startVertex, uint32_t primitiveCount) override;
     void DrawSubset(Mesh mesh, uint32_t subset) override;
+    void DrawSubsetInstanced(Mesh mesh, uint32_t subset, const math3d::Matrix* worlds, uint32_t count) override;
 
     std::vector<uint8_t> ReadBackBuffer() override;
 
@@ -354,10 +366,11 @@ private:
     bool MakeTarget(TextureObject& t, GLenum format, bool opaque, std::string& error);
     void DeleteTexture(TextureObject& t);
     void BindTarget();
+    void ApplyScissor();
     bool BuildProgram(Program& p, const ProgramKey& key, std::string& error);
-    ProgramKey KeyOfState() const;
+    ProgramKey KeyOfState(bool instanced) const;
     void Dirty(uint32_t what);
-    void Prepare();
+    void Prepare(bool instanced = false);
     void UploadLights(const Uniforms& u, int slots);
     void MakeCurrent() { SDL_GL_MakeCurrent(window_, context_); }
 
@@ -366,6 +379,8 @@ private:
     bool ownVideo_ = false;
     SDL_GLContext context_ = nullptr;
     GLuint vao_ = 0, sampler_ = 0;
+    GLuint instancedVao_ = 0;  // the mesh's vertices plus a buffer of matrices per instance
+    std::vector<float> instanceData_;
     std::unordered_map<uint32_t, Program> programs_;  // by ProgramKey::Packed, made when first drawn with
     Program* current_ = nullptr;
     uint32_t currentKey_ = 0;
@@ -413,7 +428,7 @@ bool GLDevice::Init(SDL_Window* window, std::string& error)
 
     // The programs are made as draws need them; the one for the starting state shows now that the
     // driver takes the shaders.
-    if (!BuildProgram(programs_[KeyOfState().Packed()], KeyOfState(), error)) return false;
+    if (!BuildProgram(programs_[KeyOfState(false).Packed()], KeyOfState(false), error)) return false;
 
     glClipControl(GL_UPPER_LEFT, GL_ZERO_TO_ONE);
     glFrontFace(GL_CW);  // Direct3D's front faces are clockwise on screen
@@ -426,6 +441,17 @@ bool GLDevice::Init(SDL_Window* window, std::string& error)
     glVertexArrayAttribFormat(vao_, 1, 3, GL_FLOAT, GL_FALSE, offsetof(Vertex, nx));
     glVertexArrayAttribFormat(vao_, 2, 2, GL_FLOAT, GL_FALSE, offsetof(Vertex, u));
     for (GLuint a = 0; a < 3; ++a) glVertexArrayAttribBinding(vao_, a, 0);
+    glCreateVertexArrays(1, &instancedVao_);
+    for (GLuint a = 0; a < 10; ++a) glEnableVertexArrayAttrib(instancedVao_, a);
+    glVertexArrayAttribFormat(instancedVao_, 0, 3, GL_FLOAT, GL_FALSE, offsetof(Vertex, x));
+    glVertexArrayAttribFormat(instancedVao_, 1, 3, GL_FLOAT, GL_FALSE, offsetof(Vertex, nx));
+    glVertexArrayAttribFormat(instancedVao_, 2, 2, GL_FLOAT, GL_FALSE, offsetof(Vertex, u));
+    for (GLuint a = 0; a < 3; ++a) glVertexArrayAttribBinding(instancedVao_, a, 0);
+    // Per instance: the world matrix's four rows (columns to GLSL), then the normal matrix's three.
+    for (GLuint a = 0; a < 4; ++a) glVertexArrayAttribFormat(instancedVao_, 3 + a, 4, GL_FLOAT, GL_FALSE, 16 * a);
+    for (GLuint a = 0; a < 3; ++a) glVertexArrayAttribFormat(instancedVao_, 7 + a, 3, GL_FLOAT, GL_FALSE, 64 + 12 * a);
+    for (GLuint a = 3; a < 10; ++a) glVertexArrayAttribBinding(instancedVao_, a, 1);
+    glVertexArrayBindingDivisor(instancedVao_, 1, 1);
     glBindVertexArray(vao_);
 
     glCreateSamplers(1, &sampler_);
@@ -480,9 +506,10 @@ bool GLDevice::BuildProgram(Program& p, const ProgramKey& key, std::string& erro
     return true;
 }
 
-ProgramKey GLDevice::KeyOfState() const
+ProgramKey GLDevice::KeyOfState(bool instanced) const
 {
     ProgramKey k{};
+    k.instanced = instanced ? 1 : 0;
     // Unlit draws take the program without lights; lit ones the smallest that holds their lights.
     k.lights = uint32_t(kUnlit);
     if (state_.Get(RenderState::Lighting)) {
@@ -526,6 +553,7 @@ GLDevice::~GLDevice()
         DeleteTexture(backBuffer_);
         glDeleteSamplers(1, &sampler_);
         glDeleteVertexArrays(1, &vao_);
+        glDeleteVertexArrays(1, &instancedVao_);
         for (auto& [key, p] : programs_) glDeleteProgram(p.id);
         SDL_GL_MakeCurrent(window_, nullptr);
         SDL_GL_DeleteContext(context_);
@@ -746,6 +774,27 @@ void GLDevice::SetRenderTarget(Texture target)
     state_.renderTarget = target;
     Dirty(kTexture);  // a texture that is the new target is not read while drawn into
     BindTarget();
+    const TextureObject& t = target ? it->second : backBuffer_;
+    state_.scissor = {0, 0, t.width, t.height};
+    Dirty(kFixed);
+}
+
+void GLDevice::SetScissorRect(const Rect& rect)
+{
+    state_.scissor = rect;
+    Dirty(kFixed);
+}
+
+// Row 0 of the target is its top row (glClipControl), so the rectangle is given as it is.
+void GLDevice::ApplyScissor()
+{
+    if (!state_.Get(RenderState::ScissorTestEnable)) {
+        glDisable(GL_SCISSOR_TEST);
+        return;
+    }
+    const Rect& r = state_.scissor;
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(r.left, r.top, r.right > r.left ? r.right - r.left : 0, r.bottom > r.top ? r.bottom - r.top : 0);
 }
 
 void GLDevice::BindTarget()
@@ -778,7 +827,10 @@ void GLDevice::Clear(uint32_t flags, uint32_t argb, float z)
         mask |= GL_DEPTH_BUFFER_BIT;
         Dirty(kFixed);  // the depth write mask is the state's again at the next draw
     }
-    if (mask) glClear(mask);
+    if (mask) {
+        ApplyScissor();
+        glClear(mask);
+    }
 }
 
 // A scene marks nothing OpenGL needs: an EndScene without a BeginScene is as harmless as any other.
@@ -794,6 +846,8 @@ bool GLDevice::Present()
     // The same placement the mouse is scaled by.
     const win::Rect r = win::FitFrame(w, h);
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+    glDisable(GL_SCISSOR_TEST);  // the window is filled whole
+    Dirty(kFixed);
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT);
     // The window's row 0 is its bottom row; the frame's is its top row.
@@ -804,7 +858,7 @@ bool GLDevice::Present()
     return true;  // nothing here can fail the way a lost Direct3D device does
 }
 
-void GLDevice::Prepare()
+void GLDevice::Prepare(bool instanced)
 {
     auto rs = [&](RenderState s) { return state_.Get(s); };
     if (dirty_ & kFixed) {
@@ -828,6 +882,7 @@ void GLDevice::Prepare()
         } else {
             glDisable(GL_CULL_FACE);
         }
+        ApplyScissor();
     }
     if (dirty_ & kSampler) {
         glSamplerParameteri(sampler_, GL_TEXTURE_MIN_FILTER, FilterOf(state_.Get(SamplerState::MinFilter)));
@@ -848,7 +903,7 @@ void GLDevice::Prepare()
     }
     dirty_ = 0;
 
-    const ProgramKey key = KeyOfState();
+    const ProgramKey key = KeyOfState(instanced);
     if (!current_ || key.Packed() != currentKey_) {
         auto [it, made] = programs_.try_emplace(key.Packed());
         if (made) {
@@ -943,6 +998,37 @@ void GLDevice::DrawSubset(Mesh mesh, uint32_t subset)
     glVertexArrayElementBuffer(vao_, it->second.indices);
     glDrawElements(GL_TRIANGLES, GLsizei(s.indexCount), GL_UNSIGNED_INT,
                    reinterpret_cast<const void*>(uintptr_t(s.firstIndex) * sizeof(uint32_t)));
+}
+
+void GLDevice::DrawSubsetInstanced(Mesh mesh, uint32_t subset, const math3d::Matrix* worlds, uint32_t count)
+{
+    auto it = meshes_.find(mesh);
+    if (it == meshes_.end() || subset >= it->second.subsets.size() || count == 0) return;
+    SetTransform(TransformType::World, worlds[count - 1]);
+    const MeshSubset& s = it->second.subsets[subset];
+    if (s.indexCount == 0) return;
+    Prepare(true);
+    constexpr size_t kFloats = 25;  // 16 world, 9 normal
+    instanceData_.resize(count * kFloats);
+    for (uint32_t i = 0; i < count; ++i) {
+        float* d = &instanceData_[i * kFloats];
+        std::memcpy(d, &worlds[i].m[0][0], 16 * sizeof(float));
+        NormalMatrix(worlds[i], d + 16);
+    }
+    // A buffer of its own for every draw: writing into one the queued frame still reads would make
+    // llvmpipe finish the frame first. Deleted at once, it lives on until the frame no longer needs it.
+    GLuint instances = 0;
+    glCreateBuffers(1, &instances);
+    glNamedBufferData(instances, GLsizeiptr(instanceData_.size() * sizeof(float)), instanceData_.data(), GL_STREAM_DRAW);
+    glVertexArrayVertexBuffer(instancedVao_, 0, it->second.vertices, 0, sizeof(Vertex));
+    glVertexArrayVertexBuffer(instancedVao_, 1, instances, 0, GLsizei(kFloats * sizeof(float)));
+    glVertexArrayElementBuffer(instancedVao_, it->second.indices);
+    glBindVertexArray(instancedVao_);
+    glDrawElementsInstanced(GL_TRIANGLES, GLsizei(s.indexCount), GL_UNSIGNED_INT,
+                            reinterpret_cast<const void*>(uintptr_t(s.firstIndex) * sizeof(uint32_t)), GLsizei(count));
+    glBindVertexArray(vao_);
+    glVertexArrayVertexBuffer(instancedVao_, 1, 0, 0, GLsizei(kFloats * sizeof(float)));
+    glDeleteBuffers(1, &instances);
 }
 
 std::vector<uint8_t> GLDevice::ReadBackBuffer()

@@ -211,8 +211,17 @@ void RecordingDevice::SetRenderTarget(Texture target)
 {
     // 0 is the back buffer; a handle that is no render target is refused and the target stays.
     auto it = textures_.find(target);
-    if (target == 0 || (it != textures_.end() && it->second.renderTarget)) state_.renderTarget = target;
+    if (target == 0 || (it != textures_.end() && it->second.renderTarget)) {
+        state_.renderTarget = target;
+        state_.scissor = {0, 0, target ? it->second.width : kScreenWidth, target ? it->second.height : kScreenHeight};
+    }
     Add(CallType::SetRenderTarget).handle = target;
+}
+
+void RecordingDevice::SetScissorRect(const Rect& rect)
+{
+    state_.scissor = rect;
+    Add(CallType::SetScissorRect).rect = rect;
 }
 
 void RecordingDevice::SetStreamSource(VertexBuffer buffer)
@@ -260,6 +269,15 @@ void RecordingDevice::DrawSubset(Mesh mesh, uint32_t subset)
     c.handle = mesh;
     c.subset = subset;
     c.state = state_;
+}
+
+void RecordingDevice::DrawSubsetInstanced(Mesh mesh, uint32_t subset, const math3d::Matrix* worlds, uint32_t count)
+{
+    for (uint32_t i = 0; i < count; ++i) {
+        state_.Set(TransformType::World, worlds[i]);
+        DrawSubset(mesh, subset);
+        if (keepCalls_) calls_.back().batch = count;
+    }
 }
 
 std::vector<uint8_t> RecordingDevice::ReadBackBuffer()

@@ -22,7 +22,7 @@ enum class CallType : uint32_t {
     CreateTexture, CreateRenderTarget, UpdateTexture, ReleaseTexture,
     CreateVertexBuffer, UpdateVertexBuffer, ReleaseVertexBuffer, CreateMesh, ReleaseMesh,
     SetRenderState, SetStageState, SetSamplerState, SetTransform, SetMaterial, SetLight, LightEnable,
-    SetTexture, SetRenderTarget, SetStreamSource,
+    SetTexture, SetRenderTarget, SetScissorRect, SetStreamSource,
     Clear, BeginScene, EndScene, Present,
     DrawPrimitive, DrawSubset,
     Marker, TextMarker,
@@ -39,12 +39,14 @@ struct Call {
     Format format{};                          // CreateRenderTarget
     uint32_t clearFlags = 0, clearColor = 0;  // Clear (the colour as ARGB)
     float clearZ = 0;
+    Rect rect{};                              // SetScissorRect
     math3d::Matrix matrix{};                  // SetTransform
     Material material{};                      // SetMaterial
     Light light{};                            // SetLight
     Primitive primitive{};                    // DrawPrimitive
     uint32_t startVertex = 0, primitiveCount = 0;  // DrawPrimitive
     uint32_t subset = 0;                           // DrawSubset
+    uint32_t batch = 1;                            // DrawSubset: the draws of its DrawSubsetInstanced call
     // DrawPrimitive: the vertices the draw reads, in order; CreateVertexBuffer, UpdateVertexBuffer: the data.
     std::vector<Vertex> vertices;
     DeviceState state;  // DrawPrimitive, DrawSubset: every state in force at the draw
@@ -92,6 +94,7 @@ public:
     void LightEnable(uint32_t index, bool enable) override;
     void SetTexture(Texture texture) override;
     void SetRenderTarget(Texture target) override;
+    void SetScissorRect(const Rect& rect) override;
     void SetStreamSource(VertexBuffer buffer) override;
 
     void Clear(uint32_t flags, uint32_t argb, float z) override;
@@ -101,6 +104,8 @@ public:
 
     void DrawPrimitive(Primitive type, uint32_t startVertex, uint32_t primitiveCount) override;
     void DrawSubset(Mesh mesh, uint32_t subset) override;
+    // Kept as one DrawSubset call per matrix, each with its world transform and batch set.
+    void DrawSubsetInstanced(Mesh mesh, uint32_t subset, const math3d::Matrix* worlds, uint32_t count) override;
 
     // A black frame: nothing is drawn.
     std::vector<uint8_t> ReadBackBuffer() override;

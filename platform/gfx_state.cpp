@@ -17,6 +17,7 @@ DeviceState::DeviceState()
     rs(RenderState::CullMode, cull::CCW);
     rs(RenderState::Ambient, 0);
     rs(RenderState::DitherEnable, 0);
+    rs(RenderState::ScissorTestEnable, 0);
 
     auto ts = [this](StageState s, uint32_t v) { stageStates[uint32_t(s)] = v; };
     ts(StageState::ColorOp, top::Modulate);

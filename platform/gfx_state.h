@@ -19,6 +19,7 @@ struct DeviceState {
     bool lightEnabled[kMaxLights] = {};
     Texture texture = 0;
     Texture renderTarget = 0;      // 0 = the back buffer
+    Rect scissor{0, 0, kScreenWidth, kScreenHeight};
     VertexBuffer streamSource = 0;
 
     DeviceState();

@@ -122,12 +122,23 @@ void Szene::SetzeFigurLichter()
     LichtZustand[0].Aktiv = 1;
 }
 
+LichterAuswahl LichterBei(float x, float z)
+{
+    LichterAuswahl an;
+    for (int k = 1; k < LICHTER_ANZAHL; ++k) {
+        const LichtRecord& l = LichtZustand[k];
+        an[size_t(k)] = l.Aktiv == 1 && MyApp.Distance(l.Position[0], 0, l.Position[2], x, 0, z) < 100.0f;
+    }
+    return an;
+}
+
 void WaehleLichter(float x, float z)
 {
+    const LichterAuswahl an = LichterBei(x, z);
     for (int k = 1; k < LICHTER_ANZAHL; ++k) {
         const LichtRecord& l = LichtZustand[k];
         if (l.Aktiv != 1) continue;
-        if (MyApp.Distance(l.Position[0], 0, l.Position[2], x, 0, z) < 100.0f)
+        if (an[size_t(k)])
             SetzeLicht(k, l, 0.0f);
         else
             MyApp.m_pd3dDevice->LightEnable(k, false);

@@ -1,6 +1,7 @@
 // The town's placed objects, its swaying plants and the pass that hands the figures' particles to
 // the effects.
 #include <cmath>
+#include <vector>
 
 #include "framework/camera.h"
 #include "framework/myapp.h"
@@ -53,15 +54,33 @@ void Szene::ZeichneVegetation()
     g.SetRenderState(gfx::RenderState::ZEnable, 1);
     g.SetRenderState(gfx::RenderState::ZWriteEnable, 1);
     ObjektZustaende(g);
-    // Only plants in view sway and advance their phase.
+    // Only plants in view sway and advance their phase. A run of plants of one model under the same
+    // lights is one draw.
+    std::vector<math3d::Matrix> welten;
+    int modell = 0;
+    LichterAuswahl lichter;
+    auto zeichnen = [&] {
+        if (welten.empty()) return;
+        g.SetTexture(ErsteMeshTextur(modell));
+        ZeichneMeshSubset0Mehrfach(modell, welten);
+        welten.clear();
+    };
     for (ObjektRecord& o : VegetationObjekte) {
         if (o.Aktiv != 1 || !SichtPyramide.FrustumKugelSichtbar(o.Position[0], o.Position[1], o.Position[2], 0)) continue;
         o.Drehung[2] = std::sin(o.Phase) / 10.0f;
         o.Drehung[0] = std::sin(o.Phase) / 15.0f;
         o.Phase += 0.04f;
         if (o.Phase >= kSchwankPeriode) o.Phase = std::fmod(o.Phase, kSchwankPeriode);
-        ZeichneObjekt(o);
+        const LichterAuswahl hier = LichterBei(o.Position[0], o.Position[2]);
+        if (welten.empty() || o.Modell != modell || hier != lichter) {
+            zeichnen();
+            WaehleLichter(o.Position[0], o.Position[2]);
+            modell = o.Modell;
+            lichter = hier;
+        }
+        welten.push_back(PlatzMatrix(o.Position, o.Drehung));
     }
+    zeichnen();
 }
 
 void Szene::ZeichneEffekte()

@@ -1,6 +1,10 @@
 // Planar shadows: the casters flattened onto the floor along the sun into a layer cleared to white,
 // which is then multiplied over the frame. Also the three render targets (shadow layer, portrait,
 // model preview).
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
 #include "framework/camera.h"
 #include "framework/myapp.h"
 #include "framework/services_townview.h"
@@ -31,10 +35,78 @@ gfx::Texture SchattenTexturVon(int slot)
     return MyApp.Texturen[132];
 }
 
-bool SchichtBeginnen()
+// One flattened caster: subset 0 of a slot with its world matrix and texture.
+struct SchattenTeil {
+    int slot;
+    math3d::Matrix welt;
+    gfx::Texture textur;
+};
+
+// Where a layer's casters drew, in the frame's coordinates (-1..1, y up); ganz when it cannot be
+// bounded (a mesh without a known box, a corner at or behind the eye).
+struct Umriss {
+    float x0 = 2, y0 = 2, x1 = -2, y1 = -2;
+    bool ganz = false;
+};
+
+Umriss UmrissVon(const std::vector<SchattenTeil>& teile)
 {
-    if (MyApp.SchattenTextur == 0) return false;
     gfx::Device& g = *MyApp.m_pd3dDevice;
+    const math3d::Matrix sicht =
+        math3d::Multiply(g.GetTransform(gfx::TransformType::View), g.GetTransform(gfx::TransformType::Projection));
+    Umriss u;
+    for (const SchattenTeil& t : teile) {
+        const MyApp::MeshBox& b = MyApp.MeshBoxen[t.slot];
+        if (!b.bekannt) {
+            u.ganz = true;
+            return u;
+        }
+        const math3d::Matrix m = math3d::Multiply(t.welt, sicht);
+        for (int k = 0; k < 8; ++k) {
+            const math3d::Vec4 c =
+                math3d::Transform({k & 1 ? b.max.x : b.min.x, k & 2 ? b.max.y : b.min.y, k & 4 ? b.max.z : b.min.z}, m);
+            if (!(c.w > 1e-3f)) {
+                u.ganz = true;
+                return u;
+            }
+            u.x0 = std::min(u.x0, c.x / c.w), u.x1 = std::max(u.x1, c.x / c.w);
+            u.y0 = std::min(u.y0, c.y / c.w), u.y1 = std::max(u.y1, c.y / c.w);
+        }
+    }
+    return u;
+}
+
+// The pixels of a breite x hoehe target that u covers, widened by rand pixels, within the target;
+// empty (right <= left) when nothing drew.
+gfx::Rect Pixel(const Umriss& u, int breite, int hoehe, int rand)
+{
+    if (u.ganz) return {0, 0, breite, hoehe};
+    if (u.x1 < u.x0) return {0, 0, 0, 0};
+    auto spalte = [&](float x) { return std::clamp(x, -2.0f, 2.0f) * 0.5f * float(breite) + 0.5f * float(breite); };
+    auto zeile = [&](float y) { return -std::clamp(y, -2.0f, 2.0f) * 0.5f * float(hoehe) + 0.5f * float(hoehe); };
+    return {std::max(0, int(std::floor(spalte(u.x0))) - rand), std::max(0, int(std::floor(zeile(u.y1))) - rand),
+            std::min(breite, int(std::ceil(spalte(u.x1))) + rand), std::min(hoehe, int(std::ceil(zeile(u.y0))) + rand)};
+}
+
+// The layer is cleared to white and multiplied over the frame only where the casters drew: the rest
+// of the frame would be multiplied by white, which leaves it as it is. The frame's part takes
+// every pixel whose filtered sample reaches a drawn texel; the cleared part every texel those
+// pixels sample.
+void SchichtZeichnen(const std::vector<SchattenTeil>& teile)
+{
+    gfx::Device& g = *MyApp.m_pd3dDevice;
+    int breite = 0, hoehe = 0;
+    g.TextureSize(MyApp.SchattenTextur, breite, hoehe);
+    const Umriss gezeichnet = UmrissVon(teile);
+    const gfx::Rect imFrame = Pixel(gezeichnet, gfx::kScreenWidth, gfx::kScreenHeight,
+                                    2 + 2 * (gfx::kScreenWidth + breite - 1) / std::max(breite, 1));
+    Umriss gelesen = gezeichnet;
+    if (imFrame.right > imFrame.left) {
+        gelesen.x0 = float(imFrame.left) / gfx::kScreenWidth * 2 - 1;
+        gelesen.x1 = float(imFrame.right) / gfx::kScreenWidth * 2 - 1;
+        gelesen.y1 = 1 - float(imFrame.top) / gfx::kScreenHeight * 2;
+        gelesen.y0 = 1 - float(imFrame.bottom) / gfx::kScreenHeight * 2;
+    }
     g.SetRenderState(gfx::RenderState::Lighting, 0);
     g.SetRenderState(gfx::RenderState::AlphaBlendEnable, 1);
     g.SetRenderState(gfx::RenderState::SrcBlend, gfx::blend::SrcAlpha);
@@ -43,14 +115,13 @@ bool SchichtBeginnen()
     g.SetRenderState(gfx::RenderState::AlphaFunc, gfx::cmp::GreaterEqual);
     g.SetRenderState(gfx::RenderState::ZEnable, 0);
     g.SetRenderTarget(MyApp.SchattenTextur);
+    g.SetRenderState(gfx::RenderState::ScissorTestEnable, 1);
+    g.SetScissorRect(Pixel(gelesen, breite, hoehe, 2));
     g.Clear(gfx::clear::Target, 0xFFFFFFFFu, 1.0f);
-    return true;
-}
+    g.SetRenderState(gfx::RenderState::ScissorTestEnable, 0);
+    for (const SchattenTeil& t : teile) ZeichneMeshSlot(t.slot, t.welt, t.textur);
 
-// The layer multiplied over the whole frame, then back to the 3D view.
-void SchichtAufFrame()
-{
-    gfx::Device& g = *MyApp.m_pd3dDevice;
+    // The layer multiplied over the frame, then back to the 3D view.
     g.SetRenderState(gfx::RenderState::ZEnable, 1);
     g.SetRenderState(gfx::RenderState::AlphaBlendEnable, 0);
     g.SetRenderTarget(0);
@@ -58,8 +129,31 @@ void SchichtAufFrame()
     g.SetRenderState(gfx::RenderState::SrcBlend, gfx::blend::Zero);
     g.SetRenderState(gfx::RenderState::DestBlend, gfx::blend::SrcColor);
     g.SetTexture(MyApp.SchattenTextur);
+    g.SetRenderState(gfx::RenderState::ScissorTestEnable, 1);
+    g.SetScissorRect(imFrame);
     MyApp.Draw2D(0, 0, 1024, 768);
+    g.SetRenderState(gfx::RenderState::ScissorTestEnable, 0);
     Szene.Setze3DKamera();
+}
+
+// The parts of figure i's shadow: the body's models, or the crate of an item on the floor.
+void FigurSchattenTeile(int32_t i, std::vector<SchattenTeil>& teile)
+{
+    const FigurRecord& f = Figuren[i];
+    const bool person = IstPerson(f.Typ);
+    if ((person ? SetupWerte.SHADOW_ENTITY : SetupWerte.SHADOW_ITEM) == 0) return;
+    if (IstEditorPlatzhalter(f.TeilModelle[0]) || f.Typ == 10001) return;
+    const math3d::Matrix welt = math3d::Multiply(PlatzMatrix(f.Position, f.Drehung), SchattenMatrix());
+    if (IstBodenItem(f.Typ)) {
+        if (MeshGeladen(slot::Kiste)) teile.push_back({slot::Kiste, welt, MyApp.Texturen[132]});
+        return;
+    }
+    const gfx::Texture textur = SchattenTexturVon(f.TeilModelle[0]);
+    // Head and legs; hands, feet, worn pieces and the item in hand cast none.
+    const int modelle[3] = {f.TeilModelle[0], person && f.TeilModelle[1] > 0 && f.TeilModelle[2] > 0 ? f.TeilModelle[1] : 0,
+                            person && f.TeilModelle[1] > 0 && f.TeilModelle[2] > 0 ? f.TeilModelle[2] : 0};
+    for (int m : modelle)
+        if (MeshGeladen(m)) teile.push_back({m, welt, textur});
 }
 
 }  // namespace
@@ -91,56 +185,28 @@ void Szene::ErstelleVorschauTexturen()
 
 void Szene::RendereFigurSchatten()
 {
-    if (!SchichtBeginnen()) return;
+    if (MyApp.SchattenTextur == 0) return;
+    std::vector<SchattenTeil> teile;
     for (int i = 0; i < FIGUREN_ANZAHL; ++i) {
         const FigurRecord& f = Figuren[i];
         if (f.Aktiv != 1 || f.TeilModelle[0] <= 0) continue;
         if (!SichtPyramide.FrustumKugelSichtbar(f.Position[0], f.Position[1], f.Position[2], 30)) continue;
-        ZeichneFigurSchatten(i);
+        FigurSchattenTeile(i, teile);
     }
-    SchichtAufFrame();
+    SchichtZeichnen(teile);
 }
 
 void Szene::RendereObjektSchatten()
 {
-    if (SetupWerte.SHADOW_OBJEKT == 0 || !SchichtBeginnen()) return;
+    if (SetupWerte.SHADOW_OBJEKT == 0 || MyApp.SchattenTextur == 0) return;
+    std::vector<SchattenTeil> teile;
     for (int k = 0; k < STADTOBJEKTE_ANZAHL; ++k) {
         const ObjektRecord& o = StadtObjekte[k];
         if (o.Aktiv != 1 || o.Modell <= 0 || o.Modell == slot::Blutfleck) continue;
         if (!SichtPyramide.FrustumKugelSichtbar(o.Position[0], o.Position[1], o.Position[2], 100)) continue;
-        ZeichneObjektSchatten(k);
+        if (IstEditorPlatzhalter(o.Modell) || !MeshGeladen(o.Modell)) continue;
+        teile.push_back({o.Modell, math3d::Multiply(PlatzMatrix(o.Position, o.Drehung), SchattenMatrix()),
+                         SchattenTexturVon(o.Modell)});
     }
-    SchichtAufFrame();
-}
-
-void ZeichneFigurSchatten(int32_t i)
-{
-    if (i < 0 || i >= FIGUREN_ANZAHL) return;
-    const FigurRecord& f = Figuren[i];
-    const bool person = IstPerson(f.Typ);
-    if ((person ? SetupWerte.SHADOW_ENTITY : SetupWerte.SHADOW_ITEM) == 0) return;
-    if (IstEditorPlatzhalter(f.TeilModelle[0]) || f.Typ == 10001) return;
-    gfx::Device& g = *MyApp.m_pd3dDevice;
-    g.SetTransform(gfx::TransformType::World, math3d::Multiply(PlatzMatrix(f.Position, f.Drehung), SchattenMatrix()));
-    if (IstBodenItem(f.Typ)) {
-        g.SetTexture(MyApp.Texturen[132]);
-        ZeichneMeshSubset0(slot::Kiste);
-        return;
-    }
-    g.SetTexture(SchattenTexturVon(f.TeilModelle[0]));
-    ZeichneMeshSubset0(f.TeilModelle[0]);
-    // Head and legs; hands, feet, worn pieces and the item in hand cast none.
-    if (person && f.TeilModelle[1] > 0 && f.TeilModelle[2] > 0) {
-        ZeichneMeshSubset0(f.TeilModelle[1]);
-        ZeichneMeshSubset0(f.TeilModelle[2]);
-    }
-}
-
-void ZeichneObjektSchatten(int32_t k)
-{
-    if (k < 0 || k >= STADTOBJEKTE_ANZAHL) return;
-    const ObjektRecord& o = StadtObjekte[k];
-    if (IstEditorPlatzhalter(o.Modell)) return;
-    ZeichneMeshSlot(o.Modell, math3d::Multiply(PlatzMatrix(o.Position, o.Drehung), SchattenMatrix()),
-                    SchattenTexturVon(o.Modell));
+    SchichtZeichnen(teile);
 }

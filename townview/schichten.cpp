@@ -1,4 +1,6 @@
 // The two layers of large sprites drifting slowly across the town: fog and cloud shadows.
+#include <vector>
+
 #include "framework/myapp.h"
 #include "framework/services_townview.h"
 #include "framework/zeichnen.h"
@@ -18,6 +20,7 @@ void ZeichneDriftSchicht(DriftSprite (&schicht)[40], int textur, float schritt)
     g.SetRenderState(gfx::RenderState::Lighting, 1);
     SetzeAlphaZustaende(g);
     g.SetTexture(MyApp.Texturen[textur]);
+    std::vector<math3d::Matrix> welten;
     for (int k = 0; k < 40; ++k) {
         DriftSprite& s = schicht[k];
         if (s.x > 1600.0f) {
@@ -25,10 +28,9 @@ void ZeichneDriftSchicht(DriftSprite (&schicht)[40], int textur, float schritt)
             s.z = static_cast<float>(Zufall() % 1180);
         }
         s.x += schritt;
-        g.SetTransform(gfx::TransformType::World,
-                       math3d::Multiply(math3d::RotationY(static_cast<float>(k)), math3d::Translation(s.x, 0, s.z)));
-        ZeichneMeshSubset0(slot::Sprite);
+        welten.push_back(math3d::Multiply(math3d::RotationY(static_cast<float>(k)), math3d::Translation(s.x, 0, s.z)));
     }
+    ZeichneMeshSubset0Mehrfach(slot::Sprite, welten);
 }
 
 }  // namespace

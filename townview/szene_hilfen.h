@@ -2,9 +2,11 @@
 // What the town view's draw passes share among themselves: the light selection before each lit
 // thing, the world matrix of a placed record, the shadow matrix and the per-figure drawing steps
 // that one pass hands to another.
+#include <bitset>
 #include <cstdint>
 
 #include "platform/math3d.h"
+#include "world/stadt.h"
 
 // The fixed mesh slots the passes draw.
 namespace slot {
@@ -23,8 +25,10 @@ constexpr int Blutfleck = 9013;
 // Whether the ray hits the floor square of cell (x, z) (column and row).
 uint8_t StrahlTrifftFeld(const math3d::Vec3& ursprung, const math3d::Vec3& richtung, float x, float z);
 
-// Switches on the dynamic lights within 100 units (horizontally) of (x, z) and off the other
-// active ones; the sun stays on.
+// The active dynamic lights within 100 units (horizontally) of (x, z), by index.
+using LichterAuswahl = std::bitset<LICHTER_ANZAHL>;
+LichterAuswahl LichterBei(float x, float z);
+// Switches on the lights LichterBei gives and off the other active ones; the sun stays on.
 void WaehleLichter(float x, float z);
 
 // Rotation about x, y and z by the record's angles, then the translation to its position.
@@ -36,8 +40,6 @@ void AlphaSchalten(bool an);
 
 // Flattens geometry onto the floor along the sun's direction (light record 0).
 math3d::Matrix SchattenMatrix();
-void ZeichneFigurSchatten(int32_t i);
-void ZeichneObjektSchatten(int32_t k);
 
 // The editor's sign models (a trader cell's fixed figure carries one): never drawn in play.
 inline bool IstEditorPlatzhalter(int modell) { return modell == 9000 || modell == 9001; }

@@ -118,20 +118,19 @@ void Szene::ZeichneDrehobjekte()
     g.SetTexture(MyApp.Texturen[17]);
     float winkel = static_cast<float>(os::GetTickCount()) * 0.0001f;
     bool gewendet = false;
+    std::vector<math3d::Matrix> welten;
     // Sprites turn in pairs, two one way and the next two the other, the pattern running on
     // across the rows.
     auto sprite = [&](float x, float z) {
         if (!gewendet) winkel = -winkel;
         gewendet = !gewendet;
-        if (SichtPyramide.FrustumKugelSichtbar(x, 0, z, 90)) {
-            g.SetTransform(gfx::TransformType::World, GedrehtBei(winkel, x, z));
-            ZeichneMeshSubset0(slot::Sprite);
-        }
+        if (SichtPyramide.FrustumKugelSichtbar(x, 0, z, 90)) welten.push_back(GedrehtBei(winkel, x, z));
     };
     for (int i = 0; i <= 39; ++i) sprite(30.0f * i, -120);
     for (int i = 0; i <= 39; ++i) sprite(30.0f * i, 1280);
     for (int i = -5; i <= 44; ++i) sprite(-120, 30.0f * i);
     for (int i = -5; i <= 44; ++i) sprite(1280, 30.0f * i);
+    ZeichneMeshSubset0Mehrfach(slot::Sprite, welten);
     AlphaSchalten(false);
 }
 
@@ -149,7 +148,8 @@ void Szene::ZeichneWetter()
         const float weite = static_cast<float>(Zufall() % 30) * 10.0f;
         return minus ? mitte - weite : mitte + weite;
     };
-    const gfx::Texture tropfen = ErsteMeshTextur(slot::Tropfen);
+    std::vector<math3d::Matrix> welten;
+    welten.reserve(std::size(RegenTropfen));
     for (Regentropfen& t : RegenTropfen) {
         if (t.y > 0) {
             t.y -= 16.0f;
@@ -158,24 +158,27 @@ void Szene::ZeichneWetter()
             t.z = neben(Cam.Auge[2]);
             t.y = 300.0f;
         }
-        ZeichneMeshSlot(slot::Tropfen, math3d::Translation(t.x, t.y, t.z), tropfen);
+        welten.push_back(math3d::Translation(t.x, t.y, t.z));
     }
+    g.SetTexture(ErsteMeshTextur(slot::Tropfen));
+    ZeichneMeshSubset0Mehrfach(slot::Tropfen, welten);
     Zustand(gfx::RenderState::Lighting, 1);
 
     if (SetupWerte.PARTIKEL > 1) {
         g.SetTexture(MyApp.Texturen[137]);
+        welten.clear();
         for (const Regentropfen& t : RegenTropfen) {
             const float s = (1.0f - t.y / 300.0f) / 2.0f;
-            g.SetTransform(gfx::TransformType::World,
-                           math3d::Multiply(math3d::Scaling(s, 1, s), math3d::Translation(t.x, 0, t.z)));
-            ZeichneMeshSubset0(slot::Ring);
+            welten.push_back(math3d::Multiply(math3d::Scaling(s, 1, s), math3d::Translation(t.x, 0, t.z)));
         }
+        ZeichneMeshSubset0Mehrfach(slot::Ring, welten);
     }
 
     Zustand(gfx::RenderState::ZEnable, 0);
     Zustand(gfx::RenderState::ZWriteEnable, 0);
     g.SetTexture(MyApp.Texturen[138]);
     if (SetupWerte.CLOUDS > 0) {
+        welten.clear();
         for (int c = 0; c < 80; ++c) {
             DriftSprite& w = Wolken[c];
             if (w.x > 1600.0f) {
@@ -183,9 +186,9 @@ void Szene::ZeichneWetter()
                 w.z = static_cast<float>(Zufall() % 1180);
             }
             w.x += 1.0f;
-            g.SetTransform(gfx::TransformType::World, GedrehtBei(static_cast<float>(c), w.x, w.z));
-            ZeichneMeshSubset0(slot::Sprite);
+            welten.push_back(GedrehtBei(static_cast<float>(c), w.x, w.z));
         }
+        ZeichneMeshSubset0Mehrfach(slot::Sprite, welten);
     }
     Zustand(gfx::RenderState::ZEnable, 1);
     Zustand(gfx::RenderState::ZWriteEnable, 1);

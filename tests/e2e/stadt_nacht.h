@@ -10,6 +10,7 @@
 #include "framework/camera.h"
 #include "framework/frame.h"
 #include "framework/myapp.h"
+#include "framework/services_townview.h"
 #include "platform/window.h"
 #include "world/records.h"
 #include "world/spawnen.h"
@@ -27,6 +28,9 @@ public:
         SetupWerte.CLOUDS = 1;
         SetupWerte.FOG = 1;
         SetupWerte.DETAILMAP = 1;
+        // The shadow layer as a game started with SHADOW 3 has it, the frame's size: the demo settings
+        // start with SHADOW 1, whose 512 x 512 layer would be stretched over the frame.
+        ErstelleSchattenTexture();
         SetupWerte.FRAMERATE = 0;  // no pacing: the frame's own time is measured
         RegenAktiv = 1;
         LichtZustand[0].Farbe[0] = LichtZustand[0].Farbe[1] = 0.32f;  // night, getting lighter slowly

@@ -3,6 +3,8 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 #include "platform/gfx.h"
 #include "platform/gfx_recording.h"
@@ -555,6 +557,92 @@ TEST_F(GLDeviceTest, PresentKeepsTheFrameAndUnbalancedCallsAreHarmless)
     EXPECT_TRUE(dev->Present());
     Read();
     EXPECT_TRUE(Near(Pixel(700, 500), {0x33, 0x66, 0x99, 255}));
+}
+
+// One instanced draw gives the same bytes as the draws it stands for, lit by a point light, blended
+// over one another in order and alpha-tested.
+TEST_F(GLDeviceTest, InstancedDrawIsTheSameAsOneDrawPerMatrix)
+{
+    MeshData quad;
+    quad.vertices = {{-10, 0, -10, 0.2f, 1, 0.1f, 0, 0}, {-10, 0, 10, 0, 1, 0, 0, 1}, {10, 0, 10, 0, 1, 0.3f, 1, 1},
+                     {10, 0, -10, 0.1f, 1, 0, 1, 0}};
+    quad.indices = {0, 1, 2, 0, 2, 3};
+    quad.subsets.push_back({0, 6});
+    quad.materials.resize(1);
+    Mesh mesh = dev->CreateMesh(quad);
+    // A texture whose alpha falls from left to right, so the alpha test cuts each quad.
+    std::vector<uint8_t> px(16 * 16 * 4);
+    for (int i = 0; i < 16 * 16; ++i) px[size_t(i) * 4] = 200, px[size_t(i) * 4 + 1] = 120, px[size_t(i) * 4 + 3] = uint8_t(255 - 16 * (i % 16));
+    dev->SetTexture(dev->CreateTexture(16, 16, px.data()));
+    dev->SetTransform(TransformType::View, math3d::LookAtLH({0, 60, -40}, {0, 0, 0}, {0, 1, 0}));
+    dev->SetTransform(TransformType::Projection, math3d::PerspectiveFovLH(0.9f, 4.0f / 3.0f, 1, 500));
+    dev->SetRenderState(RenderState::CullMode, cull::None);
+    dev->SetRenderState(RenderState::AlphaBlendEnable, 1);
+    dev->SetRenderState(RenderState::SrcBlend, blend::SrcAlpha);
+    dev->SetRenderState(RenderState::DestBlend, blend::InvSrcAlpha);
+    dev->SetRenderState(RenderState::AlphaTestEnable, 1);
+    dev->SetRenderState(RenderState::AlphaRef, 100);
+    dev->SetRenderState(RenderState::AlphaFunc, cmp::GreaterEqual);
+    dev->SetSamplerState(SamplerState::MinFilter, filter::Linear);
+    dev->SetSamplerState(SamplerState::MagFilter, filter::Linear);
+    Material m{};
+    m.diffuse = m.ambient = {1, 1, 1, 0.9f};
+    dev->SetMaterial(m);
+    dev->SetRenderState(RenderState::Ambient, 0xff303030);
+    Light light{};
+    light.diffuse = {0.8f, 0.7f, 0.5f, 0};
+    light.position = {3, 8, 2};
+    light.range = 60;
+    light.attenuation0 = 0.5f;
+    light.attenuation1 = 0.02f;
+    dev->SetLight(2, light);
+    dev->LightEnable(2, true);
+    std::vector<math3d::Matrix> welten;
+    for (int k = 0; k < 7; ++k)
+        welten.push_back(math3d::Multiply(math3d::Multiply(math3d::Scaling(1 + 0.1f * k, 1, 0.8f), math3d::RotationY(0.4f * k)),
+                                          math3d::Translation(-15.0f + 5 * k, 0.5f * k, 3.0f * (k % 3))));
+    for (const bool lighting : {true, false}) {
+        dev->SetRenderState(RenderState::Lighting, lighting ? 1 : 0);
+        dev->Clear(clear::Target | clear::ZBuffer, 0xff102030, 1.0f);
+        for (const math3d::Matrix& w : welten) {
+            dev->SetTransform(TransformType::World, w);
+            dev->DrawSubset(mesh, 0);
+        }
+        Read();
+        const std::vector<uint8_t> einzeln = frame;
+        dev->Clear(clear::Target | clear::ZBuffer, 0xff102030, 1.0f);
+        dev->SetTransform(TransformType::World, math3d::Identity());
+        dev->DrawSubsetInstanced(mesh, 0, welten.data(), uint32_t(welten.size()));
+        Read();
+        EXPECT_TRUE(frame == einzeln) << (lighting ? "lit" : "unlit");
+        EXPECT_NE(Pixel(512, 384).r, 0x10) << "the quads cover the middle";
+        EXPECT_EQ(dev->GetTransform(TransformType::World).m[3][0], welten.back().m[3][0]) << "the last matrix stays";
+    }
+}
+
+// With the scissor test on, draws and clears touch only the rectangle (row 0 at the top); a new
+// target makes the rectangle the whole target again.
+TEST_F(GLDeviceTest, ScissorRectangleLimitsDrawsAndClears)
+{
+    Setze2DModus();
+    dev->SetRenderState(RenderState::ScissorTestEnable, 1);
+    dev->SetScissorRect({100, 50, 200, 80});
+    dev->Clear(clear::Target, 0xffff0000, 1.0f);
+    dev->SetTexture(Solid(0xff00ff00));
+    Draw2D(150, 0, 300, 300);
+    Read();
+    EXPECT_TRUE(Near(Pixel(100, 50), kRed));
+    EXPECT_TRUE(Near(Pixel(149, 79), kRed));
+    EXPECT_TRUE(Near(Pixel(150, 50), kGreen));
+    EXPECT_TRUE(Near(Pixel(199, 79), kGreen));
+    for (auto [x, y] : {std::pair{99, 60}, {120, 49}, {200, 60}, {160, 80}, {300, 150}})
+        EXPECT_TRUE(Near(Pixel(x, y), {0, 0, 0, 255})) << x << "," << y;
+    Texture ziel = dev->CreateRenderTarget(64, 64, Format::X8R8G8B8);
+    dev->SetRenderTarget(ziel);
+    dev->SetRenderTarget(0);
+    dev->Clear(clear::Target, 0xff0000ff, 1.0f);
+    Read();
+    EXPECT_TRUE(Near(Pixel(0, 0), kBlue) && Near(Pixel(1023, 767), kBlue)) << "the whole frame again";
 }
 
 }  // namespace

@@ -1,4 +1,7 @@
 // Figures, lights, shadows and portraits on the recording device.
+#include <tuple>
+#include <utility>
+
 #include "framework/geometry.h"
 #include "framework/services_townview.h"
 #include "szene_test_fixture.h"
@@ -231,6 +234,59 @@ TEST_F(FigurTest, ShadowLayerIsDrawnAndMultipliedOverTheFrame)
     Szene.RendereObjektSchatten();
     for (const gfx::Call& c : dev->Calls()) EXPECT_NE(c.type, gfx::CallType::SetRenderTarget);
     EXPECT_TRUE(dev->Draws().empty());
+}
+
+// A layer is cleared and multiplied only around where its casters drew (the rest would be multiplied
+// by white); the cleared part holds every texel the multiplied part samples. No casters, nothing;
+// a caster whose mesh has no known box, the whole frame as before.
+TEST_F(FigurTest, ShadowLayerIsClearedAndMultipliedOnlyWhereItsCastersDrew)
+{
+    ErstelleSchattenTexture();  // 512 x 512 with SHADOW 1
+    for (int s : {3000, 3001, 3002}) MyApp.MeshBoxen[s] = {{-3, 0, -2}, {3, 19, 2}, true};
+    Person(0, 300, 300);
+    auto bereiche = [&] {
+        dev->ClearCalls();
+        Szene.RendereFigurSchatten();
+        gfx::Rect geloescht{}, multipliziert{};
+        bool schere = false;
+        for (const gfx::Call& c : dev->Calls()) {
+            if (c.type == gfx::CallType::SetRenderState && c.which == uint32_t(RenderState::ScissorTestEnable))
+                schere = c.value != 0;
+            if (c.type == gfx::CallType::SetScissorRect) multipliziert = c.rect;
+            if (c.type == gfx::CallType::Clear) {
+                EXPECT_TRUE(schere) << "the layer's clear is limited";
+                geloescht = multipliziert;
+            }
+        }
+        const auto d = dev->Draws();
+        EXPECT_EQ(State(d.back(), RenderState::ScissorTestEnable), 1u);
+        EXPECT_EQ(d.back()->state.texture, MyApp.SchattenTextur);
+        EXPECT_EQ(dev->State().Get(RenderState::ScissorTestEnable), 0u) << "off again for the passes after it";
+        return std::pair{geloescht, multipliziert};
+    };
+    auto [layer, frame] = bereiche();
+    // The figure stands mid-screen, its shadow straight below it (the sun stands overhead).
+    EXPECT_LT(frame.left, 512);
+    EXPECT_GT(frame.right, 512);
+    EXPECT_LT(frame.top, 384);
+    EXPECT_GT(frame.bottom, 384);
+    EXPECT_LT((frame.right - frame.left) * (frame.bottom - frame.top), 1024 * 768 / 20);
+    // Frame pixel x samples the layer around (x + 0.5) / 2 - 0.5, y around (y + 0.5) / 1.5 - 0.5.
+    EXPECT_LE(layer.left, frame.left / 2 - 1);
+    EXPECT_GE(layer.right, (frame.right + 1) / 2 + 1);
+    EXPECT_LE(layer.top, frame.top * 2 / 3 - 1);
+    EXPECT_GE(layer.bottom, (frame.bottom * 2 + 2) / 3 + 1);
+
+    Figuren[0].Aktiv = 0;
+    std::tie(layer, frame) = bereiche();
+    EXPECT_LE(frame.right - frame.left, 0);
+    EXPECT_LE(layer.right - layer.left, 0);
+
+    Figuren[0].Aktiv = 1;
+    MyApp.MeshBoxen[3001] = {};
+    std::tie(layer, frame) = bereiche();
+    EXPECT_EQ(std::tie(frame.left, frame.top, frame.right, frame.bottom), std::make_tuple(0, 0, 1024, 768));
+    EXPECT_EQ(std::tie(layer.left, layer.top, layer.right, layer.bottom), std::make_tuple(0, 0, 512, 512));
 }
 
 TEST_F(FigurTest, ShadowTargetExistsWhateverTheSetting)
