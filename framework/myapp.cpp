@@ -187,9 +187,24 @@ void MyApp::LoadIconTexture(int index, const char* file)
     ItemIcons[index] = ItemIconTexturen[index] ? uint32_t(index + 1) : 0u;
 }
 
+namespace {
+
+void EntpackeSprachListen()
+{
+    static const char* const kSprachPacks[] = {"Data/Pack16.gzp", "Data/Pack17.gzp", "Data/Pack18.gzp"};
+    if (Sprache >= 0 && Sprache <= 2)
+        for (const char* liste : ListenDateien) EntpackeDatei(kSprachPacks[Sprache], liste);
+}
+
+}  // namespace
+
 int32_t MyApp::Init()
 {
     LadeSetup("Data/Setup.txt");
+    // The level textures decode on worker threads while the device starts.
+    const PackVerzeichnisse verzeichnisse;
+    EntpackeSprachListen();
+    LevelTexturen texturen = LeseLevelTexturen("Level001.txt");
 
     m_d3dpp.width = gfx::kScreenWidth;
     m_d3dpp.height = gfx::kScreenHeight;
@@ -208,18 +223,19 @@ int32_t MyApp::Init()
     }
     ErstelleDirectInput();
     ErstelleTastatur();
-    InitGameData();
+    InitGameData(&texturen);
     return 0;
 }
 
-void MyApp::InitGameData()
+void MyApp::InitGameData(LevelTexturen* vorab)
 {
-    static const char* const kSprachPacks[] = {"Data/Pack16.gzp", "Data/Pack17.gzp", "Data/Pack18.gzp"};
     const PackVerzeichnisse verzeichnisse;
-    if (Sprache >= 0 && Sprache <= 2)
-        for (const char* liste : ListenDateien) EntpackeDatei(kSprachPacks[Sprache], liste);
-
-    LadeLevelTexturen("Level001.txt");
+    if (vorab) {
+        LadeLevelTexturen(*vorab);
+    } else {
+        EntpackeSprachListen();
+        LadeLevelTexturen("Level001.txt");
+    }
     LadeSchrift("Schrift002.txt", 2);
     Cam.Set(0.0f, 250.0f, 100.0f, 0.0f, 237.0f, 90.0f, 0.0f, 1.0f, 0.0f);
 
