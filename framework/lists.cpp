@@ -12,7 +12,6 @@
 #include "framework/packarchiv.h"
 #include "framework/setup.h"
 #include "framework/tokendatei.h"
-#include "framework/vorlader.h"
 #include "platform/texture_file.h"
 #include "platform/xfile.h"
 #include "platform/os.h"
@@ -92,28 +91,37 @@ void LadeLevelModelle(const char* file)
                   });
 }
 
-void LadeLevelTexturen(const char* file)
+LevelTexturen LeseLevelTexturen(const char* file)
 {
-    // The list first, so the pictures can be decoded ahead while the textures are made in its order.
-    std::vector<int32_t> indizes;
-    std::vector<std::string> texturen;
+    LevelTexturen t;
     LeseAbschnitt(file, "[Load_Texturen]",
                   {"[Load_Models]", "[Load_Schrift_0]", "[Load_Schrift_1]", "[Load_Schrift_2]", "[Load_Energie]"},
-                  [&](TokenDatei& t, const std::string& textur) {
+                  [&t](TokenDatei& datei, const std::string& textur) {
                       int32_t index = 0;
-                      if (!t.Ganzzahl(index)) return false;
+                      if (!datei.Ganzzahl(index)) return false;
                       if (index < 0 || index >= MyApp::kTexturen) return true;
-                      indizes.push_back(index);
-                      texturen.push_back(textur);
+                      t.indizes.push_back(index);
+                      t.namen.push_back(textur);
                       return true;
                   });
-    constexpr const char* kPack = "Data/Pack3.gzp";
-    Vorlader<image::Image> vorlader(kPack, texturen, image::Decode);
-    for (size_t i = 0; i < texturen.size(); ++i) {
-        const std::string& textur = texturen[i];
-        if (const image::Image* bild = vorlader.Nimm(i)) MyApp.LoadTexture(indizes[i], textur.c_str(), *bild);
-        else MitEntpackterDatei(kPack, textur, [&] { MyApp.LoadTexture(indizes[i], textur.c_str()); });
+    t.bilder = std::make_unique<Vorlader<image::Image>>(LevelTexturen::kPack, t.namen, image::Decode);
+    return t;
+}
+
+void LadeLevelTexturen(LevelTexturen& t)
+{
+    for (size_t i = 0; i < t.namen.size(); ++i) {
+        const std::string& textur = t.namen[i];
+        const int32_t index = t.indizes[i];
+        if (const image::Image* bild = t.bilder->Nimm(i)) MyApp.LoadTexture(index, textur.c_str(), *bild);
+        else MitEntpackterDatei(LevelTexturen::kPack, textur, [&] { MyApp.LoadTexture(index, textur.c_str()); });
     }
+}
+
+void LadeLevelTexturen(const char* file)
+{
+    LevelTexturen t = LeseLevelTexturen(file);
+    LadeLevelTexturen(t);
 }
 
 void LadeEnergieTexturen(const char* file)

@@ -3,6 +3,12 @@
 // loader and deleted again. Reading ends at the first token that cannot be read; slots and
 // indexes outside their table are passed over.
 #include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/vorlader.h"
+#include "platform/image.h"
 
 // The nine list files of a language pack: unpacked at start-up, deleted at shut-down.
 constexpr int kListenDateiAnzahl = 9;
@@ -14,6 +20,16 @@ const char* SchriftPack(int32_t font);
 void LadeMeshes(const char* file);
 void LadeLevelModelle(const char* file);
 void LadeLevelTexturen(const char* file);
+// The same in two steps: the list read, its pictures decoding on worker threads from then on (while
+// the device starts), and later the textures made in the list's order.
+struct LevelTexturen {
+    static constexpr const char* kPack = "Data/Pack3.gzp";
+    std::vector<int32_t> indizes;
+    std::vector<std::string> namen;
+    std::unique_ptr<Vorlader<image::Image>> bilder;
+};
+LevelTexturen LeseLevelTexturen(const char* file);
+void LadeLevelTexturen(LevelTexturen& texturen);
 void LadeEnergieTexturen(const char* file);
 void LadeSchrift(const char* file, int32_t font);
 void LadeBodenTiles(const char* file);

@@ -211,6 +211,12 @@ const char* FehlendesPack()
     return nullptr;
 }
 
+void EntpackeSprachListen()
+{
+    if (const char* pack = ListenPack())
+        for (const char* liste : ListenDateien) EntpackeDatei(pack, liste);
+}
+
 }  // namespace
 
 int32_t MyApp::Init()
@@ -220,6 +226,10 @@ int32_t MyApp::Init()
         os::MessageBox(std::string("Datei fehlt oder ist nicht lesbar: ") + pack, "Fehler!");
         return -1;
     }
+    // The level textures decode on worker threads while the device starts.
+    const PackVerzeichnisse verzeichnisse;
+    EntpackeSprachListen();
+    LevelTexturen texturen = LeseLevelTexturen("Level001.txt");
 
     m_d3dpp.width = gfx::kScreenWidth;
     m_d3dpp.height = gfx::kScreenHeight;
@@ -238,17 +248,19 @@ int32_t MyApp::Init()
     }
     ErstelleDirectInput();
     ErstelleTastatur();
-    InitGameData();
+    InitGameData(&texturen);
     return 0;
 }
 
-void MyApp::InitGameData()
+void MyApp::InitGameData(LevelTexturen* vorab)
 {
     const PackVerzeichnisse verzeichnisse;
-    if (const char* pack = ListenPack())
-        for (const char* liste : ListenDateien) EntpackeDatei(pack, liste);
-
-    LadeLevelTexturen("Level001.txt");
+    if (vorab) {
+        LadeLevelTexturen(*vorab);
+    } else {
+        EntpackeSprachListen();
+        LadeLevelTexturen("Level001.txt");
+    }
     LadeSchrift("Schrift002.txt", 2);
     Cam.Set(0.0f, 250.0f, 100.0f, 0.0f, 237.0f, 90.0f, 0.0f, 1.0f, 0.0f);
 

@@ -11,6 +11,8 @@
 #include "platform/image.h"
 #include "platform/math3d.h"
 
+struct LevelTexturen;
+
 class MyApp {
 public:
     static constexpr int kMeshSlots = 10001;
@@ -72,7 +74,8 @@ public:
     // Start-up: settings, device (through the shell's device factory), keyboard, game data.
     // 0 on success, -1 on failure (after its message box).
     int32_t Init();
-    void InitGameData();
+    // The game data; with vorab the language's lists are unpacked and the level textures read ahead.
+    void InitGameData(LevelTexturen* vorab = nullptr);
     // Releases everything; harmless when called again.
     void Shutdown();
 

@@ -21,17 +21,6 @@ SDL_Window* window = nullptr;
 WindowProc proc = nullptr;
 bool destroyed = false;
 
-struct Message {
-    uint32_t message;
-    uintptr_t wParam;
-    intptr_t lParam;
-};
-std::deque<Message> posted;
-
-// Windows' double-click rule: the second press of the same button within the double-click time and
-// a few pixels of the first arrives as DBLCLK; the press after a DBLCLK starts over.
-constexpr uint32_t kDoubleClickMs = 500;
-
 // SDL's X11 driver asks the session bus about the input method and the screen saver. Where there is
 // no session bus (no address given and no socket in the runtime folder) the D-Bus library would try
 // to launch one, which costs start-up time and can leave a bus process behind: nothing to talk to.
@@ -43,6 +32,17 @@ void KeinenBusStarten()
     if (laufzeit && std::filesystem::exists(std::string(laufzeit) + "/bus", ec)) return;
     setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 0);
 }
+
+struct Message {
+    uint32_t message;
+    uintptr_t wParam;
+    intptr_t lParam;
+};
+std::deque<Message> posted;
+
+// Windows' double-click rule: the second press of the same button within the double-click time and
+// a few pixels of the first arrives as DBLCLK; the press after a DBLCLK starts over.
+constexpr uint32_t kDoubleClickMs = 500;
 constexpr int kDoubleClickDistance = 2;
 struct LastPress {
     uint8_t button = 0;
