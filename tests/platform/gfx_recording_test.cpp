@@ -144,4 +144,39 @@ TEST(RecordingDevice, RefusesStatesDirect3DWouldRefuse)
     ASSERT_NE(CreateRecordingDevice(), nullptr);
 }
 
+// The notes for frame snapshots: names live as long as their handle (handles are never reused, but a
+// released texture must not lend its name to nothing), markers keep their place among the calls.
+TEST(RecordingDevice, NamesAndNotes)
+{
+    RecordingDevice dev;
+    const uint8_t px[4] = {1, 2, 3, 4};
+    const Texture t = dev.CreateTexture(1, 1, px);
+    dev.Name(t, "Texturen[201] icon.png");
+    dev.Name(0, "nothing");
+    EXPECT_EQ(dev.NameOf(t), "Texturen[201] icon.png");
+    EXPECT_EQ(dev.NameOf(0), "");
+    dev.ReleaseTexture(t);
+    EXPECT_EQ(dev.NameOf(t), "");
+
+    dev.ClearCalls();
+    dev.Marker("hud");
+    dev.TextMarker("Hallo", 35.5f, 76.0f, 2);
+    ASSERT_EQ(dev.Calls().size(), 2u);
+    EXPECT_EQ(dev.Calls()[0].type, CallType::Marker);
+    EXPECT_EQ(dev.Calls()[0].text, "hud");
+    EXPECT_EQ(dev.Calls()[1].type, CallType::TextMarker);
+    EXPECT_EQ(dev.Calls()[1].text, "Hallo");
+    EXPECT_EQ(dev.Calls()[1].x, 35.5f);
+    EXPECT_EQ(dev.Calls()[1].y, 76.0f);
+    EXPECT_EQ(dev.Calls()[1].font, 2);
+
+    // Calls kept only while asked for: the names still follow.
+    dev.KeepCalls(false);
+    const Texture u = dev.CreateTexture(1, 1, px);
+    dev.Name(u, "Texturen[3] x.png");
+    dev.Marker("floor");
+    EXPECT_EQ(dev.Calls().size(), 2u);
+    EXPECT_EQ(dev.NameOf(u), "Texturen[3] x.png");
+}
+
 }  // namespace

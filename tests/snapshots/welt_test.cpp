@@ -6,6 +6,7 @@
 #include "framework/setup.h"
 #include "framework/texte.h"
 #include "frontend/editor.h"
+#include "frontend/travel.h"
 #include "interaction/reise.h"
 #include "platform/keyboard.h"
 #include "tests/snapshots/schnappschuss_test.h"
@@ -85,6 +86,14 @@ std::vector<Szene> Szenen()
              t.Frames(2);
              t.Klick(128, 384);
              t.Klick(128, 384);  // travelled
+             t.Frames(3);
+         }},
+        {"begegnung", [](T& t) {
+             // An encounter map met on the way, entered as a journey enters it (its kind drawn from
+             // the seeded random sequence), with its hint.
+             Stadt(t);
+             BetreteBegegnung();
+             t.Zeiger(600, 300);
              t.Frames(3);
          }},
         {"speichern", [](T& t) {
