@@ -39,10 +39,11 @@ bool operator==(const Speicher& a, const Speicher& b) {
 
 void Setze32(std::string& bild, size_t at, uint32_t wert) { std::memcpy(&bild[at], &wert, 4); }
 
-// A random image that a save of this process could have written: its strings end in a 0 and its
-// process values are the running ones.
+// A random image that a save of this process could have written: its strings end in a 0, its
+// crafting scroll lies in the recipe table and its process values are the running ones.
 std::string GlobalBild(uint32_t saat) {
     std::string bild = Zufallsbytes(GLOBALDATEI_GROESSE, saat);
+    Setze32(bild, 156, saat % 17);
     for (int i = 0; i < 600; ++i) bild[2356 + 20 * i + 19] = 0;
     bild[14356 + 55] = 0;
     for (int i = 0; i < 1000; ++i) bild[16456 + 256 * i + 255] = 0;
