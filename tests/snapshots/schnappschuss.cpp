@@ -250,9 +250,15 @@ std::vector<std::string> Zeilen(const std::string& text)
 std::string Schnappschuss(const gfx::RecordingDevice& geraet, const std::vector<std::string>& toene,
                           const std::vector<std::string>& paesse)
 {
+    return SchnappschussDerAufrufe(geraet, geraet.Calls(), toene, paesse);
+}
+
+std::string SchnappschussDerAufrufe(const gfx::RecordingDevice& geraet, const std::vector<gfx::Call>& aufrufe,
+                                    const std::vector<std::string>& toene, const std::vector<std::string>& paesse)
+{
     Schreiber s(geraet, paesse);
     bool imText = false;  // a text's glyphs follow its marker and are not listed one by one
-    for (const gfx::Call& c : geraet.Calls()) {
+    for (const gfx::Call& c : aufrufe) {
         switch (c.type) {
         case gfx::CallType::Marker:
             imText = false;

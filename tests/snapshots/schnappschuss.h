@@ -20,6 +20,9 @@
 // town frame keeps its reference to that part.
 std::string Schnappschuss(const gfx::RecordingDevice& geraet, const std::vector<std::string>& toene,
                           const std::vector<std::string>& paesse = {});
+// The same for calls kept apart from the device (one frame out of many); the device names the handles.
+std::string SchnappschussDerAufrufe(const gfx::RecordingDevice& geraet, const std::vector<gfx::Call>& aufrufe,
+                                    const std::vector<std::string>& toene, const std::vector<std::string>& paesse = {});
 
 // The first difference of two snapshots with a few lines of context on both sides; empty when equal.
 std::string SchnappschussUnterschied(const std::string& erwartet, const std::string& ist);

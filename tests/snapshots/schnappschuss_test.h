@@ -5,6 +5,7 @@
 // and spoken lines last their file's length in frames: the same scene makes the same frame.
 //
 // With VELQUOR_NEUE_REFERENZ=1 the frames are written as the new references instead (docs/snapshots.md).
+#include <cstddef>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -25,11 +26,67 @@ class SchnappschussE2E;
 
 // One scene of the table: its name (the reference's file name), the steps from the main menu into
 // it, and the passes the snapshot keeps (all when none are named); the frame after the steps is the
-// snapshot.
+// snapshot. A screen with a loop of its own (the raid battle) is run by `schleife` instead of one
+// frame of the main loop, and its frame ending with the `bild`-th present (from 1; 0: the last
+// presented) is the snapshot.
 struct Szene {
     const char* name;
     std::function<void(SchnappschussE2E&)> aufbau;
     std::vector<std::string> paesse = {};
+    std::function<void()> schleife = {};
+    int bild = 0;
+};
+
+// The recording device of the scenes. Calls are kept only while a frame is taken: a log of every
+// frame would fill memory. A loop that presents many frames keeps only the frame chosen by
+// `Waehle` with the sounds started in it; the presents before it drop theirs.
+class SchnappschussGeraet : public gfx::RecordingDevice {
+public:
+    SchnappschussGeraet() : gfx::RecordingDevice(false) {}
+
+    // From now on every present ends a frame; `toene` is the sound log filled meanwhile.
+    void Waehle(int bild, const std::vector<std::string>* toene)
+    {
+        gesucht_ = bild;
+        gezaehlt_ = 0;
+        toene_ = toene;
+        toeneSeit_ = toene->size();
+        bild_.clear();
+        bildToene_.clear();
+        ClearCalls();
+        KeepCalls(true);
+    }
+    void Ende()
+    {
+        toene_ = nullptr;
+        KeepCalls(false);
+        ClearCalls();
+    }
+    const std::vector<gfx::Call>& Bild() const { return bild_; }
+    const std::vector<std::string>& BildToene() const { return bildToene_; }
+    int Presents() const { return gezaehlt_; }
+
+    bool Present() override
+    {
+        const bool ok = gfx::RecordingDevice::Present();
+        if (!toene_) return ok;
+        ++gezaehlt_;
+        if (gesucht_ == 0 || gezaehlt_ == gesucht_) {
+            bild_ = Calls();
+            bildToene_.assign(toene_->begin() + std::ptrdiff_t(toeneSeit_), toene_->end());
+        }
+        toeneSeit_ = toene_->size();
+        ClearCalls();
+        if (gezaehlt_ == gesucht_) KeepCalls(false);
+        return ok;
+    }
+
+private:
+    int gesucht_ = 0, gezaehlt_ = 0;
+    const std::vector<std::string>* toene_ = nullptr;
+    size_t toeneSeit_ = 0;
+    std::vector<gfx::Call> bild_;
+    std::vector<std::string> bildToene_;
 };
 
 class SchnappschussE2E : public SpielE2E, public ::testing::WithParamInterface<Szene> {
@@ -43,7 +100,7 @@ public:
 
     static void Frames(int n) { SpielE2E::Frames(n); }
 
-    gfx::RecordingDevice* geraet = nullptr;
+    SchnappschussGeraet* geraet = nullptr;
 
     static std::filesystem::path Referenzordner()
     {
@@ -60,8 +117,7 @@ public:
         // Recording the input puts the game on the frame clock at seed 1; the recording is dropped.
         optionen.aufnahme = spiel.string() + "_eingabe.txt";
         optionen.makeDevice = [this](std::string&) {
-            // Calls are kept only for the snapshot's frame: a log of every frame would fill memory.
-            auto d = std::make_unique<gfx::RecordingDevice>(false);
+            auto d = std::make_unique<SchnappschussGeraet>();
             geraet = d.get();
             return std::unique_ptr<gfx::Device>(std::move(d));
         };
@@ -82,6 +138,24 @@ public:
         geraet->KeepCalls(false);
         std::string text = Schnappschuss(*geraet, toene, paesse);
         geraet->ClearCalls();
+        return text;
+    }
+
+    // Runs a loop of its own and writes the frame it presented as its `bild`-th (0: the last).
+    std::string NimmBildAusSchleife(const Szene& szene)
+    {
+        std::vector<std::string> toene;
+        audio::SetLog(&toene);
+        geraet->Waehle(szene.bild, &toene);
+        szene.schleife();
+        audio::SetLog(nullptr);
+        std::string text;
+        if (szene.bild > geraet->Presents())
+            ADD_FAILURE() << "scene " << szene.name << ": the loop presented " << geraet->Presents() << " frames, not "
+                          << szene.bild;
+        else
+            text = SchnappschussDerAufrufe(*geraet, geraet->Bild(), geraet->BildToene(), szene.paesse);
+        geraet->Ende();
         return text;
     }
 
@@ -107,7 +181,8 @@ public:
             ASSERT_EQ(SpielModus, 3000);
             szene.aufbau(*this);
             if (HasFatalFailure()) return;
-            bild = NimmBild(szene.paesse);
+            bild = szene.schleife ? NimmBildAusSchleife(szene) : NimmBild(szene.paesse);
+            if (bild.empty()) return;  // the loop did not present the frame asked for
         }
         for (const std::string& m : meldungen) ADD_FAILURE() << "scene " << szene.name << ": message box: " << m;
 

@@ -1,6 +1,8 @@
-// Snapshots beyond one town: the world map with a route, the journey's arrival, the save and load
-// screens with a slot, the tutorial's recruiter, and the town editor with each tool.
+// Snapshots beyond one town: the world map with a route, the journey's arrival, the raid battle and
+// its decided end, the save and load screens with a slot, the tutorial's recruiter, and the town
+// editor with each tool.
 #include <cstdio>
+#include <string>
 
 #include "framework/frame.h"
 #include "framework/setup.h"
@@ -9,8 +11,12 @@
 #include "frontend/travel.h"
 #include "interaction/reise.h"
 #include "platform/keyboard.h"
+#include "platform/os.h"
 #include "tests/snapshots/schnappschuss_test.h"
 #include "world/anzeige.h"
+#include "world/enemy_army.h"
+#include "world/gamefiles.h"
+#include "world/raid.h"
 #include "world/records.h"
 
 namespace {
@@ -32,6 +38,53 @@ void Weltkarte(T& t)
     SpielModus = 9000;
     t.Zeiger(700, 700);
     t.Frames(2);
+}
+
+// The enemy army reaches town 1 while the party looks at the world map from town 0. Town 1 is the
+// party's, its working copy the new game's with a garrison of eight stationed members of all five
+// types, copies of the own figure with their health spread from full to nearly dead. The left
+// button is down on an empty spot of the screen, so the battle screen closes as soon as it is
+// decided.
+constexpr int kUeberfalleneStadt = 1, kUeberfallStaerke = 150;
+
+void Ueberfall(T& t)
+{
+    Weltkarte(t);
+    static BehaelterBlock behaelter;
+    static FigurenBlock figuren;
+    std::string fehler;
+    ASSERT_TRUE(LeseStadtZustandDatei("Data/Player_Data/S_Town1.dat", behaelter, figuren, &fehler)) << fehler;
+    const FigurRecord* eigene = nullptr;
+    for (const FigurRecord& f : Figuren)
+        if (f.Aktiv == 1 && f.EigeneFigur == 1) eigene = &f;
+    ASSERT_NE(eigene, nullptr);
+    const struct {
+        int16_t typ;
+        int32_t gesundheit;
+    } garnison[8] = {{1, 100}, {2, 84}, {3, 64}, {4, 45}, {5, 30}, {1, 17}, {2, 9}, {3, 3}};
+    int n = 0;
+    for (int i = 0; i < FIGUREN_ANZAHL && n < 8; ++i) {
+        if (figuren[i].Aktiv != 0) continue;
+        figuren[i] = *eigene;
+        figuren[i].Id = int16_t(i + 1);
+        figuren[i].EigeneFigur = 0;
+        figuren[i].Stationiert = 1;
+        figuren[i].Typ = garnison[n].typ;
+        figuren[i].Gesundheit = garnison[n].gesundheit;
+        ++n;
+    }
+    ASSERT_EQ(n, 8);
+    ASSERT_TRUE(os::MakeDirectory("Gamestate"));
+    ASSERT_TRUE(SchreibeStadtZustandDatei("Gamestate/S_Town1.dat", behaelter, figuren, &fehler)) << fehler;
+    StadtTabelle[kUeberfalleneStadt].Besitzer = 1;
+    FeindArmeePosition[0] = kStadtZellen[kUeberfalleneStadt].spalte;
+    FeindArmeePosition[1] = kStadtZellen[kUeberfalleneStadt].reihe;
+    t.Druecke(1000, 745);
+}
+
+void Angriff()
+{
+    FeindAngriff(kStadtZellen[kUeberfalleneStadt].spalte, kStadtZellen[kUeberfalleneStadt].reihe, kUeberfallStaerke);
 }
 
 // The tutorial map of a new game, its recruiter open as the tutorial town opens him.
@@ -114,6 +167,9 @@ std::vector<Szene> Szenen()
              t.Frames(12);
          }},
         {"anwerber", Anwerber},
+        // The first present ends the caller's frame; the battle's frames follow.
+        {"ueberfall_kampf", Ueberfall, {}, Angriff, 3},
+        {"ueberfall_entschieden", Ueberfall, {}, Angriff, 0},
     };
     for (int w = 0; w < 8; ++w) {
         static std::string namen[8];
