@@ -189,7 +189,7 @@ TEST_F(Listen, LevelTexturesAreMadeInListOrderFromTheirOwnFiles)
     std::string liste = "[Load_Texturen]";
     constexpr int kAnzahl = 30;
     for (int i = 0; i < kAnzahl; ++i) {
-        const std::string name = "t" + std::to_string(i) + ".png";
+        const std::string name = std::string("t") + std::to_string(i) + ".png";
         liste += " " + name + " " + std::to_string(100 + i);
         if (i == 7) continue;  // not in the pack
         if (i == 12) {

@@ -130,11 +130,12 @@ public:
                 if (!lichter.empty()) lichter += " ";
                 lichter += std::to_string(i) + ":";
                 if (l.type == gfx::LightType::Directional)
-                    lichter += "dir " + Anteil(l.direction.x) + "," + Anteil(l.direction.y) + "," + Anteil(l.direction.z);
+                    lichter += std::string("dir ") + Anteil(l.direction.x) + "," + Anteil(l.direction.y) + "," + Anteil(l.direction.z);
                 else
-                    lichter += "at " + Zahl(l.position.x) + "," + Zahl(l.position.y) + "," + Zahl(l.position.z) + " r " +
+                    lichter += std::string("at ") + Zahl(l.position.x) + "," + Zahl(l.position.y) + "," + Zahl(l.position.z) + " r " +
                                Zahl(l.range);
-                lichter += " " + Farbe(l.diffuse);
+                lichter += ' ';
+                lichter += Farbe(l.diffuse);
             }
             z["lights"] = lichter.empty() ? "none" : lichter;
         }
@@ -174,7 +175,8 @@ public:
             for (int r = 0; r < 3; ++r)
                 for (int k = 0; k < 3; ++k) {
                     if (std::fabs(welt.m[r][k] - (r == k ? 1.0f : 0.0f)) > 0.005f) einheit = false;
-                    dreh += (k == 0 && r > 0 ? "/" : (k > 0 ? "," : "")) + Anteil(welt.m[r][k]);
+                    dreh += k == 0 && r > 0 ? "/" : (k > 0 ? "," : "");
+                    dreh += Anteil(welt.m[r][k]);
                 }
             if (!einheit) zeile += "  m " + dreh;
             Zeile(zeile);
