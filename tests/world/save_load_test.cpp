@@ -48,6 +48,7 @@ protected:
         // What a reader would make of the block anyway: strings ending in their fields, no presses.
         for (auto& n : MaennerNamen) n[19] = 0;
         SpielerName[55] = 0;
+        RezeptScroll = 7;  // a scroll the recipe table has, as a save writes it
         for (auto& n : ItemNamen) n[255] = 0;
         for (auto& n : ItemTexte) n[255] = 0;
         MausLinksGedrueckt = MausLinksDoppelklick = MausRechtsGedrueckt = MausRechtsDoppelklick = 0;
