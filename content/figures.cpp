@@ -8,6 +8,7 @@
 
 #include "content/art.h"
 #include "content/canvas.h"
+#include "content/figures.h"
 #include "content/generator.h"
 #include "content/xfile_writer.h"
 
@@ -304,15 +305,21 @@ Pose Haltung(Block b, int bild, int bilder) {
     return p;
 }
 
-// A body texture: face and skin above, shirt, trousers and boots below. The ten variants differ in
-// skin, hair and clothes; variant 10 (the hostiles of the encounter maps) is black clothing.
-Canvas MaleKoerper(int variante) {
+// The body textures of the appearance variants: they differ in skin, hair and clothes; variant 10
+// (the hostiles of the encounter maps) is black clothing.
+Canvas KoerperVariante(int variante) {
     const uint32_t haut[10] = {0xE0B090, 0xC89070, 0xF0C8A8, 0x8A5A3A, 0xD8A880, 0xB07850, 0xE8B898, 0x6A4028, 0xD0A078, 0xC08860};
     const uint32_t haar[10] = {0x3A2A1A, 0x1A1A1A, 0xC8A060, 0x101010, 0x6A4020, 0x808080, 0x8A3A1A, 0x202020, 0xB09070, 0x4A3020};
     const uint32_t hemd[11] = {0x7A6A50, 0x4A5A70, 0x6A4030, 0x505A40, 0x803030, 0x30506A, 0x707070, 0x8A7A40, 0x405A50, 0x5A3A5A, 0x202020};
     const uint32_t hose[11] = {0x4A4030, 0x303A50, 0x5A4A30, 0x3A4030, 0x2A2A3A, 0x504838, 0x3A3A3A, 0x4A5A6A, 0x2A3A2A, 0x504030, 0x181818};
     const int v = std::min(variante, 10), h = std::min(variante, 9);
-    const Rgba rhaut = FromArgb(0xFF000000 | haut[h]), rhaar = FromArgb(0xFF000000 | haar[h]);
+    return MaleKoerper({haut[h], haar[h], hemd[v], hose[v]}, uint32_t(300 + variante));
+}
+
+}  // namespace
+
+Canvas MaleKoerper(const KoerperFarben& f, uint32_t saat) {
+    const Rgba rhaut = FromArgb(0xFF000000 | f.haut), rhaar = FromArgb(0xFF000000 | f.haar);
     Canvas c(128, 128, rhaut);
     // The face: hair on top, eyes, brows and a mouth.
     c.FillRect(0, 0, 64, 14, rhaar);
@@ -326,22 +333,20 @@ Canvas MaleKoerper(int variante) {
     c.FillRect(24, 46, 16, 3, Shade(rhaut, 0.6f));
     // Skin elsewhere, with the hair's colour at the top of the head's other faces.
     c.FillRect(64, 0, 64, 10, rhaar);
-    const Rgba rhemd = FromArgb(0xFF000000 | hemd[v]), rhose = FromArgb(0xFF000000 | hose[v]);
+    const Rgba rhemd = FromArgb(0xFF000000 | f.hemd), rhose = FromArgb(0xFF000000 | f.hose);
     c.FillRect(0, 64, 64, 64, rhemd);
     for (int x = 4; x < 64; x += 12) c.FillRect(x, 64, 1, 64, Shade(rhemd, 0.8f));  // seams
     c.FillRect(28, 66, 8, 4, Shade(rhemd, 0.6f));                                     // collar
     c.FillRect(64, 64, 64, 48, rhose);
     c.FillRect(64, 110, 64, 18, {60, 42, 28, 255});
-    c.Noise(uint32_t(300 + variante), 0.06f);
+    c.Noise(saat, 0.06f);
     return c;
 }
-
-}  // namespace
 
 void MakeFigures(Generator& g) {
     // The body textures of the appearance variants replace the level art of those indices.
     const int varianten[11] = {12, 103, 104, 214, 215, 216, 217, 218, 219, 220, 253};
-    for (int v = 0; v < 11; ++v) g.Pack("Pack3.gzp").Add(ArtFileName(varianten[v]), MaleKoerper(v).ToPng());
+    for (int v = 0; v < 11; ++v) g.Pack("Pack3.gzp").Add(ArtFileName(varianten[v]), KoerperVariante(v).ToPng());
 
     struct Abschnitt {
         Block block;
