@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "content/canvas.h"
+#include "content/figures.h"
 #include "content/generator.h"
 #include "content/town_models.h"
 #include "content/xfile_writer.h"
@@ -170,11 +171,13 @@ public:
         Quad(a, b, c, d, k);
         Quad(d, c, b, a, k);
     }
-    void Box(XVec3 lo, XVec3 hi, int k) {
+    void Box(XVec3 lo, XVec3 hi, int k) { Box(lo, hi, k, k); }
+    // A box whose -z face, the front of a model placed facing south, shows picture `vorn`.
+    void Box(XVec3 lo, XVec3 hi, int k, int vorn) {
         const float x0 = lo.x, y0 = lo.y, z0 = lo.z, x1 = hi.x, y1 = hi.y, z1 = hi.z;
         Quad({x0, y1, z0}, {x0, y1, z1}, {x1, y1, z1}, {x1, y1, z0}, k);
         Quad({x0, y0, z1}, {x0, y0, z0}, {x1, y0, z0}, {x1, y0, z1}, k);
-        Quad({x0, y0, z0}, {x0, y1, z0}, {x1, y1, z0}, {x1, y0, z0}, k);
+        Quad({x0, y0, z0}, {x0, y1, z0}, {x1, y1, z0}, {x1, y0, z0}, vorn);
         Quad({x1, y0, z1}, {x1, y1, z1}, {x0, y1, z1}, {x0, y0, z1}, k);
         Quad({x0, y0, z1}, {x0, y1, z1}, {x0, y1, z0}, {x0, y0, z0}, k);
         Quad({x1, y0, z0}, {x1, y1, z0}, {x1, y1, z1}, {x1, y0, z1}, k);
@@ -238,6 +241,32 @@ void Haus(Generator& g, int stil, int w, int d) {
     const modell::Kamin k = modell::HausKamin(w, d);
     m.Box({k.x - 1.5f, h, k.z - 1.5f}, {k.x + 1.5f, k.y, k.z + 1.5f}, 0);
     m.Ablegen(g, modell::Haus(stil, w, d));
+}
+
+// The tutorial's recruiter, standing behind his table: a man of the figures' size (feet at 0, head
+// at 18) facing -z, in their body texture with his portrait's brown, hat and moustache. Pictures:
+// 0 face, 1 skin, 2 coat, 3 trousers over boots, which the hat shares.
+void StehenderAnwerber(Generator& g) {
+    const Atlas koerper = {"obj_anwerber.png", {}};
+    Canvas bild = MaleKoerper({0xDCB48C, 0x50321E, 0x705040, 0x433026}, 262);
+    bild.FillRect(22, 41, 20, 4, {80, 50, 30, 255});  // the moustache, between nose and mouth
+    g.Pack("Pack10.gzp").Add(koerper.datei, bild.ToPng());
+    Modell m(koerper);
+    for (float s : {-1.0f, 1.0f}) {
+        const float bein = 1.3f * s, arm = 3.2f * s;
+        m.Box({bein - 0.95f, 0.6f, -0.95f}, {bein + 0.95f, 8.8f, 0.95f}, 3);    // leg
+        m.Box({bein - 0.8f, 0, -2.1f}, {bein + 0.8f, 1.2f, 1.0f}, 3);           // boot, toes to the front
+        m.Box({arm - 0.75f, 10.7f, -0.75f}, {arm + 0.75f, 14.4f, 0.75f}, 2);    // upper arm
+        m.Box({arm - 0.65f, 7.6f, -0.65f}, {arm + 0.65f, 10.8f, 0.65f}, 2);     // forearm
+        m.Box({arm - 0.55f, 6.3f, -0.55f}, {arm + 0.55f, 7.7f, 0.45f}, 1);      // hand
+    }
+    m.Box({-2.3f, 7.5f, -1.2f}, {2.3f, 9.3f, 1.2f}, 2);          // hips
+    m.Box({-2.6f, 9.1f, -1.4f}, {2.6f, 14.5f, 1.3f}, 2);         // chest
+    m.Box({-0.7f, 14.4f, -0.6f}, {0.7f, 15.3f, 0.6f}, 2);        // neck in the collar
+    m.Box({-1.25f, 15.3f, -1.35f}, {1.25f, 18.1f, 1.2f}, 1, 0);  // head, the face to the front
+    m.Box({-2.0f, 17.6f, -2.1f}, {2.0f, 17.9f, 1.9f}, 3);        // hat brim
+    m.Box({-1.4f, 17.9f, -1.5f}, {1.4f, 19.3f, 1.35f}, 3);       // hat crown
+    m.Ablegen(g, modell::Anwerber);
 }
 
 // A close-up set round the origin, seen from (38, 10, -21) towards (-4, -3, -8) once raised by 15.
@@ -431,6 +460,7 @@ void MakeObjects(Generator& g) {
         m.Quad({-2.5f, 0, -24.1f}, {-2.5f, 9, -24.1f}, {2.5f, 9, -24.1f}, {2.5f, 0, -24.1f}, 2);
         m.Dach(-25, 25, -25.5f, 25.5f, 14, 22, 1, 0);
     });
+    StehenderAnwerber(g);
     // Fires, the windmill, the radar and the inn's sign.
     baue(kStoff, n::FeuerTonne, [](Modell& m) {
         m.Box({-2.5f, 0, -2.5f}, {2.5f, 7, 2.5f}, 1);

@@ -6,8 +6,8 @@ std::vector<int> AlleObjektSlots() {
     std::vector<int> slots = {Pflanze, Blume, FeuerTonne, Lagerfeuer, WindradRotor, WindradTurm, Radar,
                               RadarMast, Wirtshausschild, Mauer, Zaun, Palisade, Torpfosten, Kiste, Fass,
                               Kistenstapel, Marktstand, Brunnen, Laterne, Bank, Karren, Wassertank, Sperre,
-                              Tisch, Zelt, Planwagen, Huette, Busch2, Schilf, Gras, Strauch2, Hecke, Busch3,
-                              Busch4};
+                              Tisch, Zelt, Planwagen, Huette, Anwerber, Busch2, Schilf, Gras, Strauch2, Hecke,
+                              Busch3, Busch4};
     for (int s : Streumodelle) slots.push_back(s);
     for (int stil = 0; stil < HausStile; ++stil)
         for (int w : HausBreiten)

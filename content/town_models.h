@@ -76,6 +76,7 @@ constexpr int Tisch = 5340;
 constexpr int Zelt = 5341;        // 3 x 3 cells
 constexpr int Planwagen = 5342;   // 2 x 4 cells, along z
 constexpr int Huette = 5343;      // 5 x 5 cells, door on -z
+constexpr int Anwerber = 5344;    // the tutorial's recruiter standing, facing -z; blocks no cell
 
 // Houses: one mesh per size and style; w (along x, odd) and d (along z) in cells, door in the
 // middle of the -z side.
