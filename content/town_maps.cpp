@@ -524,6 +524,9 @@ void BaueTutorial() {
         if (o.Aktiv && o.Position[0] == float(TutorialAnwerber.x * 10) && o.Position[2] == float(TutorialAnwerber.z * 10))
             o.Modell = modell::Tisch;
     Eingang(b, TutorialAnwerber.x, TutorialAnwerber.z, 7);
+    // The recruiter himself stands behind it in its cell, facing the start; the game draws no
+    // townsfolk figure of his kind, and the blocked cell keeps every path as it was.
+    Objekt(modell::Anwerber, float(TutorialAnwerber.x), float(TutorialAnwerber.z) + 0.4f);
 
     // Start yard: a camp.
     Requisit(b, modell::Zelt, 66, 14);

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <map>
@@ -184,6 +185,17 @@ TEST_F(Karten, TheTutorialMapIsLaidOutAsItsStepsNameIt) {
     EXPECT_EQ(StadtGitter[kAnwerberX][kAnwerberZ].Eingang, 7);
     // The recruiter's table is in sight of the start: straight ahead of the own figure.
     EXPECT_EQ(kAnwerberX, content::StartX);
+    // And someone stands at it: his model in the table's blocked cell, behind it, facing the start.
+    int anwerber = 0;
+    for (const ObjektRecord& o : StadtObjekte)
+        if (o.Aktiv && o.Modell == content::modell::Anwerber) {
+            ++anwerber;
+            EXPECT_EQ(std::lround(o.Position[0] / 10), kAnwerberX);
+            EXPECT_EQ(std::lround(o.Position[2] / 10), kAnwerberZ);
+            EXPECT_GT(o.Position[2], float(kAnwerberZ * 10));
+            EXPECT_EQ(o.Drehung[1], 0.0f);
+        }
+    EXPECT_EQ(anwerber, 1);
     for (const content::Zelle& c : content::TutorialDurchgaenge()) EXPECT_EQ(StadtGitter[c.x][c.z].Blockiert, 1);
     // Figures are placed only in the hostile's yard until step 13 moves the area.
     for (int x = 0; x < GITTER_GROESSE; ++x)
