@@ -1,5 +1,6 @@
 // The town's placed objects, its swaying plants and the pass that hands the figures' particles to
 // the effects.
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -54,17 +55,22 @@ void Szene::ZeichneVegetation()
     g.SetRenderState(gfx::RenderState::ZEnable, 1);
     g.SetRenderState(gfx::RenderState::ZWriteEnable, 1);
     ObjektZustaende(g);
-    // Only plants in view sway and advance their phase. A run of plants of one model under the same
-    // lights is one draw.
-    std::vector<math3d::Matrix> welten;
-    int modell = 0;
-    LichterAuswahl lichter;
-    auto zeichnen = [&] {
-        if (welten.empty()) return;
-        g.SetTexture(ErsteMeshTextur(modell));
-        ZeichneMeshSubset0Mehrfach(modell, welten);
-        welten.clear();
+    // Only plants in view sway and advance their phase. Plants of one model under the same lights
+    // are one draw: a plant joins the latest such draw unless a draw made after that one covers
+    // pixels of its own, since blending needs the order only where plants overlap on the screen.
+    struct Stapel {
+        int modell;
+        LichterAuswahl lichter;
+        float x, z;  // where the lights were chosen
+        std::vector<math3d::Matrix> welten;
+        gfx::Rect flaeche;  // the pixels its plants may cover
     };
+    const math3d::Matrix sicht =
+        math3d::Multiply(g.GetTransform(gfx::TransformType::View), g.GetTransform(gfx::TransformType::Projection));
+    auto ueberlappen = [](const gfx::Rect& a, const gfx::Rect& b) {
+        return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+    };
+    std::vector<Stapel> stapel;
     for (ObjektRecord& o : VegetationObjekte) {
         if (o.Aktiv != 1 || !SichtPyramide.FrustumKugelSichtbar(o.Position[0], o.Position[1], o.Position[2], 0)) continue;
         o.Drehung[2] = std::sin(o.Phase) / 10.0f;
@@ -72,15 +78,32 @@ void Szene::ZeichneVegetation()
         o.Phase += 0.04f;
         if (o.Phase >= kSchwankPeriode) o.Phase = std::fmod(o.Phase, kSchwankPeriode);
         const LichterAuswahl hier = LichterBei(o.Position[0], o.Position[2]);
-        if (welten.empty() || o.Modell != modell || hier != lichter) {
-            zeichnen();
-            WaehleLichter(o.Position[0], o.Position[2]);
-            modell = o.Modell;
-            lichter = hier;
+        const math3d::Matrix welt = PlatzMatrix(o.Position, o.Drehung);
+        Umriss umriss;
+        ErweitereUmriss(umriss, o.Modell, welt, sicht);
+        // Two pixels more than the box: the half-pixel shift and rounding at its edges.
+        const gfx::Rect flaeche = Pixel(umriss, gfx::kScreenWidth, gfx::kScreenHeight, 2);
+        Stapel* ziel = nullptr;
+        for (size_t k = stapel.size(); k-- > 0;) {
+            if (stapel[k].modell == o.Modell && stapel[k].lichter == hier) {
+                ziel = &stapel[k];
+                break;
+            }
+            if (ueberlappen(stapel[k].flaeche, flaeche)) break;
         }
-        welten.push_back(PlatzMatrix(o.Position, o.Drehung));
+        if (!ziel) {
+            stapel.push_back({o.Modell, hier, o.Position[0], o.Position[2], {}, flaeche});
+            ziel = &stapel.back();
+        }
+        ziel->welten.push_back(welt);
+        ziel->flaeche = {std::min(ziel->flaeche.left, flaeche.left), std::min(ziel->flaeche.top, flaeche.top),
+                         std::max(ziel->flaeche.right, flaeche.right), std::max(ziel->flaeche.bottom, flaeche.bottom)};
     }
-    zeichnen();
+    for (const Stapel& s : stapel) {
+        WaehleLichter(s.x, s.z);
+        g.SetTexture(ErsteMeshTextur(s.modell));
+        ZeichneMeshSubset0Mehrfach(s.modell, s.welten);
+    }
 }
 
 void Szene::ZeichneEffekte()

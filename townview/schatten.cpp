@@ -42,50 +42,15 @@ struct SchattenTeil {
     gfx::Texture textur;
 };
 
-// Where a layer's casters drew, in the frame's coordinates (-1..1, y up); ganz when it cannot be
-// bounded (a mesh without a known box, a corner at or behind the eye).
-struct Umriss {
-    float x0 = 2, y0 = 2, x1 = -2, y1 = -2;
-    bool ganz = false;
-};
-
+// Where a layer's casters drew.
 Umriss UmrissVon(const std::vector<SchattenTeil>& teile)
 {
     gfx::Device& g = *MyApp.m_pd3dDevice;
     const math3d::Matrix sicht =
         math3d::Multiply(g.GetTransform(gfx::TransformType::View), g.GetTransform(gfx::TransformType::Projection));
     Umriss u;
-    for (const SchattenTeil& t : teile) {
-        const MyApp::MeshBox& b = MyApp.MeshBoxen[t.slot];
-        if (!b.bekannt) {
-            u.ganz = true;
-            return u;
-        }
-        const math3d::Matrix m = math3d::Multiply(t.welt, sicht);
-        for (int k = 0; k < 8; ++k) {
-            const math3d::Vec4 c =
-                math3d::Transform({k & 1 ? b.max.x : b.min.x, k & 2 ? b.max.y : b.min.y, k & 4 ? b.max.z : b.min.z}, m);
-            if (!(c.w > 1e-3f)) {
-                u.ganz = true;
-                return u;
-            }
-            u.x0 = std::min(u.x0, c.x / c.w), u.x1 = std::max(u.x1, c.x / c.w);
-            u.y0 = std::min(u.y0, c.y / c.w), u.y1 = std::max(u.y1, c.y / c.w);
-        }
-    }
+    for (const SchattenTeil& t : teile) ErweitereUmriss(u, t.slot, t.welt, sicht);
     return u;
-}
-
-// The pixels of a breite x hoehe target that u covers, widened by rand pixels, within the target;
-// empty (right <= left) when nothing drew.
-gfx::Rect Pixel(const Umriss& u, int breite, int hoehe, int rand)
-{
-    if (u.ganz) return {0, 0, breite, hoehe};
-    if (u.x1 < u.x0) return {0, 0, 0, 0};
-    auto spalte = [&](float x) { return std::clamp(x, -2.0f, 2.0f) * 0.5f * float(breite) + 0.5f * float(breite); };
-    auto zeile = [&](float y) { return -std::clamp(y, -2.0f, 2.0f) * 0.5f * float(hoehe) + 0.5f * float(hoehe); };
-    return {std::max(0, int(std::floor(spalte(u.x0))) - rand), std::max(0, int(std::floor(zeile(u.y1))) - rand),
-            std::min(breite, int(std::ceil(spalte(u.x1))) + rand), std::min(hoehe, int(std::ceil(zeile(u.y0))) + rand)};
 }
 
 // The layer is cleared to white and multiplied over the frame only where the casters drew: the rest

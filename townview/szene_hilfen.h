@@ -5,6 +5,7 @@
 #include <bitset>
 #include <cstdint>
 
+#include "platform/gfx.h"
 #include "platform/math3d.h"
 #include "world/stadt.h"
 
@@ -33,6 +34,19 @@ void WaehleLichter(float x, float z);
 
 // Rotation about x, y and z by the record's angles, then the translation to its position.
 math3d::Matrix PlatzMatrix(const float position[3], const float drehung[3]);
+
+// Where draws land on a target, in the frame's coordinates (-1..1, y up); ganz when it cannot be
+// bounded (a mesh without a known box, a corner at or behind the eye).
+struct Umriss {
+    float x0 = 2, y0 = 2, x1 = -2, y1 = -2;
+    bool ganz = false;
+};
+// Widens u by the box of mesh slot's vertices placed by welt and seen through sicht (view times
+// projection).
+void ErweitereUmriss(Umriss& u, int slot, const math3d::Matrix& welt, const math3d::Matrix& sicht);
+// The pixels of a breite x hoehe target that u covers, widened by rand pixels, within the target;
+// empty (right <= left) when nothing drew.
+gfx::Rect Pixel(const Umriss& u, int breite, int hoehe, int rand);
 
 // Blending by source alpha and the alpha test at 8 switched on or off together (the factors are
 // set once by each pass).

@@ -147,6 +147,42 @@ TEST_F(BodenTest, PlantsSwayInViewAndFreezeOutOfItOrSwitchedOff)
     EXPECT_FLOAT_EQ(nah.Phase, 1.04f);
 }
 
+// Plants of one model under the same lights are one draw; a later plant joins an earlier draw only
+// where no draw between them covers its pixels, so blending sees the plants in their order wherever
+// they overlap. A plant whose size is not known overlaps everything.
+TEST_F(BodenTest, PlantsOfOneModelAreOneDrawUnlessAPlantBetweenCoversThem)
+{
+    for (int s : {3005, 3006}) MyApp.MeshBoxen[s] = {{-2, 0, -2}, {2, 8, 2}, true};
+    struct Fall {
+        const char* name;
+        float dritterX;                        // the third plant, model 3005 like the first
+        std::vector<std::pair<int, int>> zuege;  // model and plants of each draw, in order
+    };
+    const Fall faelle[] = {
+        {"apart from the second: joins the first", 240, {{3005, 2}, {3006, 1}}},
+        {"on the second: after it", 301, {{3005, 1}, {3006, 1}, {3005, 1}}},
+    };
+    for (const Fall& f : faelle) {
+        VegetationObjekte[0] = {1, {}, {360, 0, 300}, {}, 0, 3005};
+        VegetationObjekte[1] = {1, {}, {300, 0, 300}, {}, 0, 3006};
+        VegetationObjekte[2] = {1, {}, {f.dritterX, 0, 300}, {}, 0, 3005};
+        dev->ClearCalls();
+        Szene.ZeichneVegetation();
+        const auto d = dev->Draws();
+        std::vector<std::pair<int, int>> zuege;
+        for (size_t i = 0; i < d.size(); i += std::max(1u, d[i]->batch))
+            zuege.push_back({int(d[i]->handle - Mesh(0)), int(d[i]->batch)});
+        EXPECT_EQ(zuege, f.zuege) << f.name;
+    }
+    MyApp.MeshBoxen[3006] = {};
+    VegetationObjekte[2].Position[0] = 240;
+    dev->ClearCalls();
+    Szene.ZeichneVegetation();
+    ASSERT_EQ(dev->Draws().size(), 3u);
+    EXPECT_EQ(dev->Draws()[2]->handle, Mesh(3005)) << "unknown size: the third plant stays after the second";
+    for (int s : {3005, 3006}) MyApp.MeshBoxen[s] = {};
+}
+
 // After hours in view a plant keeps swaying as it did at the start: the phase never grows to where
 // a step of 0.04 is lost in the float's rounding, and the sway goes on without a jump.
 TEST_F(BodenTest, PlantsKeepSwayingAfterHours)
