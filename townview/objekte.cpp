@@ -26,10 +26,70 @@ void ObjektZustaende(gfx::Device& g)
     SetzeAlphaZustaende(g);
 }
 
-void ZeichneObjekt(const ObjektRecord& o)
+// Plants, each with its model's first texture under the lights at its place, gathered into
+// instanced draws: a plant joins the latest draw of its model and lights unless a draw gathered
+// after that one may cover some of its pixels. What overlaps on the screen keeps the order it was
+// given in, so blending gives the same picture. The view and projection in force are the ones
+// drawn with.
+class Stapler {
+public:
+    Stapler();
+    void Dazu(int modell, float x, float z, const math3d::Matrix& welt);
+    void Zeichnen();
+
+private:
+    struct Stapel {
+        int modell;
+        LichterAuswahl lichter;
+        float x, z;  // where the lights are chosen
+        std::vector<math3d::Matrix> welten;
+        gfx::Rect flaeche;  // the pixels its meshes may cover
+    };
+    math3d::Matrix sicht_;
+    std::vector<Stapel> stapel_;
+};
+
+Stapler::Stapler()
+    : sicht_(math3d::Multiply(MyApp.m_pd3dDevice->GetTransform(gfx::TransformType::View),
+                              MyApp.m_pd3dDevice->GetTransform(gfx::TransformType::Projection)))
 {
-    WaehleLichter(o.Position[0], o.Position[2]);
-    ZeichneMeshSlot(o.Modell, PlatzMatrix(o.Position, o.Drehung), ErsteMeshTextur(o.Modell));
+}
+
+void Stapler::Dazu(int modell, float x, float z, const math3d::Matrix& welt)
+{
+    const LichterAuswahl lichter = LichterBei(x, z);
+    Umriss umriss;
+    ErweitereUmriss(umriss, modell, welt, sicht_);
+    // Two pixels more than the box: the half-pixel shift and the rounding at its edges.
+    const gfx::Rect f = Pixel(umriss, gfx::kScreenWidth, gfx::kScreenHeight, 2);
+    auto ueberlappen = [](const gfx::Rect& a, const gfx::Rect& b) {
+        return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+    };
+    Stapel* ziel = nullptr;
+    for (size_t k = stapel_.size(); k-- > 0;) {
+        if (stapel_[k].modell == modell && stapel_[k].lichter == lichter) {
+            ziel = &stapel_[k];
+            break;
+        }
+        if (ueberlappen(stapel_[k].flaeche, f)) break;
+    }
+    if (!ziel) {
+        stapel_.push_back({modell, lichter, x, z, {}, f});
+        ziel = &stapel_.back();
+    }
+    ziel->welten.push_back(welt);
+    gfx::Rect& g = ziel->flaeche;
+    g = {std::min(g.left, f.left), std::min(g.top, f.top), std::max(g.right, f.right), std::max(g.bottom, f.bottom)};
+}
+
+void Stapler::Zeichnen()
+{
+    for (const Stapel& s : stapel_) {
+        WaehleLichter(s.x, s.z);
+        MyApp.m_pd3dDevice->SetTexture(ErsteMeshTextur(s.modell));
+        ZeichneMeshSubset0Mehrfach(s.modell, s.welten);
+    }
+    stapel_.clear();
 }
 
 }  // namespace
@@ -44,7 +104,8 @@ void Szene::ZeichneStadtObjekte()
     // The array is sorted farthest first, so see-through objects blend back to front.
     for (const ObjektRecord& o : StadtObjekte) {
         if (o.Aktiv != 1 || !SichtPyramide.FrustumKugelSichtbar(o.Position[0], o.Position[1], o.Position[2], 60)) continue;
-        ZeichneObjekt(o);
+        WaehleLichter(o.Position[0], o.Position[2]);
+        ZeichneMeshSlot(o.Modell, PlatzMatrix(o.Position, o.Drehung), ErsteMeshTextur(o.Modell));
     }
 }
 
@@ -55,55 +116,17 @@ void Szene::ZeichneVegetation()
     g.SetRenderState(gfx::RenderState::ZEnable, 1);
     g.SetRenderState(gfx::RenderState::ZWriteEnable, 1);
     ObjektZustaende(g);
-    // Only plants in view sway and advance their phase. Plants of one model under the same lights
-    // are one draw: a plant joins the latest such draw unless a draw made after that one covers
-    // pixels of its own, since blending needs the order only where plants overlap on the screen.
-    struct Stapel {
-        int modell;
-        LichterAuswahl lichter;
-        float x, z;  // where the lights were chosen
-        std::vector<math3d::Matrix> welten;
-        gfx::Rect flaeche;  // the pixels its plants may cover
-    };
-    const math3d::Matrix sicht =
-        math3d::Multiply(g.GetTransform(gfx::TransformType::View), g.GetTransform(gfx::TransformType::Projection));
-    auto ueberlappen = [](const gfx::Rect& a, const gfx::Rect& b) {
-        return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-    };
-    std::vector<Stapel> stapel;
+    // Only plants in view sway and advance their phase.
+    Stapler stapler;
     for (ObjektRecord& o : VegetationObjekte) {
         if (o.Aktiv != 1 || !SichtPyramide.FrustumKugelSichtbar(o.Position[0], o.Position[1], o.Position[2], 0)) continue;
         o.Drehung[2] = std::sin(o.Phase) / 10.0f;
         o.Drehung[0] = std::sin(o.Phase) / 15.0f;
         o.Phase += 0.04f;
         if (o.Phase >= kSchwankPeriode) o.Phase = std::fmod(o.Phase, kSchwankPeriode);
-        const LichterAuswahl hier = LichterBei(o.Position[0], o.Position[2]);
-        const math3d::Matrix welt = PlatzMatrix(o.Position, o.Drehung);
-        Umriss umriss;
-        ErweitereUmriss(umriss, o.Modell, welt, sicht);
-        // Two pixels more than the box: the half-pixel shift and rounding at its edges.
-        const gfx::Rect flaeche = Pixel(umriss, gfx::kScreenWidth, gfx::kScreenHeight, 2);
-        Stapel* ziel = nullptr;
-        for (size_t k = stapel.size(); k-- > 0;) {
-            if (stapel[k].modell == o.Modell && stapel[k].lichter == hier) {
-                ziel = &stapel[k];
-                break;
-            }
-            if (ueberlappen(stapel[k].flaeche, flaeche)) break;
-        }
-        if (!ziel) {
-            stapel.push_back({o.Modell, hier, o.Position[0], o.Position[2], {}, flaeche});
-            ziel = &stapel.back();
-        }
-        ziel->welten.push_back(welt);
-        ziel->flaeche = {std::min(ziel->flaeche.left, flaeche.left), std::min(ziel->flaeche.top, flaeche.top),
-                         std::max(ziel->flaeche.right, flaeche.right), std::max(ziel->flaeche.bottom, flaeche.bottom)};
+        stapler.Dazu(o.Modell, o.Position[0], o.Position[2], PlatzMatrix(o.Position, o.Drehung));
     }
-    for (const Stapel& s : stapel) {
-        WaehleLichter(s.x, s.z);
-        g.SetTexture(ErsteMeshTextur(s.modell));
-        ZeichneMeshSubset0Mehrfach(s.modell, s.welten);
-    }
+    stapler.Zeichnen();
 }
 
 void Szene::ZeichneEffekte()
