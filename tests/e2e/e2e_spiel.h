@@ -15,6 +15,7 @@
 #include "platform/image.h"
 #include "platform/os.h"
 #include "platform/window.h"
+#include "world/figur_hilfen.h"
 #include "world/new_game.h"
 #include "world/records.h"
 
@@ -120,6 +121,52 @@ protected:
         Frames(2);
         win::PostMessage(win::msg::LButtonUp, 0, win::MakeLParam(bisX, bisY));
         Frames(1);
+    }
+
+    // The first squad member in town, selected into the squad bar's first slot; -1 when there is none.
+    static int WaehleErstesMitglied()
+    {
+        int mitglied = -1;
+        for (int i = 0; i < FIGUREN_ANZAHL && mitglied < 0; ++i)
+            if (Figuren[i].Aktiv == 1 && IstTrupp(Figuren[i].Typ)) mitglied = i;
+        if (mitglied < 0) return -1;
+        AuswahlSlots[0] = Figuren[mitglied].Id;
+        AuswahlIndex = 0;
+        return mitglied;
+    }
+
+    // Puts the member with this id two free cells off the first entrance of this kind that has them
+    // and writes the walk order in, as the entrance order gives it; the entrance's cell in x and z,
+    // false when the town has no such entrance. The frames that walk it in are the caller's.
+    static bool SchickeZumEingang(int id, int art, int& x, int& z)
+    {
+        auto frei = [](int fx, int fz) {
+            const StadtFeld* f = FeldBei(fx, fz);
+            return f && f->Blockiert == 0 && f->Eingang == 0 && f->Belegt == 0;
+        };
+        for (x = 1; x < GITTER_GROESSE - 2; ++x)
+            for (z = 1; z < GITTER_GROESSE - 2; ++z) {
+                if (StadtGitter[x][z].Eingang != art) continue;
+                const int d[4][2] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}};
+                for (const auto& r : d) {
+                    const int vx = x + r[0], vz = z + r[1], sx = x + 2 * r[0], sz = z + 2 * r[1];
+                    if (!frei(vx, vz) || !frei(sx, sz)) continue;
+                    FigurRecord& f = Figuren[AktiveFigurMitId(id)];
+                    StadtGitter[ZelleVon(f.Position[0])][ZelleVon(f.Position[2])].Belegt = 0;
+                    f.Position[0] = f.Wegpunkt[0] = 10.0f * float(sx);
+                    f.Position[2] = f.Wegpunkt[2] = 10.0f * float(sz);
+                    StadtGitter[sx][sz].Belegt = 1;
+                    f.Ziel[0] = 10.0f * float(vx);
+                    f.Ziel[2] = 10.0f * float(vz);
+                    f.Befehl = 2;
+                    f.Wartet = f.ImKampf = f.HeilAuftrag = 0;
+                    f.ZielId = KEINE_FIGUR;
+                    f.EingangsZiel[0] = 10.0f * float(x);
+                    f.EingangsZiel[2] = 10.0f * float(z);
+                    return true;
+                }
+            }
+        return false;
     }
 
     // The same with the right button.

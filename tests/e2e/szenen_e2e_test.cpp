@@ -27,11 +27,8 @@ protected:
         // and rain draw from it every frame, so they stay off here to keep the walks as they were made.
         SetupWerte.PARTIKEL = 0;
         RegenAktiv = 0;
-        for (int i = 0; i < FIGUREN_ANZAHL && mitglied < 0; ++i)
-            if (Figuren[i].Aktiv == 1 && IstTrupp(Figuren[i].Typ)) mitglied = i;
+        mitglied = WaehleErstesMitglied();
         ASSERT_GE(mitglied, 0);
-        AuswahlSlots[0] = Figuren[mitglied].Id;
-        AuswahlIndex = 0;
     }
 
     void TearDown() override
@@ -40,47 +37,19 @@ protected:
         SpielE2E::TearDown();
     }
 
-    static bool Frei(int x, int z)
-    {
-        const StadtFeld* f = FeldBei(x, z);
-        return f && f->Blockiert == 0 && f->Eingang == 0 && f->Belegt == 0;
-    }
-
     // Walks the member from two cells off into the first entrance of this kind: the walk order
     // written into its record as the entrance order gives it.
     void Betritt(int art)
     {
         const int id = Figuren[mitglied].Id;
-        for (int x = 1; x < GITTER_GROESSE - 2; ++x)
-            for (int z = 1; z < GITTER_GROESSE - 2; ++z) {
-                if (StadtGitter[x][z].Eingang != art) continue;
-                const int d[4][2] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}};
-                for (const auto& r : d) {
-                    const int vx = x + r[0], vz = z + r[1], sx = x + 2 * r[0], sz = z + 2 * r[1];
-                    if (!Frei(vx, vz) || !Frei(sx, sz)) continue;
-                    const int m = AktiveFigurMitId(id);
-                    FigurRecord& f = Figuren[m];
-                    StadtGitter[ZelleVon(f.Position[0])][ZelleVon(f.Position[2])].Belegt = 0;
-                    f.Position[0] = f.Wegpunkt[0] = f.Ziel[0] = 10.0f * float(sx);
-                    f.Position[2] = f.Wegpunkt[2] = f.Ziel[2] = 10.0f * float(sz);
-                    StadtGitter[sx][sz].Belegt = 1;
-                    f.Ziel[0] = 10.0f * float(vx);
-                    f.Ziel[2] = 10.0f * float(vz);
-                    f.Befehl = 2;
-                    f.Wartet = f.ImKampf = f.HeilAuftrag = 0;
-                    f.ZielId = KEINE_FIGUR;
-                    f.EingangsZiel[0] = 10.0f * float(x);
-                    f.EingangsZiel[2] = 10.0f * float(z);
-                    for (int n = 0; n < 400 && InteraktionsModus == 0; ++n) Frames(1);
-                    ASSERT_EQ(InteraktionsModus, art) << "cell " << x << ", " << z;
-                    EXPECT_EQ(SzenenFeld[0], x);
-                    EXPECT_EQ(SzenenFeld[1], z);
-                    EXPECT_EQ(EintretendeFigur, id);
-                    mitglied = AktiveFigurMitId(id);  // the records are re-sorted every frame
-                    return;
-                }
-            }
-        FAIL() << "town 0 has no reachable entrance of kind " << art;
+        int x = 0, z = 0;
+        ASSERT_TRUE(SchickeZumEingang(id, art, x, z)) << "town 0 has no reachable entrance of kind " << art;
+        for (int n = 0; n < 400 && InteraktionsModus == 0; ++n) Frames(1);
+        ASSERT_EQ(InteraktionsModus, art) << "cell " << x << ", " << z;
+        EXPECT_EQ(SzenenFeld[0], x);
+        EXPECT_EQ(SzenenFeld[1], z);
+        EXPECT_EQ(EintretendeFigur, id);
+        mitglied = AktiveFigurMitId(id);  // the records are re-sorted every frame
     }
 };
 

@@ -24,53 +24,20 @@ bool Bis(T& t, const std::function<bool()>& bedingung, int frames = 600)
 // random draws every time.
 int Stadt(T& t)
 {
-    t.InStadtNull();
-    HinweisSichtbar = 0;
+    t.InStadtNullRuhig();
     SetupWerte.PARTIKEL = 0;
-    RegenAktiv = 0;
-    int mitglied = -1;
-    for (int i = 0; i < FIGUREN_ANZAHL && mitglied < 0; ++i)
-        if (Figuren[i].Aktiv == 1 && IstTrupp(Figuren[i].Typ)) mitglied = i;
+    const int mitglied = T::WaehleErstesMitglied();
     EXPECT_GE(mitglied, 0);
     if (mitglied < 0) return -1;
-    AuswahlSlots[0] = Figuren[mitglied].Id;
-    AuswahlIndex = 0;
     return Figuren[mitglied].Id;
-}
-
-bool Frei(int x, int z)
-{
-    const StadtFeld* f = FeldBei(x, z);
-    return f && f->Blockiert == 0 && f->Eingang == 0 && f->Belegt == 0;
 }
 
 // The member put two cells off the first entrance of this kind and sent in.
 void Betritt(T& t, int id, int art)
 {
-    for (int x = 1; x < GITTER_GROESSE - 2; ++x)
-        for (int z = 1; z < GITTER_GROESSE - 2; ++z) {
-            if (StadtGitter[x][z].Eingang != art) continue;
-            const int d[4][2] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}};
-            for (const auto& r : d) {
-                const int vx = x + r[0], vz = z + r[1], sx = x + 2 * r[0], sz = z + 2 * r[1];
-                if (!Frei(vx, vz) || !Frei(sx, sz)) continue;
-                FigurRecord& f = Figuren[AktiveFigurMitId(id)];
-                StadtGitter[ZelleVon(f.Position[0])][ZelleVon(f.Position[2])].Belegt = 0;
-                f.Position[0] = f.Wegpunkt[0] = 10.0f * float(sx);
-                f.Position[2] = f.Wegpunkt[2] = 10.0f * float(sz);
-                StadtGitter[sx][sz].Belegt = 1;
-                f.Ziel[0] = 10.0f * float(vx);
-                f.Ziel[2] = 10.0f * float(vz);
-                f.Befehl = 2;
-                f.Wartet = f.ImKampf = f.HeilAuftrag = 0;
-                f.ZielId = KEINE_FIGUR;
-                f.EingangsZiel[0] = 10.0f * float(x);
-                f.EingangsZiel[2] = 10.0f * float(z);
-                ASSERT_TRUE(Bis(t, [art] { return InteraktionsModus == art; }, 400)) << "cell " << x << ", " << z;
-                return;
-            }
-        }
-    FAIL() << "town 0 has no reachable entrance of kind " << art;
+    int x = 0, z = 0;
+    ASSERT_TRUE(T::SchickeZumEingang(id, art, x, z)) << "town 0 has no reachable entrance of kind " << art;
+    ASSERT_TRUE(Bis(t, [art] { return InteraktionsModus == art; }, 400)) << "cell " << x << ", " << z;
 }
 
 // A conversation of the own figure with the last townsperson of town 0 (not the trader), opened by

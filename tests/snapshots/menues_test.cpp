@@ -8,6 +8,18 @@ namespace {
 class MenueSchnappschuss : public SchnappschussE2E {};
 using T = SchnappschussE2E;
 
+// The options from the main menu, then the page of the button at (870, y), which is SpielModus modus.
+void OptionenSeite(T& t, int y, int modus)
+{
+    t.Frames(12);
+    t.Klick(500, 410);
+    t.Frames(12);
+    t.Klick(870, y);
+    ASSERT_EQ(SpielModus, modus);
+    t.Zeiger(700, 600);
+    t.Frames(2);
+}
+
 const Szene kMenues[] = {
     {"laden", [](T&) {}},
     {"hauptmenue", [](T& t) {
@@ -23,24 +35,8 @@ const Szene kMenues[] = {
          t.Zeiger(700, 600);
          t.Frames(12);
      }},
-    {"optionen_grafik", [](T& t) {
-         t.Frames(12);
-         t.Klick(500, 410);
-         t.Frames(12);
-         t.Klick(870, 310);
-         ASSERT_EQ(SpielModus, 5001);
-         t.Zeiger(700, 600);
-         t.Frames(2);
-     }},
-    {"optionen_ton", [](T& t) {
-         t.Frames(12);
-         t.Klick(500, 410);
-         t.Frames(12);
-         t.Klick(870, 360);
-         ASSERT_EQ(SpielModus, 5002);
-         t.Zeiger(700, 600);
-         t.Frames(2);
-     }},
+    {"optionen_grafik", [](T& t) { OptionenSeite(t, 310, 5001); }},
+    {"optionen_ton", [](T& t) { OptionenSeite(t, 360, 5002); }},
     {"mitwirkende", [](T& t) {
          t.Frames(12);
          t.Klick(500, 460);

@@ -21,6 +21,8 @@
 #include "platform/keyboard.h"
 #include "tests/e2e/e2e_spiel.h"
 #include "tests/snapshots/schnappschuss.h"
+#include "world/anzeige.h"
+#include "world/records.h"
 
 class SchnappschussE2E;
 
@@ -97,8 +99,18 @@ public:
     using SpielE2E::Zeiger;
     using SpielE2E::Ziehe;
     using SpielE2E::InStadtNull;
+    using SpielE2E::SchickeZumEingang;
+    using SpielE2E::WaehleErstesMitglied;
 
     static void Frames(int n) { SpielE2E::Frames(n); }
+
+    // Town 0 of a new game with the first visit's hint put away and no rain, as most scenes want it.
+    void InStadtNullRuhig()
+    {
+        InStadtNull();
+        HinweisSichtbar = 0;
+        RegenAktiv = 0;
+    }
 
     SchnappschussGeraet* geraet = nullptr;
 

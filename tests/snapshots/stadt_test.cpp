@@ -16,9 +16,7 @@ using T = SchnappschussE2E;
 // Town 0 by day, the first visit's hint put away, the pointer over the town.
 void Stadt(T& t)
 {
-    t.InStadtNull();
-    HinweisSichtbar = 0;
-    RegenAktiv = 0;
+    t.InStadtNullRuhig();
     LichtZustand[0].Farbe[0] = LichtZustand[0].Farbe[1] = LichtZustand[0].Farbe[2] = 0.5f;
     TagRichtung = 0;
     t.Zeiger(600, 300);

@@ -24,11 +24,16 @@ namespace {
 class WeltSchnappschuss : public SchnappschussE2E {};
 using T = SchnappschussE2E;
 
-void Stadt(T& t)
+void Stadt(T& t) { t.InStadtNullRuhig(); }
+
+// The save or load screen (SpielModus 7000 or 8000) opened from the town, its slots risen.
+void SpeicherSeite(T& t, int modus)
 {
-    t.InStadtNull();
-    HinweisSichtbar = 0;
-    RegenAktiv = 0;
+    Stadt(t);
+    MenueAusStadt = 1;
+    SpielModus = modus;
+    t.Zeiger(300, 600);
+    t.Frames(12);
 }
 
 void Weltkarte(T& t)
@@ -150,22 +155,12 @@ std::vector<Szene> Szenen()
              t.Frames(3);
          }},
         {"speichern", [](T& t) {
-             Stadt(t);
-             MenueAusStadt = 1;
-             SpielModus = 7000;
-             t.Zeiger(300, 600);
-             t.Frames(12);
+             SpeicherSeite(t, 7000);
              t.Klick(450, 245);  // slot 3, its name being typed
              std::snprintf(SpeicherSlotNamen[3], TEXT_LAENGE, "%s", "Arvids_Spiel");
              t.Frames(1);
          }},
-        {"laden_bildschirm", [](T& t) {
-             Stadt(t);
-             MenueAusStadt = 1;
-             SpielModus = 8000;
-             t.Zeiger(300, 600);
-             t.Frames(12);
-         }},
+        {"laden_bildschirm", [](T& t) { SpeicherSeite(t, 8000); }},
         {"anwerber", Anwerber},
         // The first present ends the caller's frame; the battle's frames follow.
         {"ueberfall_kampf", Ueberfall, {}, Angriff, 3},
