@@ -68,10 +68,8 @@ void Laden(int k)
 {
     SetzeCursor(5);
     MausLinksGedrueckt = 0;
-    char ordner[32];
-    std::snprintf(ordner, sizeof ordner, "save/slot%i/", k);
     // A missing or damaged slot is refused with a message before anything changes.
-    if (!SpielLaden(ordner)) return;
+    if (!SpielLaden(SlotOrdner(k))) return;
     MeldungsPanelAktiv = 0;
     HinweisSichtbar = 0;
     HinweisNummer = 1;

@@ -101,11 +101,7 @@ void Abreise(int i, int m, int tage)
 {
     FigurRecord& f = Figuren[i];
     FigurRecord& r = ReiseFiguren[i];
-    for (int k = 0; k < 4; ++k)
-        for (int j = 0; j < 6; ++j) {
-            r.Inventar[k][j].ItemId = f.Inventar[k][j].ItemId;
-            r.Inventar[k][j].ItemAnzahl = f.Inventar[k][j].ItemAnzahl;
-        }
+    UebertrageItems(r, f);
     if (f.Typ == 4) Jagen(f, r);
     UebertrageMerkmale(r, f);
     r.SprechAuftrag = 0;

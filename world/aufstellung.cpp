@@ -29,14 +29,19 @@ void UebertrageMerkmale(FigurRecord& ziel, const FigurRecord& quelle)
     ziel.Ruestung = quelle.Ruestung;
 }
 
-void UebertrageFigur(FigurRecord& ziel, const FigurRecord& quelle)
+void UebertrageItems(FigurRecord& ziel, const FigurRecord& quelle)
 {
-    UebertrageMerkmale(ziel, quelle);
     for (int k = 0; k < 4; ++k)
         for (int j = 0; j < 6; ++j) {
             ziel.Inventar[k][j].ItemId = quelle.Inventar[k][j].ItemId;
             ziel.Inventar[k][j].ItemAnzahl = quelle.Inventar[k][j].ItemAnzahl;
         }
+}
+
+void UebertrageFigur(FigurRecord& ziel, const FigurRecord& quelle)
+{
+    UebertrageMerkmale(ziel, quelle);
+    UebertrageItems(ziel, quelle);
     ziel.AnimBild = quelle.AnimBild;
     ziel.Zustand = quelle.Zustand;
     ziel.AnimLaenge = quelle.AnimLaenge;

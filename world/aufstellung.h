@@ -8,8 +8,11 @@
 // water, order and positions are the caller's, as are id, talk byte, stationed and stack count.
 void UebertrageMerkmale(FigurRecord& ziel, const FigurRecord& quelle);
 
-// The same with items, animation, food, water, order and positions: the whole member as the
-// party's moves copy it. Id, talk byte, stationed and stack count are the caller's.
+// The items of all four rows, ids and counts; each slot's spare byte stays the record's.
+void UebertrageItems(FigurRecord& ziel, const FigurRecord& quelle);
+
+// UebertrageMerkmale with items, animation, food, water, order and positions: the whole member
+// as the party's moves copy it. Id, talk byte, stationed and stack count are the caller's.
 void UebertrageFigur(FigurRecord& ziel, const FigurRecord& quelle);
 
 // A member standing ready at the gate: not selected, standing (action 1, order 1, 12 frames), no

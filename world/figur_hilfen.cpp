@@ -72,34 +72,9 @@ void EntferneFigur(FigurRecord& f) {
     f.ZielId = KEINE_FIGUR;
 }
 
-int LegeBodenItem(float x, float z, int16_t item, uint8_t anzahl) {
-    const int i = FreieFigur();
-    if (i < 0) return -1;
-    FigurRecord& f = Figuren[i];
-    std::memset(f.Inventar, 0, sizeof f.Inventar);
-    f.Typ = item;
-    f.TeilModelle[0] = item;
-    f.Anzahl = anzahl;
-    f.Zustand = f.Befehl = 1;
-    f.AnimBild = 0;
-    f.AnimLaenge = 12;
-    f.Aktiv = 1;
-    f.Position[0] = f.Ziel[0] = f.Wegpunkt[0] = x;
-    f.Position[1] = f.Ziel[1] = f.Wegpunkt[1] = 0.0f;
-    f.Position[2] = f.Ziel[2] = f.Wegpunkt[2] = z;
-    f.Gesundheit = 100;
-    f.NamensIndex = 0;
-    f.ZielId = KEINE_FIGUR;
-    f.Nahrung = 10;
-    f.Wasser = 100;
-    f.EigeneFigur = f.ImKampf = f.HeilAuftrag = f.Ausgewaehlt = f.SprechAuftrag = 0;
-    f.Wartet = 0;
-    f.Drehung[0] = f.Drehung[1] = f.Drehung[2] = 0.0f;
-    return i;
-}
-
 namespace {
 
+// What every item laid on the floor is given; the rest of the record is the caller's.
 FigurRecord* LegeItemHin(float x, float z, int16_t item, uint8_t anzahl) {
     const int i = FreieFigur();
     if (i < 0) return nullptr;
@@ -119,6 +94,21 @@ FigurRecord* LegeItemHin(float x, float z, int16_t item, uint8_t anzahl) {
 }
 
 }  // namespace
+
+int LegeBodenItem(float x, float z, int16_t item, uint8_t anzahl) {
+    FigurRecord* f = LegeItemHin(x, z, item, anzahl);
+    if (!f) return -1;
+    std::memset(f->Inventar, 0, sizeof f->Inventar);
+    f->Zustand = f->Befehl = 1;
+    f->AnimBild = 0;
+    f->AnimLaenge = 12;
+    f->NamensIndex = 0;
+    f->Nahrung = 10;
+    f->Wasser = 100;
+    f->SprechAuftrag = 0;
+    f->Wartet = 0;
+    return int(f - Figuren);
+}
 
 int LegeAbgelegtesItem(float x, float z, int16_t item, uint8_t anzahl) {
     FigurRecord* f = LegeItemHin(x, z, item, anzahl);

@@ -23,12 +23,6 @@ namespace {
 constexpr const char* kFehlerTitel = "Fehler!";
 constexpr const char* kNamensDatei = "name.txt";  // a slot's name, in its folder
 
-std::string SlotOrdner(int slot) {
-    char ordner[32];
-    std::snprintf(ordner, sizeof ordner, "save/slot%i/", slot);
-    return ordner;
-}
-
 std::string StadtDateiName(const std::string& ordner, int stadt) {
     char name[32];
     std::snprintf(name, sizeof name, "S_Town%i.dat", stadt);
@@ -57,6 +51,12 @@ bool Misslungen(const std::string& fehler) {
 }
 
 }  // namespace
+
+std::string SlotOrdner(int slot) {
+    char ordner[32];
+    std::snprintf(ordner, sizeof ordner, "save/slot%i/", slot);
+    return ordner;
+}
 
 bool SpielSpeichern(const std::string& slotOrdner, const char* name) {
     ZeigeLadeBild();

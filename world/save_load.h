@@ -16,6 +16,8 @@ bool SpielLaden(const std::string& slotOrdner);
 
 // The save slots the screens offer: 0..17, slot k in the folder "save/slot%i/".
 constexpr int SPEICHERSLOTS_ANGEBOTEN = 18;
+// The folder of slot k, with its trailing slash.
+std::string SlotOrdner(int slot);
 
 // The slot list: finishes or rolls back what a killed save left in each slot folder, then reads
 // the names of "save/save.dat", each taken from its slot's own name file where it has one (and
