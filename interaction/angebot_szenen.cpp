@@ -3,20 +3,18 @@
 #include <cstdio>
 
 #include "framework/font.h"
-#include "framework/items.h"
 #include "framework/frame.h"
-#include "framework/myapp.h"
 #include "framework/shell.h"
 #include "framework/texte.h"
 #include "framework/zeichnen.h"
 #include "interaction/angebot.h"
+#include "interaction/gespraech_anzeige.h"
 #include "interaction/inventar.h"
 #include "interaction/sprache.h"
 #include "interaction/szenen.h"
 #include "townview/item_karten.h"
 #include "world/anzeige.h"
 #include "world/figur_hilfen.h"
-#include "world/item_regeln.h"
 #include "world/records.h"
 
 namespace {
@@ -62,14 +60,7 @@ void Dialog(const AngebotsSzene& a) {
 
     char text[600];
     ItemSlot& slot = AngebotSlot;
-    if (IstItemId(slot.ItemId)) {
-        MyApp.m_pd3dDevice->SetTexture(ItemIconTextur(slot.ItemId - 1000));
-        MyApp.Draw2D(688, 349, 64, 64);
-        if (slot.ItemAnzahl > 1 || ZeigtAnzahlImmer(slot.ItemId)) {
-            std::snprintf(text, sizeof text, "%i", slot.ItemAnzahl);
-            ZeichneSchrift(text, slot.ItemAnzahl >= 10 ? 723.0f : 731.0f, 380, 2);
-        }
-    }
+    ZeichneSlotItem(slot, 688, 349, 731, 380);
     if (MausIn(698, 742, 359, 400)) {
         if (IstItemId(slot.ItemId)) ZeichneItemTooltip(slot.ItemId - 1000);
         TooltipNummer = a.tooltip;

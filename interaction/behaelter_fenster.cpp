@@ -3,11 +3,10 @@
 #include <cstdio>
 
 #include "framework/font.h"
-#include "framework/items.h"
-#include "framework/myapp.h"
 #include "framework/shell.h"
 #include "framework/sound.h"
 #include "framework/zeichnen.h"
+#include "interaction/gespraech_anzeige.h"
 #include "interaction/handler.h"
 #include "interaction/inventar.h"
 #include "interaction/szenen.h"
@@ -111,12 +110,7 @@ void ZeichneBehaelterFenster() {
             for (int r = 0; r < 10; ++r) {
                 const ItemSlot& s = (*b)[c][r];
                 if (!IstItemId(s.ItemId)) continue;
-                MyApp.m_pd3dDevice->SetTexture(ItemIconTextur(s.ItemId - 1000));
-                MyApp.Draw2D(float(199 + 52 * c), float(175 + 32 * r), 64, 64);
-                if (s.ItemAnzahl > 1 || ZeigtAnzahlImmer(s.ItemId)) {
-                    std::snprintf(text, sizeof text, "%i", s.ItemAnzahl);
-                    ZeichneSchrift(text, float((s.ItemAnzahl >= 10 ? 242 : 250) + 52 * c), float(206 + 32 * r), 2);
-                }
+                ZeichneSlotItem(s, float(199 + 52 * c), float(175 + 32 * r), float(250 + 52 * c), float(206 + 32 * r));
                 if (SlotUnterMaus(c, r)) ZeichneItemTooltip(s.ItemId - 1000);
             }
         }
