@@ -1,6 +1,7 @@
 #pragma once
 // What the conversation and the trade screen share: the partner's portrait and name on the panel,
-// an item slot with its count, a numbered answer row, and the active member.
+// an item slot with its count (the offer slot and the container window draw theirs with it too), a
+// numbered answer row, and the active member.
 #include <cstdint>
 
 #include "world/records.h"
