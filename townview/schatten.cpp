@@ -45,9 +45,7 @@ struct SchattenTeil {
 // Where a layer's casters drew.
 Umriss UmrissVon(const std::vector<SchattenTeil>& teile)
 {
-    gfx::Device& g = *MyApp.m_pd3dDevice;
-    const math3d::Matrix sicht =
-        math3d::Multiply(g.GetTransform(gfx::TransformType::View), g.GetTransform(gfx::TransformType::Projection));
+    const math3d::Matrix sicht = SichtUndProjektion();
     Umriss u;
     for (const SchattenTeil& t : teile) ErweitereUmriss(u, t.slot, t.welt, sicht);
     return u;
