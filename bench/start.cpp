@@ -106,15 +106,16 @@ void BM_StartBisHauptmenue(benchmark::State& state)
 }
 BENCHMARK(BM_StartBisHauptmenue)->Unit(benchmark::kMillisecond)->Iterations(5);
 
-// A child with the given environment, its stdout into ausgabeFd when that is not -1, its stderr to
-// /dev/null; -1 when it could not be started.
+// A child with the given environment, ausgabeFd as its descriptor alsFd (its stdout by default) or,
+// when ausgabeFd is -1, its stdout to /dev/null; its stderr to /dev/null. -1 when it could not be
+// started.
 pid_t Starte(const std::vector<std::string>& argv, const std::vector<std::string>& env, const fs::path& ordner,
-             int ausgabeFd = -1)
+             int ausgabeFd = -1, int alsFd = 1)
 {
     posix_spawn_file_actions_t aktionen;
     posix_spawn_file_actions_init(&aktionen);
     if (!ordner.empty()) posix_spawn_file_actions_addchdir_np(&aktionen, ordner.c_str());
-    if (ausgabeFd >= 0) posix_spawn_file_actions_adddup2(&aktionen, ausgabeFd, 1);
+    if (ausgabeFd >= 0) posix_spawn_file_actions_adddup2(&aktionen, ausgabeFd, alsFd);
     else posix_spawn_file_actions_addopen(&aktionen, 1, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&aktionen, 2, "/dev/null", O_WRONLY, 0);
     std::vector<char*> a, e;
@@ -164,17 +165,8 @@ public:
     {
         int rohr[2];
         if (pipe(rohr) != 0) return;
-        posix_spawn_file_actions_t aktionen;
-        posix_spawn_file_actions_init(&aktionen);
-        posix_spawn_file_actions_adddup2(&aktionen, rohr[1], 3);
-        posix_spawn_file_actions_addopen(&aktionen, 2, "/dev/null", O_WRONLY, 0);
-        const char* argv[] = {"Xvfb", "-displayfd", "3", "-screen", "0", "1280x1024x24", "-nolisten", "tcp", nullptr};
-        const std::vector<std::string> env = Umgebung("", laufzeit);
-        std::vector<char*> e;
-        for (const std::string& s : env) e.push_back(const_cast<char*>(s.c_str()));
-        e.push_back(nullptr);
-        if (posix_spawnp(&pid_, "Xvfb", &aktionen, nullptr, const_cast<char**>(argv), e.data()) != 0) pid_ = -1;
-        posix_spawn_file_actions_destroy(&aktionen);
+        pid_ = Starte({"Xvfb", "-displayfd", "3", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"},
+                      Umgebung("", laufzeit), {}, rohr[1], 3);
         close(rohr[1]);
         char nummer[32] = {};
         size_t n = 0;
@@ -208,7 +200,7 @@ bool WarteAufHauptmenue(int fd)
 }
 
 // The real program once: launch to the main menu's first frame, in milliseconds; -1 on failure.
-double StarteProgramm(const XServer& x, const fs::path& ordner, const fs::path& laufzeit)
+double StarteEchtesProgramm(const XServer& x, const fs::path& ordner, const fs::path& laufzeit)
 {
     int rohr[2];
     if (pipe(rohr) != 0) return -1;
@@ -243,7 +235,7 @@ void BM_ProgrammGegenStart(benchmark::State& state)
         } else {
             double echt = 0, start = 0, laden = 0;
             for (auto _ : state) {
-                const double ms = StarteProgramm(x, programm.Pfad(), laufzeit);
+                const double ms = StarteEchtesProgramm(x, programm.Pfad(), laufzeit);
                 const bool gestartet = ms >= 0 && StarteImProzess(imProzess.Pfad(), start, laden);
                 BeendeImProzess(daten);
                 if (!gestartet) {

@@ -65,7 +65,7 @@ void ObereLeiste()
     }
     if (SonderOrt == 0) {
         if (const StadtRecord* stadt = StadtMitId(AktuelleStadt)) {
-            if (BesitzerFlagge(stadt->Besitzer) >= 0) ZeichneBild(BesitzerFlagge(stadt->Besitzer), 970, -2, 50, 50);
+            if (const int32_t flagge = BesitzerFlagge(stadt->Besitzer); flagge >= 0) ZeichneBild(flagge, 970, -2, 50, 50);
         }
     }
 }

@@ -132,9 +132,8 @@ LichterAuswahl LichterBei(float x, float z)
     return an;
 }
 
-void WaehleLichter(float x, float z)
+void SchalteLichter(const LichterAuswahl& an)
 {
-    const LichterAuswahl an = LichterBei(x, z);
     for (int k = 1; k < LICHTER_ANZAHL; ++k) {
         const LichtRecord& l = LichtZustand[k];
         if (l.Aktiv != 1) continue;
@@ -144,3 +143,5 @@ void WaehleLichter(float x, float z)
             MyApp.m_pd3dDevice->LightEnable(k, false);
     }
 }
+
+void WaehleLichter(float x, float z) { SchalteLichter(LichterBei(x, z)); }

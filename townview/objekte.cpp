@@ -34,14 +34,13 @@ void ObjektZustaende(gfx::Device& g)
 class Stapler {
 public:
     Stapler();
-    void Dazu(int modell, float x, float z, const math3d::Matrix& welt);
+    void Dazu(int modell, const LichterAuswahl& lichter, const math3d::Matrix& welt);
     void Zeichnen();
 
 private:
     struct Stapel {
         int modell;
         LichterAuswahl lichter;
-        float x, z;  // where the lights are chosen
         std::vector<math3d::Matrix> welten;
         gfx::Rect flaeche;  // the pixels its meshes may cover
     };
@@ -49,15 +48,10 @@ private:
     std::vector<Stapel> stapel_;
 };
 
-Stapler::Stapler()
-    : sicht_(math3d::Multiply(MyApp.m_pd3dDevice->GetTransform(gfx::TransformType::View),
-                              MyApp.m_pd3dDevice->GetTransform(gfx::TransformType::Projection)))
-{
-}
+Stapler::Stapler() : sicht_(SichtUndProjektion()) {}
 
-void Stapler::Dazu(int modell, float x, float z, const math3d::Matrix& welt)
+void Stapler::Dazu(int modell, const LichterAuswahl& lichter, const math3d::Matrix& welt)
 {
-    const LichterAuswahl lichter = LichterBei(x, z);
     Umriss umriss;
     ErweitereUmriss(umriss, modell, welt, sicht_);
     // Two pixels more than the box: the half-pixel shift and the rounding at its edges.
@@ -74,7 +68,7 @@ void Stapler::Dazu(int modell, float x, float z, const math3d::Matrix& welt)
         if (ueberlappen(stapel_[k].flaeche, f)) break;
     }
     if (!ziel) {
-        stapel_.push_back({modell, lichter, x, z, {}, f});
+        stapel_.push_back({modell, lichter, {}, f});
         ziel = &stapel_.back();
     }
     ziel->welten.push_back(welt);
@@ -85,7 +79,7 @@ void Stapler::Dazu(int modell, float x, float z, const math3d::Matrix& welt)
 void Stapler::Zeichnen()
 {
     for (const Stapel& s : stapel_) {
-        WaehleLichter(s.x, s.z);
+        SchalteLichter(s.lichter);
         MyApp.m_pd3dDevice->SetTexture(ErsteMeshTextur(s.modell));
         ZeichneMeshSubset0Mehrfach(s.modell, s.welten);
     }
@@ -124,7 +118,7 @@ void Szene::ZeichneVegetation()
         o.Drehung[0] = std::sin(o.Phase) / 15.0f;
         o.Phase += 0.04f;
         if (o.Phase >= kSchwankPeriode) o.Phase = std::fmod(o.Phase, kSchwankPeriode);
-        stapler.Dazu(o.Modell, o.Position[0], o.Position[2], PlatzMatrix(o.Position, o.Drehung));
+        stapler.Dazu(o.Modell, LichterBei(o.Position[0], o.Position[2]), PlatzMatrix(o.Position, o.Drehung));
     }
     stapler.Zeichnen();
 }

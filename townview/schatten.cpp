@@ -45,9 +45,7 @@ struct SchattenTeil {
 // Where a layer's casters drew.
 Umriss UmrissVon(const std::vector<SchattenTeil>& teile)
 {
-    gfx::Device& g = *MyApp.m_pd3dDevice;
-    const math3d::Matrix sicht =
-        math3d::Multiply(g.GetTransform(gfx::TransformType::View), g.GetTransform(gfx::TransformType::Projection));
+    const math3d::Matrix sicht = SichtUndProjektion();
     Umriss u;
     for (const SchattenTeil& t : teile) ErweitereUmriss(u, t.slot, t.welt, sicht);
     return u;
@@ -114,9 +112,10 @@ void FigurSchattenTeile(int32_t i, std::vector<SchattenTeil>& teile)
         return;
     }
     const gfx::Texture textur = SchattenTexturVon(f.TeilModelle[0]);
-    // Head and legs; hands, feet, worn pieces and the item in hand cast none.
-    const int modelle[3] = {f.TeilModelle[0], person && f.TeilModelle[1] > 0 && f.TeilModelle[2] > 0 ? f.TeilModelle[1] : 0,
-                            person && f.TeilModelle[1] > 0 && f.TeilModelle[2] > 0 ? f.TeilModelle[2] : 0};
+    // Head and legs; hands, feet, worn pieces and the item in hand cast none. -1 is no slot: a mesh
+    // the data puts in slot 0 is not cast in their place.
+    const bool kopfUndBeine = person && f.TeilModelle[1] > 0 && f.TeilModelle[2] > 0;
+    const int modelle[3] = {f.TeilModelle[0], kopfUndBeine ? f.TeilModelle[1] : -1, kopfUndBeine ? f.TeilModelle[2] : -1};
     for (int m : modelle)
         if (MeshGeladen(m)) teile.push_back({m, welt, textur});
 }

@@ -28,6 +28,12 @@ void SetzeAufrechteSicht()
     MyApp.m_pd3dDevice->SetTransform(gfx::TransformType::View, math3d::LookAtLH(auge, ziel, {0, 1, 0}));
 }
 
+math3d::Matrix SichtUndProjektion()
+{
+    const gfx::Device& g = *MyApp.m_pd3dDevice;
+    return math3d::Multiply(g.GetTransform(gfx::TransformType::View), g.GetTransform(gfx::TransformType::Projection));
+}
+
 void ErweitereUmriss(Umriss& u, int slot, const math3d::Matrix& welt, const math3d::Matrix& sicht)
 {
     if (u.ganz) return;

@@ -29,7 +29,9 @@ uint8_t StrahlTrifftFeld(const math3d::Vec3& ursprung, const math3d::Vec3& richt
 // The active dynamic lights within 100 units (horizontally) of (x, z), by index.
 using LichterAuswahl = std::bitset<LICHTER_ANZAHL>;
 LichterAuswahl LichterBei(float x, float z);
-// Switches on the lights LichterBei gives and off the other active ones; the sun stays on.
+// Switches on the lights of the selection and off the other active ones; the sun stays on.
+void SchalteLichter(const LichterAuswahl& an);
+// SchalteLichter with the lights LichterBei gives.
 void WaehleLichter(float x, float z);
 
 // Rotation about x, y and z by the record's angles, then the translation to its position.
@@ -41,6 +43,8 @@ struct Umriss {
     float x0 = 2, y0 = 2, x1 = -2, y1 = -2;
     bool ganz = false;
 };
+// View times projection as the device has them: the sicht ErweitereUmriss takes.
+math3d::Matrix SichtUndProjektion();
 // Widens u by the box of mesh slot's vertices placed by welt and seen through sicht (view times
 // projection).
 void ErweitereUmriss(Umriss& u, int slot, const math3d::Matrix& welt, const math3d::Matrix& sicht);
