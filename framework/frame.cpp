@@ -29,6 +29,8 @@ int32_t ZeilenTimer[6] = {};
 uint8_t StadtBildGezeichnet = 0;
 uint8_t FigurLabelGezeigt = 0;
 uint8_t ItemListeGezeigt = 0;
+int32_t TooltipModus = -1;
+int32_t TooltipSzene = 0;
 uint8_t MeldungsPanelAktiv = 0;
 int32_t InfoPanelZaehler = 0;
 uint8_t HinweisSichtbar = 0;
@@ -297,10 +299,9 @@ namespace {
 // the world map, any screen), it goes, though the mouse has not moved.
 void TooltipMitSeinemBildschirm()
 {
-    static int32_t modus = -1, szene = 0;
-    if (SpielModus != modus || InteraktionsModus != szene) TooltipNummer = 0;
-    modus = SpielModus;
-    szene = InteraktionsModus;
+    if (SpielModus != TooltipModus || InteraktionsModus != TooltipSzene) TooltipNummer = 0;
+    TooltipModus = SpielModus;
+    TooltipSzene = InteraktionsModus;
 }
 
 }  // namespace

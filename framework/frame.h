@@ -12,6 +12,8 @@ extern int32_t ZeilenTimer[6];         // countdowns of the town frame's message
 extern uint8_t StadtBildGezeichnet;    // a whole town frame with its HUD has been drawn
 extern uint8_t FigurLabelGezeigt;      // cleared before the figure loop of each town frame
 extern uint8_t ItemListeGezeigt;
+extern int32_t TooltipModus;           // the mode and close-up scene of the last frame (-1: none yet):
+extern int32_t TooltipSzene;           // a change of either closes the tooltip
 
 // The message lines: a hunter's catch, an attack on the road, saving refused on an encounter map, the
 // hermit, the caravan, a new day. A line shows while its timer counts down from kZeilenDauer.

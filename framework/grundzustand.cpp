@@ -28,6 +28,8 @@ void Grundzustand()
     MausRuheFrames = TooltipNummer = TastenVerzoegerung = StartDialogZaehler = 0;
     BildNummer = 0;
     SortierZaehler = 0;
+    TooltipModus = -1;
+    TooltipSzene = 0;
     WindSoundLaeuft = RegenSoundLaeuft = StadtBildGezeichnet = FigurLabelGezeigt = ItemListeGezeigt = 0;
     std::memset(ZeilenTimer, 0, sizeof ZeilenTimer);
     MeldungsPanelAktiv = HinweisSichtbar = EditorAktiv = TutorialSchritt = 0;

@@ -330,6 +330,15 @@ MyApp::MeshBox BoxVon(const gfx::MeshData& daten)
     return box;
 }
 
+// The slot's mesh from the decoded file, with its name, box and material count.
+void ErzeugeMesh(class MyApp& app, int slot, const char* file, const gfx::MeshData& daten)
+{
+    app.Meshes[slot] = app.m_pd3dDevice->CreateMesh(daten);
+    app.m_pd3dDevice->Name(app.Meshes[slot], "Meshes[" + std::to_string(slot) + "] " + file);
+    if (app.Meshes[slot]) app.MeshBoxen[slot] = BoxVon(daten);
+    app.MeshMaterialZahl[slot] = static_cast<uint32_t>(daten.materials.size());
+}
+
 // A missing model or model texture ends the program: the message, then the window is closed.
 void ModellFehlt(const std::string& datei, const char* meldung)
 {
@@ -349,10 +358,7 @@ int32_t MyApp::LoadModel(const char* file, int slot)
         ModellFehlt(file, "Model nicht gefunden:");
         return -1;
     }
-    Meshes[slot] = m_pd3dDevice->CreateMesh(daten);
-    m_pd3dDevice->Name(Meshes[slot], "Meshes[" + std::to_string(slot) + "] " + file);
-    if (Meshes[slot]) MeshBoxen[slot] = BoxVon(daten);
-    MeshMaterialZahl[slot] = static_cast<uint32_t>(daten.materials.size());
+    ErzeugeMesh(*this, slot, file, daten);
     for (const gfx::MeshMaterial& mm : daten.materials) {
         gfx::Material material = mm.material;
         material.ambient = material.diffuse;
@@ -380,10 +386,7 @@ int32_t MyApp::LoadMeshOnly(const char* file, int slot, const gfx::MeshData* dat
         if (!IstSichererDateiname(file) || !gfx::LoadXFile(file, gelesen, fehler)) return 0;
         daten = &gelesen;
     }
-    Meshes[slot] = m_pd3dDevice->CreateMesh(*daten);
-    m_pd3dDevice->Name(Meshes[slot], "Meshes[" + std::to_string(slot) + "] " + file);
-    if (Meshes[slot]) MeshBoxen[slot] = BoxVon(*daten);
-    MeshMaterialZahl[slot] = static_cast<uint32_t>(daten->materials.size());
+    ErzeugeMesh(*this, slot, file, *daten);
     return 0;
 }
 

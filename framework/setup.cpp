@@ -1,6 +1,7 @@
 #include "framework/setup.h"
 
 #include <cstdio>
+#include <iterator>
 #include <vector>
 
 #include "framework/music.h"
@@ -28,39 +29,42 @@ struct Schluessel {
 };
 
 constexpr float kBildzeit = 0.025f;  // the shipped minimum frame time: 40 frames a second
+constexpr int32_t kGross = 2147483647;
+using enum Schluessel::Art;
+
+// A key the options screen turns on and off.
+constexpr Schluessel Schalter(const char* name, int32_t* ziel, int32_t standard) {
+    return {name, Zahl, ziel, true, standard, 0, 1, 1};
+}
 
 // In the order the keys are tested (DEBUG and CHEAT_I_NEED_HELP are presence switches).
-std::vector<Schluessel> Schluesseltabelle() {
-    SetupBlock& s = SetupWerte;
-    constexpr int32_t kGross = 2147483647;
-    using enum Schluessel::Art;
-    return {
-        {"SORT_SPEED", Zahl, &SORT_SPEED, true, 5, 0, 1000, 1},
-        {"FULLSCREEN", Vollbildschalter, nullptr, true, 0, 0, 1, 1},
-        {"FILTER", Zahl, &s.FILTER, true, 1, 0, 2, 1},
-        {"FILTER_2D", Zahl, &s.FILTER_2D, false, 0, 0, 0, 1},
-        {"SHADOW", Zahl, &s.SHADOW, true, 1, 0, 3, 1},
-        {"SHADOW_ENTITY", Zahl, &s.SHADOW_ENTITY, true, 1, 0, 1, 1},
-        {"SHADOW_OBJEKT", Zahl, &s.SHADOW_OBJEKT, true, 1, 0, 1, 1},
-        {"SHADOW_ITEM", Zahl, &s.SHADOW_ITEM, true, 1, 0, 1, 1},
-        {"SHADOW_VEGETATION", Zahl, &s.SHADOW_VEGETATION, true, 0, 0, 1, 1},
-        {"ANIM_SPEED", Zahl, &s.ANIM_SPEED, true, 2, -kGross, kGross, 1},  // read by nothing
-        {"FRAMERATE", Bildzeit, nullptr, true, 25, 5, 100, 1},  // kBildzeit; 200 to 10 frames a second
-        {"VEGETATION", Zahl, &s.VEGETATION, true, 1, 0, 1, 1},
-        {"PARTIKEL", Zahl, &s.PARTIKEL, true, 2, 0, 3, 1},
-        {"BUFFER", Zahl, &s.BUFFER, false, 0, 0, 0, 1},
-        {"COLOR", Zahl, &s.COLOR, true, 32, 16, 32, 8},
-        {"CLOUDS", Zahl, &s.CLOUDS, true, 1, 0, 1, 1},
-        {"FOG", Zahl, &s.FOG, true, 1, 0, 1, 1},
-        {"DETAILMAP", Zahl, &s.DETAILMAP, true, 1, 0, 1, 1},
-        {"SOUND", Zahl, &s.SOUND, true, 1, 0, 1, 1},
-        {"MUSIC", Zahl, &s.MUSIC, true, 1, 0, 1, 1},
-        {"SOUND_VOLUME", Zahl, &s.SOUND_VOLUME, true, -300, -10000, 0, 1},
-        {"SOUND_VOLUME_SPRACHE", Zahl, &s.SOUND_VOLUME_SPRACHE, true, -600, -10000, 0, 1},
-        {"EINHEIT_ANTWORTET", Zahl, &s.EINHEIT_ANTWORTET, true, 1, 0, 1, 1},
-        {"LAN", Zahl, &Sprache, true, 0, 0, 2, 1},
-    };
-}
+constexpr Schluessel kSchluessel[] = {
+    {"SORT_SPEED", Zahl, &SORT_SPEED, true, 5, 0, 1000, 1},
+    {"FULLSCREEN", Vollbildschalter, nullptr, true, 0, 0, 1, 1},
+    {"FILTER", Zahl, &SetupWerte.FILTER, true, 1, 0, 2, 1},
+    {"FILTER_2D", Zahl, &SetupWerte.FILTER_2D, false, 0, 0, 0, 1},
+    {"SHADOW", Zahl, &SetupWerte.SHADOW, true, 1, 0, 3, 1},
+    Schalter("SHADOW_ENTITY", &SetupWerte.SHADOW_ENTITY, 1),
+    Schalter("SHADOW_OBJEKT", &SetupWerte.SHADOW_OBJEKT, 1),
+    Schalter("SHADOW_ITEM", &SetupWerte.SHADOW_ITEM, 1),
+    Schalter("SHADOW_VEGETATION", &SetupWerte.SHADOW_VEGETATION, 0),
+    {"ANIM_SPEED", Zahl, &SetupWerte.ANIM_SPEED, true, 2, -kGross, kGross, 1},  // read by nothing
+    {"FRAMERATE", Bildzeit, nullptr, true, 25, 5, 100, 1},  // kBildzeit; 200 to 10 frames a second
+    Schalter("VEGETATION", &SetupWerte.VEGETATION, 1),
+    {"PARTIKEL", Zahl, &SetupWerte.PARTIKEL, true, 2, 0, 3, 1},
+    {"BUFFER", Zahl, &SetupWerte.BUFFER, false, 0, 0, 0, 1},
+    {"COLOR", Zahl, &SetupWerte.COLOR, true, 32, 16, 32, 8},
+    Schalter("CLOUDS", &SetupWerte.CLOUDS, 1),
+    Schalter("FOG", &SetupWerte.FOG, 1),
+    Schalter("DETAILMAP", &SetupWerte.DETAILMAP, 1),
+    Schalter("SOUND", &SetupWerte.SOUND, 1),
+    Schalter("MUSIC", &SetupWerte.MUSIC, 1),
+    {"SOUND_VOLUME", Zahl, &SetupWerte.SOUND_VOLUME, true, -300, -10000, 0, 1},
+    {"SOUND_VOLUME_SPRACHE", Zahl, &SetupWerte.SOUND_VOLUME_SPRACHE, true, -600, -10000, 0, 1},
+    Schalter("EINHEIT_ANTWORTET", &SetupWerte.EINHEIT_ANTWORTET, 1),
+    {"LAN", Zahl, &Sprache, true, 0, 0, 2, 1},
+};
+constexpr size_t kSchluesselZahl = std::size(kSchluessel);
 
 // Reads the key's value; false when it is not of the key's type (FULLSCREEN: not 0 or 1).
 bool LiesWert(TokenDatei& datei, const Schluessel& k) {
@@ -104,14 +108,13 @@ void MusikLautstaerkeSetzen() {
 }  // namespace
 
 void SetzeSetupVoreinstellung() {
-    for (const Schluessel& k : Schluesseltabelle())
+    for (const Schluessel& k : kSchluessel)
         if (k.geliefert) Voreinstellung(k);
     MusikLautstaerkeSetzen();
 }
 
 void LadeSetup(const char* pfad) {
-    const std::vector<Schluessel> tabelle = Schluesseltabelle();
-    std::vector<bool> gelesen(tabelle.size(), false);
+    bool gelesen[kSchluesselZahl] = {};
 
     TokenDatei datei;
     std::string wort;
@@ -123,9 +126,9 @@ void LadeSetup(const char* pfad) {
         } else if (wort == "CHEAT_I_NEED_HELP") {
             CheatHilfe = 1;
         } else {
-            for (size_t i = 0; i < tabelle.size(); ++i) {
-                if (wort != tabelle[i].name) continue;
-                weiter = LiesWert(datei, tabelle[i]);
+            for (size_t i = 0; i < kSchluesselZahl; ++i) {
+                if (wort != kSchluessel[i].name) continue;
+                weiter = LiesWert(datei, kSchluessel[i]);
                 gelesen[i] = weiter;
                 break;
             }
@@ -135,8 +138,8 @@ void LadeSetup(const char* pfad) {
     // What is missing or what the game cannot use takes the shipped value.
     std::vector<std::string> ersetzt;
     size_t geliefert = 0;
-    for (size_t i = 0; i < tabelle.size(); ++i) {
-        const Schluessel& k = tabelle[i];
+    for (size_t i = 0; i < kSchluesselZahl; ++i) {
+        const Schluessel& k = kSchluessel[i];
         if (!k.geliefert) continue;
         ++geliefert;
         if (gelesen[i] && Brauchbar(k)) continue;

@@ -14,7 +14,6 @@
 #include <thread>
 #include <vector>
 
-#include "framework/dateinamen.h"
 #include "framework/packarchiv.h"
 
 template <class Ergebnis>
@@ -26,8 +25,7 @@ public:
         : eintraege_(namen.size()), dekodiere_(dekodiere)
     {
         for (size_t i = 0; i < namen.size(); ++i)
-            eintraege_[i].gelesen =
-                IstSichererDateiname(namen[i]) && LiesPackEintrag(pack, namen[i].c_str(), eintraege_[i].daten);
+            eintraege_[i].gelesen = LiesPackEintrag(pack, namen[i].c_str(), eintraege_[i].daten);
         const unsigned kerne = std::max(1u, std::thread::hardware_concurrency());
         const size_t anzahl = std::min<size_t>({kHoechstensArbeiter, kerne, namen.size()});
         for (size_t k = 0; k < anzahl; ++k) arbeiter_.emplace_back([this] { Arbeite(); });

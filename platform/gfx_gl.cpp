@@ -433,24 +433,24 @@ bool GLDevice::Init(SDL_Window* window, std::string& error)
     glClipControl(GL_UPPER_LEFT, GL_ZERO_TO_ONE);
     glFrontFace(GL_CW);  // Direct3D's front faces are clockwise on screen
 
-    glCreateVertexArrays(1, &vao_);
-    glEnableVertexArrayAttrib(vao_, 0);
-    glEnableVertexArrayAttrib(vao_, 1);
-    glEnableVertexArrayAttrib(vao_, 2);
-    glVertexArrayAttribFormat(vao_, 0, 3, GL_FLOAT, GL_FALSE, offsetof(Vertex, x));
-    glVertexArrayAttribFormat(vao_, 1, 3, GL_FLOAT, GL_FALSE, offsetof(Vertex, nx));
-    glVertexArrayAttribFormat(vao_, 2, 2, GL_FLOAT, GL_FALSE, offsetof(Vertex, u));
-    for (GLuint a = 0; a < 3; ++a) glVertexArrayAttribBinding(vao_, a, 0);
-    glCreateVertexArrays(1, &instancedVao_);
-    for (GLuint a = 0; a < 10; ++a) glEnableVertexArrayAttrib(instancedVao_, a);
-    glVertexArrayAttribFormat(instancedVao_, 0, 3, GL_FLOAT, GL_FALSE, offsetof(Vertex, x));
-    glVertexArrayAttribFormat(instancedVao_, 1, 3, GL_FLOAT, GL_FALSE, offsetof(Vertex, nx));
-    glVertexArrayAttribFormat(instancedVao_, 2, 2, GL_FLOAT, GL_FALSE, offsetof(Vertex, u));
-    for (GLuint a = 0; a < 3; ++a) glVertexArrayAttribBinding(instancedVao_, a, 0);
+    // The vertex's position, normal and texture coordinates from binding 0, in both vertex arrays.
+    auto vertexFormat = [](GLuint& vao) {
+        glCreateVertexArrays(1, &vao);
+        for (GLuint a = 0; a < 3; ++a) glEnableVertexArrayAttrib(vao, a);
+        glVertexArrayAttribFormat(vao, 0, 3, GL_FLOAT, GL_FALSE, offsetof(Vertex, x));
+        glVertexArrayAttribFormat(vao, 1, 3, GL_FLOAT, GL_FALSE, offsetof(Vertex, nx));
+        glVertexArrayAttribFormat(vao, 2, 2, GL_FLOAT, GL_FALSE, offsetof(Vertex, u));
+        for (GLuint a = 0; a < 3; ++a) glVertexArrayAttribBinding(vao, a, 0);
+    };
+    vertexFormat(vao_);
+    vertexFormat(instancedVao_);
     // Per instance: the world matrix's four rows (columns to GLSL), then the normal matrix's three.
     for (GLuint a = 0; a < 4; ++a) glVertexArrayAttribFormat(instancedVao_, 3 + a, 4, GL_FLOAT, GL_FALSE, 16 * a);
     for (GLuint a = 0; a < 3; ++a) glVertexArrayAttribFormat(instancedVao_, 7 + a, 3, GL_FLOAT, GL_FALSE, 64 + 12 * a);
-    for (GLuint a = 3; a < 10; ++a) glVertexArrayAttribBinding(instancedVao_, a, 1);
+    for (GLuint a = 3; a < 10; ++a) {
+        glEnableVertexArrayAttrib(instancedVao_, a);
+        glVertexArrayAttribBinding(instancedVao_, a, 1);
+    }
     glVertexArrayBindingDivisor(instancedVao_, 1, 1);
     glBindVertexArray(vao_);
 
