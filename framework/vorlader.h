@@ -65,7 +65,7 @@ public:
 private:
     // Enough to keep ahead of the device; more would only crowd a small machine.
     static constexpr unsigned kHoechstensArbeiter = 3;
-    // Decoded files held ahead of the caller at most, so the memory stays small.
+    // Decoded files held ahead of the caller at most (the packed entries are all read at the start).
     static constexpr size_t kVorlauf = 8;
 
     struct Eintrag {
