@@ -2,17 +2,11 @@
 
 #include <SDL.h>
 
-extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libavformat/avformat.h>
-#include <libswresample/swresample.h>
-#include <libswscale/swscale.h>
-}
-
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
+#include "platform/ffmpeg.h"
 #include "platform/gfx.h"
 #include "platform/os.h"
 
@@ -23,6 +17,8 @@ namespace video {
 constexpr int64_t kGroessteBildflaeche = 4096 * 4096;
 // Room behind each row of swscale's output for the pixels its vector code writes beyond the width.
 constexpr size_t kZeilenReserve = 64;
+
+static const Ffmpeg* ff = nullptr;  // set by the first Open
 
 struct Player::Impl {
     AVFormatContext* format = nullptr;
@@ -60,14 +56,14 @@ struct Player::Impl {
             SDL_CloseAudioDevice(audioDevice);
             SDL_QuitSubSystem(SDL_INIT_AUDIO);
         }
-        swr_free(&resampler);
-        sws_freeContext(scaler);
-        av_frame_free(&frame);
-        av_frame_free(&audioFrame);
-        av_packet_free(&packet);
-        avcodec_free_context(&videoCodec);
-        avcodec_free_context(&audioCodec);
-        avformat_close_input(&format);
+        ff->swr_free(&resampler);
+        ff->sws_freeContext(scaler);
+        ff->av_frame_free(&frame);
+        ff->av_frame_free(&audioFrame);
+        ff->av_packet_free(&packet);
+        ff->avcodec_free_context(&videoCodec);
+        ff->avcodec_free_context(&audioCodec);
+        ff->avformat_close_input(&format);
     }
 
     // The game's tick counter, so the video keeps to the frame clock of a recorded game too.
@@ -75,12 +71,12 @@ struct Player::Impl {
 
     AVCodecContext* OpenCodec(int stream) {
         const AVCodecParameters* par = format->streams[stream]->codecpar;
-        const AVCodec* codec = avcodec_find_decoder(par->codec_id);
+        const AVCodec* codec = ff->avcodec_find_decoder(par->codec_id);
         if (!codec) return nullptr;
-        AVCodecContext* ctx = avcodec_alloc_context3(codec);
+        AVCodecContext* ctx = ff->avcodec_alloc_context3(codec);
         if (ctx) ctx->max_pixels = kGroessteBildflaeche;
-        if (ctx && avcodec_parameters_to_context(ctx, par) >= 0 && avcodec_open2(ctx, codec, nullptr) >= 0) return ctx;
-        avcodec_free_context(&ctx);
+        if (ctx && ff->avcodec_parameters_to_context(ctx, par) >= 0 && ff->avcodec_open2(ctx, codec, nullptr) >= 0) return ctx;
+        ff->avcodec_free_context(&ctx);
         return nullptr;
     }
 
@@ -96,26 +92,26 @@ struct Player::Impl {
         audioDevice = SDL_OpenAudioDevice(nullptr, 0, &want, &audioSpec, 0);
         AVChannelLayout stereo = AV_CHANNEL_LAYOUT_STEREO;
         if (audioDevice &&
-            swr_alloc_set_opts2(&resampler, &stereo, AV_SAMPLE_FMT_S16, audioSpec.freq, &audioCodec->ch_layout,
+            ff->swr_alloc_set_opts2(&resampler, &stereo, AV_SAMPLE_FMT_S16, audioSpec.freq, &audioCodec->ch_layout,
                                 audioCodec->sample_fmt, audioCodec->sample_rate, 0, nullptr) >= 0 &&
-            swr_init(resampler) >= 0) {
+            ff->swr_init(resampler) >= 0) {
             SDL_PauseAudioDevice(audioDevice, 0);
             return;
         }
         if (audioDevice) SDL_CloseAudioDevice(audioDevice);
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         audioDevice = 0;
-        swr_free(&resampler);
+        ff->swr_free(&resampler);
     }
 
     void QueueSound(const AVPacket* pkt) {
-        if (!audioDevice || avcodec_send_packet(audioCodec, pkt) < 0) return;  // a bad sound packet is skipped
-        while (avcodec_receive_frame(audioCodec, audioFrame) >= 0) {
-            int capacity = swr_get_out_samples(resampler, audioFrame->nb_samples);
+        if (!audioDevice || ff->avcodec_send_packet(audioCodec, pkt) < 0) return;  // a bad sound packet is skipped
+        while (ff->avcodec_receive_frame(audioCodec, audioFrame) >= 0) {
+            int capacity = ff->swr_get_out_samples(resampler, audioFrame->nb_samples);
             if (capacity <= 0) continue;
             sound.resize(size_t(capacity) * 4);
             uint8_t* out = sound.data();
-            int n = swr_convert(resampler, &out, capacity, const_cast<const uint8_t**>(audioFrame->extended_data),
+            int n = ff->swr_convert(resampler, &out, capacity, const_cast<const uint8_t**>(audioFrame->extended_data),
                                 audioFrame->nb_samples);
             if (n > 0) SDL_QueueAudio(audioDevice, sound.data(), uint32_t(n) * 4);
         }
@@ -125,7 +121,7 @@ struct Player::Impl {
     // the video or on a failure.
     bool NextFrame() {
         for (;;) {
-            int r = avcodec_receive_frame(videoCodec, frame);
+            int r = ff->avcodec_receive_frame(videoCodec, frame);
             if (r == 0) {
                 int64_t ts = frame->best_effort_timestamp;
                 double t = ts == AV_NOPTS_VALUE ? pendingTime : ts * av_q2d(format->streams[videoStream]->time_base);
@@ -143,19 +139,19 @@ struct Player::Impl {
                 videoDone = true;
                 return false;
             }
-            if (av_read_frame(format, packet) < 0) {  // end of the file (a read error ends it too)
+            if (ff->av_read_frame(format, packet) < 0) {  // end of the file (a read error ends it too)
                 demuxDone = true;
-                avcodec_send_packet(videoCodec, nullptr);
+                ff->avcodec_send_packet(videoCodec, nullptr);
                 if (audioDevice) QueueSound(nullptr);
                 continue;
             }
             if (packet->stream_index == videoStream) {
-                r = avcodec_send_packet(videoCodec, packet);
+                r = ff->avcodec_send_packet(videoCodec, packet);
                 if (r < 0 && r != AVERROR(EAGAIN)) failed = true;
             } else if (packet->stream_index == audioStream) {
                 QueueSound(packet);
             }
-            av_packet_unref(packet);
+            ff->av_packet_unref(packet);
             if (failed) {
                 videoDone = true;
                 return false;
@@ -165,7 +161,7 @@ struct Player::Impl {
 
     bool Convert() {
         int w = frame->width, h = frame->height;
-        scaler = sws_getCachedContext(scaler, w, h, AVPixelFormat(frame->format), w, h, AV_PIX_FMT_RGBA,
+        scaler = ff->sws_getCachedContext(scaler, w, h, AVPixelFormat(frame->format), w, h, AV_PIX_FMT_RGBA,
                                       SWS_BILINEAR, nullptr, nullptr, nullptr);
         if (!scaler) return false;
         // swscale's vector code writes whole blocks of pixels: for a width that is no multiple of
@@ -175,7 +171,7 @@ struct Player::Impl {
         scaled.resize(schritt * h);  // the last row has its reserve inside its step too
         uint8_t* dst[1] = {scaled.data()};
         int stride[1] = {int(schritt)};
-        sws_scale(scaler, frame->data, frame->linesize, 0, h, dst, stride);
+        ff->sws_scale(scaler, frame->data, frame->linesize, 0, h, dst, stride);
         rgba.resize(zeile * h);
         for (int y = 0; y < h; ++y) std::copy_n(scaled.data() + schritt * y, zeile, rgba.data() + zeile * y);
         imageWidth = w;
@@ -229,26 +225,27 @@ Player::~Player() = default;
 
 bool Player::Open(const std::string& path, std::string& error) {
     Close();
+    if (!ff && !(ff = LoadFfmpeg(error))) return false;
     auto p = std::make_unique<Impl>();
-    int r = avformat_open_input(&p->format, path.c_str(), nullptr, nullptr);
+    int r = ff->avformat_open_input(&p->format, path.c_str(), nullptr, nullptr);
     if (r >= 0) {
         // The probing decoders keep to the same picture size limit as the player's own.
         std::vector<AVDictionary*> optionen(p->format->nb_streams, nullptr);
-        for (AVDictionary*& o : optionen) av_dict_set_int(&o, "max_pixels", kGroessteBildflaeche, 0);
-        r = avformat_find_stream_info(p->format, optionen.data());
-        for (AVDictionary*& o : optionen) av_dict_free(&o);
+        for (AVDictionary*& o : optionen) ff->av_dict_set_int(&o, "max_pixels", kGroessteBildflaeche, 0);
+        r = ff->avformat_find_stream_info(p->format, optionen.data());
+        for (AVDictionary*& o : optionen) ff->av_dict_free(&o);
     }
     if (r < 0) {
         char text[AV_ERROR_MAX_STRING_SIZE] = {};
-        av_strerror(r, text, sizeof text);
+        ff->av_strerror(r, text, sizeof text);
         error = text;
         return false;
     }
-    p->videoStream = av_find_best_stream(p->format, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
-    p->audioStream = av_find_best_stream(p->format, AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
-    p->packet = av_packet_alloc();
-    p->frame = av_frame_alloc();
-    p->audioFrame = av_frame_alloc();
+    p->videoStream = ff->av_find_best_stream(p->format, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    p->audioStream = ff->av_find_best_stream(p->format, AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
+    p->packet = ff->av_packet_alloc();
+    p->frame = ff->av_frame_alloc();
+    p->audioFrame = ff->av_frame_alloc();
     if (!p->packet || !p->frame || !p->audioFrame) {
         error = "out of memory";
         return false;

@@ -1,5 +1,5 @@
 #pragma once
-// Video playback through FFmpeg: one file's frames shown full screen through the graphics device
+// Video playback through FFmpeg (loaded at run time, platform/ffmpeg.h): one file's frames shown full screen through the graphics device
 // at their own pace, its sound on an output device of its own.
 #include <cstdint>
 #include <memory>
@@ -10,6 +10,10 @@ class Device;
 }
 
 namespace video {
+
+// Starts loading FFmpeg's libraries on a thread of their own, once, so that the first Open finds
+// them loaded (Open loads them itself otherwise).
+void PreloadFfmpeg();
 
 class Player {
 public:

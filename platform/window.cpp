@@ -12,6 +12,7 @@
 #include "platform/os.h"
 #include "platform/keyboard.h"
 #include "platform/replay.h"
+#include "platform/window_manager.h"
 
 namespace win {
 
@@ -155,7 +156,7 @@ Rect FitFrame(int outerW, int outerH)
     return {(outerW - w) / 2, (outerH - h) / 2, w, h};
 }
 
-bool Create(const std::string& title, std::string& error)
+bool Create(const std::string& title, std::string& error, int headlessWidth, int headlessHeight)
 {
     if (window) return true;
     // Without a display SDL would fall back to a driver that shows nothing and run the game unseen;
@@ -180,11 +181,12 @@ bool Create(const std::string& title, std::string& error)
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 4);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 5);
     Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN;
-    // Made full-screen at the desktop's own size from the start: a window manager maps it full-screen
-    // at once, and without one (nothing would resize it) it already covers the screen.
-    SDL_Rect bereich{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 1024, 768};
+    // Made at the desktop's own size from the start. A window manager maps it full-screen at once.
+    // Without one nobody takes the request for full screen (SDL would wait 100 ms for an answer when
+    // the window shows): a borderless window at that size covers the screen just the same.
+    SDL_Rect bereich{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, headlessWidth, headlessHeight};
     if (!os::Headless()) {
-        flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+        flags |= WindowManagerRuns() ? SDL_WINDOW_FULLSCREEN_DESKTOP : SDL_WINDOW_BORDERLESS;
         if (SDL_GetDisplayBounds(0, &bereich) != 0) bereich = {SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 1024, 768};
     }
     window = SDL_CreateWindow(title.c_str(), bereich.x, bereich.y, bereich.w, bereich.h, flags);
