@@ -1,6 +1,6 @@
 // Start-up to the main menu with the intro skipped, as a player waits for it.
 // BM_StartBisHauptmenue: the shell's start (window, device, settings, the start-up data) and the
-// loading sequence, in this process on the headless driver, up to the switch into the main menu.
+// loading sequence, in this process on the headless driver, up to the main menu's first presented frame.
 // BM_ProgrammGegenStart: the real program against that, alternately: velquor is launched on an Xvfb
 // of the benchmark's own, its intro skipped by left clicks (xdotool, as a player clicks) and timed
 // until it reports the main menu's first presented frame (--hauptmenue-melden). Both run on the
@@ -32,6 +32,10 @@ using Uhr = std::chrono::steady_clock;
 
 double Ms(Uhr::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
+// A player's screen: the real program's X server has this size, and the in-process start's window
+// too, so both scale every presented frame into the same pixels.
+constexpr int kBildschirmBreite = 1280, kBildschirmHoehe = 1024;
+
 // A copy of the game's data for one benchmark, removed at the end.
 class Kopie {
 public:
@@ -60,8 +64,8 @@ bool DatenDa(benchmark::State& state)
     return false;
 }
 
-// The in-process start to the switch into the main menu: its two parts, start-up and loading,
-// added to the sums. The game is left running; false when it did not start.
+// The in-process start to the main menu's first presented frame: its two parts, start-up and
+// loading, added to the sums. The game is left running; false when it did not get there.
 bool StarteImProzess(const fs::path& kopie, double& start, double& laden)
 {
     ShellOptions optionen;
@@ -69,11 +73,16 @@ bool StarteImProzess(const fs::path& kopie, double& start, double& laden)
     optionen.lockPath = kopie.string() + ".lock";
     optionen.playIntro = false;
     optionen.showWindow = false;
+    optionen.headlessWidth = kBildschirmBreite;
+    optionen.headlessHeight = kBildschirmHoehe;
+    // Timed to the main menu's first presented frame, as the real program is.
+    Uhr::time_point t2{};
+    optionen.beimHauptmenue = [&t2] { t2 = Uhr::now(); };
     const Uhr::time_point t0 = Uhr::now();
     if (!StarteProgramm(optionen)) return false;
     const Uhr::time_point t1 = Uhr::now();
-    while (SpielModus != 3000 && BeendenFlag == 0) FrameSchritt();
-    const Uhr::time_point t2 = Uhr::now();
+    while (t2 == Uhr::time_point{} && BeendenFlag == 0) FrameSchritt();
+    if (t2 == Uhr::time_point{}) return false;
     start += Ms(t1 - t0);
     laden += Ms(t2 - t1);
     return true;
@@ -158,14 +167,15 @@ std::vector<std::string> Umgebung(const std::string& display, const fs::path& la
     return env;
 }
 
-// Xvfb on a display number it picks itself, as a player's screen of 1280 x 1024.
+// Xvfb on a display number it picks itself, as a player's screen.
 class XServer {
 public:
     explicit XServer(const fs::path& laufzeit)
     {
         int rohr[2];
         if (pipe(rohr) != 0) return;
-        pid_ = Starte({"Xvfb", "-displayfd", "3", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"},
+        const std::string bildschirm = std::to_string(kBildschirmBreite) + "x" + std::to_string(kBildschirmHoehe) + "x24";
+        pid_ = Starte({"Xvfb", "-displayfd", "3", "-screen", "0", bildschirm, "-nolisten", "tcp"},
                       Umgebung("", laufzeit), {}, rohr[1], 3);
         close(rohr[1]);
         char nummer[32] = {};

@@ -1,9 +1,10 @@
 #include "framework/shell.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
+#include <utility>
 
 #include "framework/frame.h"
 #include "framework/intro.h"
@@ -18,6 +19,7 @@
 #include "platform/os.h"
 #include "platform/replay.h"
 #include "platform/splash.h"
+#include "platform/video.h"
 #include "platform/window.h"
 #include "world/records.h"
 
@@ -44,6 +46,8 @@ intptr_t StartDialogProc(uint32_t message, uintptr_t, intptr_t)
 {
     if (StartDialogZaehler == 3) {
         StartDialogZaehler = 4;
+        // The intro's decoders load on a thread of their own while the game starts up behind the splash.
+        if (optionen.playIntro) video::PreloadFfmpeg();
         if (MyApp.Init() < 0) {
             os::MessageBox("Init() - FAILED", "");
             BeendenFlag = 1;
@@ -262,7 +266,7 @@ bool StarteProgramm(const ShellOptions& options)
 
     std::string fehler;
     win::SetWindowProc(WndProc);
-    if (!win::Create("Velquor Kerrowind", fehler)) {
+    if (!win::Create("Velquor Kerrowind", fehler, optionen.headlessWidth, optionen.headlessHeight)) {
         std::fprintf(stderr, "%s\n", fehler.c_str());
         BeendeAufzeichnung();
         os::ReleaseSingleInstance();
@@ -305,10 +309,9 @@ void FrameSchritt()
     InterfaceSteuerung();
     const bool hauptmenue = SpielModus == 3000;
     MyApp.Render(1.0f);
-    if (hauptmenue && optionen.meldeHauptmenue) {
-        optionen.meldeHauptmenue = false;
-        std::fputs("hauptmenue\n", stdout);
-        std::fflush(stdout);
+    if (hauptmenue && optionen.beimHauptmenue) {
+        const std::function<void()> melde = std::exchange(optionen.beimHauptmenue, nullptr);
+        melde();
     }
     BildNummer += 1;
     // Held at its top: an unpaced game left alone for weeks must not overflow it.

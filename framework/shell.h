@@ -22,9 +22,12 @@ struct ShellOptions {
     std::string lockPath = os::DefaultLockPath();  // the single-instance lock, one per user
     bool playIntro = true;
     bool showWindow = true;
-    // Writes the line "hauptmenue" to stdout once the main menu's first frame is presented: the
-    // start-up benchmark times the real program by it.
-    bool meldeHauptmenue = false;
+    // The window's size on a headless video driver (the start-up benchmark gives its X screen's, so
+    // the frames are scaled into it as the real program's are).
+    int headlessWidth = 1024, headlessHeight = 768;
+    // Called once, when the main menu's first frame is presented: the start-up benchmark times the
+    // real program and the in-process start by it.
+    std::function<void()> beimHauptmenue;
     // Recorded games: the input is recorded into aufnahme (written at shut-down) or replayed from
     // wiedergabe. Either runs the game on the frame clock with the random generator at seed 1,
     // so the same input makes the same game.

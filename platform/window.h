@@ -45,10 +45,11 @@ using WindowProc = intptr_t (*)(uint32_t message, uintptr_t wParam, intptr_t lPa
 // What Create reports when there is no display to open a window on.
 constexpr const char* kNoDisplay = "Velquor Kerrowind needs a graphical desktop (an X11 or Wayland display); none could be opened.";
 
-// Creates the window (full-screen at the desktop's size where there is a display, else 1024 x 768
-// on the headless driver a test named), hidden, with an OpenGL-capable surface. False on failure,
-// with the reason in error; without a display and no driver named in SDL_VIDEODRIVER it fails.
-bool Create(const std::string& title, std::string& error);
+// Creates the window (full-screen at the desktop's size where there is a display, else headlessWidth
+// x headlessHeight on the headless driver a test named), hidden, with an OpenGL-capable surface.
+// False on failure, with the reason in error; without a display and no driver named in
+// SDL_VIDEODRIVER it fails.
+bool Create(const std::string& title, std::string& error, int headlessWidth = 1024, int headlessHeight = 768);
 void Destroy();
 SDL_Window* Handle();  // for the graphics device; nullptr before Create
 void Show(bool visible);
