@@ -8,6 +8,7 @@
 #include "framework/frame.h"
 #include "framework/intro.h"
 #include "framework/keyboard.h"
+#include "framework/lists.h"
 #include "framework/music.h"
 #include "framework/myapp.h"
 #include "framework/services_frontend.h"
@@ -50,6 +51,7 @@ void Grundzustand()
     VideoLaeuft = 1;
     VideoAbgebrochen = 0;
     ZufallSaat(1);
+    VergissFigAnimsVoraus();
 
     GrundzustandWelt();
     GrundzustandStadtansicht();

@@ -4,7 +4,9 @@
 
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/dateinamen.h"
@@ -17,7 +19,7 @@
 #include "platform/os.h"
 
 const char* const ListenDateien[kListenDateiAnzahl] = {
-    "Boden.txt",      "Fig_Anims.txt",  "Items.txt",      "Level001.txt",  "s_Mesh.txt",
+    "Boden.txt",      kFigAnimsListe,   "Items.txt",      "Level001.txt",  "s_Mesh.txt",
     "Schrift000.txt", "Schrift001.txt", "Schrift002.txt", "Schrift003.txt"};
 
 namespace {
@@ -168,20 +170,50 @@ void LadeBodenTiles(const char* file)
     });
 }
 
-void LadeFigAnims(const char* file)
+namespace {
+
+constexpr const char* kFigAnimsPack = "Data/Pack12.gzp";
+
+std::vector<std::string> FigAnimsListe(const char* file)
 {
-    // The list first, so the meshes can be decoded ahead while they are made in its order.
     std::vector<std::string> meshes;
     LeseAbschnitt(file, "[Load_Fig_Anim]", {}, [&meshes](TokenDatei&, const std::string& mesh) {
         if (2000 + static_cast<int>(meshes.size()) < MyApp::kMeshSlots) meshes.push_back(mesh);
         return true;
     });
-    constexpr const char* kPack = "Data/Pack12.gzp";
-    Vorlader<gfx::MeshData> vorlader(kPack, meshes, gfx::DecodeXFile);
+    return meshes;
+}
+
+struct FigAnimsVorab {
+    std::vector<std::string> meshes;
+    std::unique_ptr<Vorlader<gfx::MeshData>> vorlader;
+} figAnimsVoraus;
+
+}  // namespace
+
+void LadeFigAnimsVoraus(const char* file)
+{
+    figAnimsVoraus.vorlader.reset();
+    figAnimsVoraus.meshes = FigAnimsListe(file);
+    figAnimsVoraus.vorlader = std::make_unique<Vorlader<gfx::MeshData>>(
+        kFigAnimsPack, figAnimsVoraus.meshes, gfx::DecodeXFile, figAnimsVoraus.meshes.size());
+}
+
+void VergissFigAnimsVoraus() { figAnimsVoraus = FigAnimsVorab{}; }
+
+void LadeFigAnims(const char* file)
+{
+    // The list first, so the meshes can be decoded ahead while they are made in its order; what was
+    // read ahead is taken when it is of the same list.
+    const std::vector<std::string> meshes = FigAnimsListe(file);
+    FigAnimsVorab vorab = std::exchange(figAnimsVoraus, FigAnimsVorab{});
+    std::unique_ptr<Vorlader<gfx::MeshData>> vorlader = std::move(vorab.vorlader);
+    if (!vorlader || vorab.meshes != meshes)
+        vorlader = std::make_unique<Vorlader<gfx::MeshData>>(kFigAnimsPack, meshes, gfx::DecodeXFile);
     for (size_t i = 0; i < meshes.size(); ++i) {
         const int slot = 2000 + static_cast<int>(i);
         const std::string& mesh = meshes[i];
-        if (const gfx::MeshData* daten = vorlader.Nimm(i)) MyApp.LoadMeshOnly(mesh.c_str(), slot, daten);
-        else MitEntpackterDatei(kPack, mesh, [&] { MyApp.LoadMeshOnly(mesh.c_str(), slot); });
+        if (const gfx::MeshData* daten = vorlader->Nimm(i)) MyApp.LoadMeshOnly(mesh.c_str(), slot, daten);
+        else MitEntpackterDatei(kFigAnimsPack, mesh, [&] { MyApp.LoadMeshOnly(mesh.c_str(), slot); });
     }
 }

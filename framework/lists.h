@@ -33,4 +33,11 @@ void LadeLevelTexturen(LevelTexturen& texturen);
 void LadeEnergieTexturen(const char* file);
 void LadeSchrift(const char* file, int32_t font);
 void LadeBodenTiles(const char* file);
+// The figure animations' list among the list files, which the loading sequence loads.
+constexpr const char* kFigAnimsListe = "Fig_Anims.txt";
 void LadeFigAnims(const char* file);
+// The figure animations' meshes read and decoded from now on, all of them ahead rather than a few
+// (the intro's time is idle for the workers); the next LadeFigAnims of the same list takes them.
+void LadeFigAnimsVoraus(const char* file);
+// What was read ahead, dropped (a fresh start of the program).
+void VergissFigAnimsVoraus();

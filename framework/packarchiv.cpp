@@ -82,9 +82,45 @@ void WalkePack(std::FILE* f, uint64_t packGroesse, const std::function<bool(cons
     }
 }
 
-// The member lists kept while a PackVerzeichnisse lives: per pack, the first member of each name.
+// A pack's members by their case-folded names, the first member of each name.
+using Verzeichnis = std::unordered_map<std::string, Mitglied>;
+
+Verzeichnis ListeMitglieder(std::FILE* f, uint64_t packGroesse) {
+    Verzeichnis mitglieder;
+    WalkePack(f, packGroesse, [&](const Mitglied& m) {
+        mitglieder.try_emplace(os::FoldCase(m.name), m);
+        return true;
+    });
+    return mitglieder;
+}
+
+// The member's bytes; false when it is compressed, encrypted or cannot be read.
+bool LiesMitglied(std::FILE* f, const Mitglied& m, std::vector<uint8_t>& daten) {
+    if (m.methode != 0 || (m.flags & 1) != 0) return false;
+    if (std::fseek(f, static_cast<long>(m.datenPos), SEEK_SET) != 0) return false;
+    std::vector<uint8_t> inhalt(m.groesse);
+    if (!inhalt.empty() && std::fread(inhalt.data(), 1, inhalt.size(), f) != inhalt.size()) return false;
+    daten.swap(inhalt);
+    return true;
+}
+
+// The pack opened for reading, with its size; false when it cannot be.
+bool OeffnePack(const char* pack, std::FILE*& f, uint64_t& packGroesse) {
+    f = std::fopen(os::ResolvePath(pack).c_str(), "rb");
+    if (!f) return false;
+    long laenge = -1;
+    if (std::fseek(f, 0, SEEK_END) == 0) laenge = std::ftell(f);
+    if (laenge < 0 || std::fseek(f, 0, SEEK_SET) != 0) {
+        std::fclose(f);
+        return false;
+    }
+    packGroesse = static_cast<uint64_t>(laenge);
+    return true;
+}
+
+// The member lists kept while a PackVerzeichnisse lives, per pack.
 int gVerzeichnisTiefe = 0;
-std::map<std::string, std::unordered_map<std::string, Mitglied>> gVerzeichnisse;
+std::map<std::string, Verzeichnis> gVerzeichnisse;
 
 }  // namespace
 
@@ -98,24 +134,16 @@ bool LiesPackEintrag(const char* pack, const char* name, std::vector<uint8_t>& d
     const std::string gesucht = name ? name : "";
     // The member is unpacked under its own name: one that could leave the working directory is refused.
     if (!pack || !IstSichererDateiname(gesucht)) return false;
-    const std::string pfad = os::ResolvePath(pack);
-    std::FILE* f = std::fopen(pfad.c_str(), "rb");
-    if (!f) return false;
+    std::FILE* f = nullptr;
+    uint64_t packGroesse = 0;
+    if (!OeffnePack(pack, f, packGroesse)) return false;
     Datei datei{f};
-    if (std::fseek(f, 0, SEEK_END) != 0) return false;
-    const long laenge = std::ftell(f);
-    if (laenge < 0 || std::fseek(f, 0, SEEK_SET) != 0) return false;
-    const uint64_t packGroesse = static_cast<uint64_t>(laenge);
 
     std::optional<Mitglied> treffer;
     if (gVerzeichnisTiefe > 0) {
-        const auto eingetragen = gVerzeichnisse.try_emplace(pfad);
-        auto& mitglieder = eingetragen.first->second;
-        if (eingetragen.second)
-            WalkePack(f, packGroesse, [&](const Mitglied& m) {
-                mitglieder.try_emplace(os::FoldCase(m.name), m);
-                return true;
-            });
+        const auto eingetragen = gVerzeichnisse.try_emplace(os::ResolvePath(pack));
+        Verzeichnis& mitglieder = eingetragen.first->second;
+        if (eingetragen.second) mitglieder = ListeMitglieder(f, packGroesse);
         const auto it = mitglieder.find(os::FoldCase(gesucht));
         if (it != mitglieder.end()) treffer = it->second;
     } else {
@@ -124,12 +152,24 @@ bool LiesPackEintrag(const char* pack, const char* name, std::vector<uint8_t>& d
             return !treffer;
         });
     }
-    if (!treffer || treffer->methode != 0 || (treffer->flags & 1) != 0) return false;
-    if (std::fseek(f, static_cast<long>(treffer->datenPos), SEEK_SET) != 0) return false;
-    std::vector<uint8_t> inhalt(treffer->groesse);
-    if (!inhalt.empty() && std::fread(inhalt.data(), 1, inhalt.size(), f) != inhalt.size()) return false;
-    daten.swap(inhalt);
-    return true;
+    return treffer && LiesMitglied(f, *treffer, daten);
+}
+
+std::vector<std::optional<std::vector<uint8_t>>> LiesPackEintraege(const char* pack,
+                                                                     const std::vector<std::string>& namen) {
+    std::vector<std::optional<std::vector<uint8_t>>> eintraege(namen.size());
+    std::FILE* f = nullptr;
+    uint64_t packGroesse = 0;
+    if (!pack || !OeffnePack(pack, f, packGroesse)) return eintraege;
+    Datei datei{f};
+    const Verzeichnis mitglieder = ListeMitglieder(f, packGroesse);
+    for (size_t i = 0; i < namen.size(); ++i) {
+        if (!IstSichererDateiname(namen[i])) continue;
+        const auto it = mitglieder.find(os::FoldCase(namen[i]));
+        std::vector<uint8_t> daten;
+        if (it != mitglieder.end() && LiesMitglied(f, it->second, daten)) eintraege[i] = std::move(daten);
+    }
+    return eintraege;
 }
 
 std::unique_ptr<uint8_t[]> EntpackeDatei(const char* pack, const char* name, uint32_t* size) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,11 @@ bool IstLesbaresPack(const char* pack);
 
 // The same member's bytes, read without writing any file. False as above.
 bool LiesPackEintrag(const char* pack, const char* name, std::vector<uint8_t>& daten);
+
+// Several members' bytes in one pass over the pack, each as LiesPackEintrag finds it (empty where
+// that fails). It keeps no lists beyond the call and touches no global, so a worker thread may call it.
+std::vector<std::optional<std::vector<uint8_t>>> LiesPackEintraege(const char* pack,
+                                                                     const std::vector<std::string>& namen);
 
 // While one lives, each pack's members are listed once, on the first look-up in it, instead of
 // walking the pack again for every member (the loading sequence looks up hundreds in one pack).

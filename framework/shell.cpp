@@ -285,7 +285,12 @@ bool StarteProgramm(const ShellOptions& options)
     if (optionen.showWindow) win::Show(true);
     // Showing and activating the window makes it the active one.
     win::PostMessage(win::msg::Activate, win::wa::Active, 0);
-    if (optionen.playIntro) PlayCutscene("Data/Intro.avi", MyApp.m_pd3dDevice.get());
+    if (optionen.playIntro) {
+        // The workers are idle while the intro plays: the loading sequence's figure animations are
+        // read and decoded meanwhile.
+        LadeFigAnimsVoraus(kFigAnimsListe);
+        PlayCutscene("Data/Intro.avi", MyApp.m_pd3dDevice.get());
+    }
     return true;
 }
 

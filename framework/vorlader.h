@@ -1,15 +1,16 @@
 #pragma once
-// Files of one pack decoded ahead on worker threads (pictures, X meshes), so a loader that makes
-// textures or meshes from a list of them only waits for the device. The pack entries are read on
-// the calling thread (the pack index is not shared), decoded by the workers in list order and
-// taken in the same order, so the device objects are made in the order and with the handles they
-// always had.
+// Files of one pack read and decoded ahead on worker threads (pictures, X meshes), so a loader that
+// makes textures or meshes from a list of them only waits for the device. The first worker reads
+// every entry in one pass over the pack (LiesPackEintraege, which shares nothing with the calling
+// thread); the workers decode them in list order, and they are taken in the same order, so the
+// device objects are made in the order and with the handles they always had.
 #include <algorithm>
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
 #include <mutex>
 #include <new>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -21,11 +22,10 @@ class Vorlader {
 public:
     using Dekodierer = bool (*)(const uint8_t* data, size_t size, Ergebnis& out, std::string& error);
 
-    Vorlader(const char* pack, const std::vector<std::string>& namen, Dekodierer dekodiere)
-        : eintraege_(namen.size()), dekodiere_(dekodiere)
+    // At most `vorlauf` decoded files are held ahead of the caller.
+    Vorlader(const char* pack, const std::vector<std::string>& namen, Dekodierer dekodiere, size_t vorlauf = kVorlauf)
+        : pack_(pack), namen_(namen), eintraege_(namen.size()), dekodiere_(dekodiere), vorlauf_(vorlauf)
     {
-        for (size_t i = 0; i < namen.size(); ++i)
-            eintraege_[i].gelesen = LiesPackEintrag(pack, namen[i].c_str(), eintraege_[i].daten);
         const unsigned kerne = std::max(1u, std::thread::hardware_concurrency());
         const size_t anzahl = std::min<size_t>({kHoechstensArbeiter, kerne, namen.size()});
         for (size_t k = 0; k < anzahl; ++k) arbeiter_.emplace_back([this] { Arbeite(); });
@@ -65,7 +65,8 @@ public:
 private:
     // Enough to keep ahead of the device; more would only crowd a small machine.
     static constexpr unsigned kHoechstensArbeiter = 3;
-    // Decoded files held ahead of the caller at most (the packed entries are all read at the start).
+    // Decoded files held ahead of the caller at most, unless asked for more (the packed entries are
+    // all read at the start).
     static constexpr size_t kVorlauf = 8;
 
     struct Eintrag {
@@ -74,14 +75,24 @@ private:
         bool gelesen = false, fertig = false, gut = false;
     };
 
+    void Lies()
+    {
+        std::vector<std::optional<std::vector<uint8_t>>> gelesen = LiesPackEintraege(pack_.c_str(), namen_);
+        for (size_t i = 0; i < gelesen.size(); ++i) {
+            eintraege_[i].gelesen = gelesen[i].has_value();
+            if (gelesen[i]) eintraege_[i].daten = std::move(*gelesen[i]);
+        }
+    }
+
     void Arbeite()
     {
+        std::call_once(gelesen_, [this] { Lies(); });  // the others wait for it here
         for (;;) {
             size_t i;
             {
                 std::unique_lock<std::mutex> lock(mutex_);
                 genommen_.wait(lock, [&] {
-                    return naechster_ >= eintraege_.size() || naechster_ < vorherGenommen_ + kVorlauf;
+                    return naechster_ >= eintraege_.size() || naechster_ < vorherGenommen_ + vorlauf_;
                 });
                 if (naechster_ >= eintraege_.size()) return;
                 i = naechster_++;
@@ -106,8 +117,12 @@ private:
         }
     }
 
+    std::string pack_;
+    std::vector<std::string> namen_;
     std::vector<Eintrag> eintraege_;
     Dekodierer dekodiere_;
+    size_t vorlauf_;
+    std::once_flag gelesen_;
     std::mutex mutex_;
     std::condition_variable fertig_, genommen_;
     size_t naechster_ = 0;       // the next entry a worker decodes

@@ -92,7 +92,7 @@ void DatenLaden()
     ZeichneLadebalken(98);
     LadeBodenTiles("Boden.txt");
     ZeichneLadebalken(112);
-    LadeFigAnims("Fig_Anims.txt");
+    LadeFigAnims(kFigAnimsListe);
     ZeichneLadebalken(126);
 
     TextTabellen();

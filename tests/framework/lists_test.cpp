@@ -279,3 +279,34 @@ TEST_F(Listen, ModelsLandInTheSlotsOfTheirLists)
     EXPECT_EQ(MyApp.Meshes[2003], 0u);
     EXPECT_TRUE(boxen.empty());
 }
+
+// The figure frames read ahead (while the intro plays) land as a plain load puts them, in list
+// order; a list that changed meanwhile is loaded as it is now, not as it was read ahead.
+TEST_F(Listen, FigureFramesReadAheadLandAsLoadedAtTheirTurn)
+{
+    auto modell = [](int x) {
+        const std::string p = std::to_string(x) + ".0";
+        return "xof 0303txt 0032\nMesh { 3; " + p + ";0.0;0.0;, " + p + ";1.0;0.0;, " + p + ";0.0;1.0;; 1; 3;0,1,2;; }\n";
+    };
+    Schreibe("Data/Pack12.gzp", Pack({{"f0.x", modell(10)}, {"f1.x", modell(11)}, {"f2.x", modell(12)}}));
+    auto ladeUndPruefe = [&](const std::vector<std::pair<int, float>>& slots) {
+        gfx::Mesh vorher = 0;
+        for (const auto& [slot, x] : slots) {
+            ASSERT_GT(MyApp.Meshes[slot], vorher) << slot;  // made in list order
+            vorher = MyApp.Meshes[slot];
+            const gfx::MeshData* m = dev->MeshOf(MyApp.Meshes[slot]);
+            ASSERT_NE(m, nullptr) << slot;
+            EXPECT_EQ(m->vertices[0].x, x) << slot;
+        }
+    };
+    Schreibe("Fig_Anims.txt", "[Load_Fig_Anim] f2.x f0.x f1.x");
+    LadeFigAnimsVoraus("Fig_Anims.txt");
+    LadeFigAnims("Fig_Anims.txt");
+    ladeUndPruefe({{2000, 12}, {2001, 10}, {2002, 11}});
+
+    LadeFigAnimsVoraus("Fig_Anims.txt");
+    Schreibe("Fig_Anims.txt", "[Load_Fig_Anim] f1.x f2.x");
+    LadeFigAnims("Fig_Anims.txt");
+    ladeUndPruefe({{2000, 11}, {2001, 12}});
+    EXPECT_TRUE(boxen.empty());
+}

@@ -73,14 +73,19 @@ protected:
     }
 
     // Unpacks and returns the file's contents, or "<null>" when nothing was found (and then checks
-    // that no file was written).
+    // that no file was written). The reader of several members at once must find the same.
     std::string Entpacke(const std::string& pack, const std::string& name) {
         uint32_t groesse = 0xdeadbeef;
+        const auto mehrere = LiesPackEintraege(pack.c_str(), {name});
+        EXPECT_EQ(mehrere.size(), 1u);
         auto daten = EntpackeDatei(pack.c_str(), name.c_str(), &groesse);
+        EXPECT_EQ(mehrere[0].has_value(), daten != nullptr) << name;
         if (!daten) {
             EXPECT_EQ(groesse, 0xdeadbeefu);
             return "<null>";
         }
+        EXPECT_EQ(std::string(mehrere[0]->begin(), mehrere[0]->end()),
+                  std::string(reinterpret_cast<char*>(daten.get()), groesse));
         std::vector<uint8_t> bytes;
         EXPECT_TRUE(os::ReadFile(name, bytes));
         const std::string datei(bytes.begin(), bytes.end());
@@ -110,6 +115,24 @@ TEST_P(PackArchiv, FindsStoredMembersByNameWithoutRegardToCase) {
     EXPECT_EQ(Entpacke("Data/Pack3.gzp", "leer.txt"), "");
     EXPECT_EQ(Entpacke("Data/Pack3.gzp", "fehlt.png"), "<null>");
     EXPECT_EQ(Entpacke("Data/Pack99.gzp", "Knopf.png"), "<null>");
+}
+
+// Several members in one pass, in the order asked for, each as it is found alone; nothing written.
+TEST_P(PackArchiv, ReadsSeveralMembersInOnePassAsOneByOne) {
+    Schreibe("p.gzp", Archiv({{"a.x", "first"}, {"B.x", "second"}, {"b.X", "shadowed"}, {"gepackt.x", "zz", 8}}));
+    const std::vector<std::string> vorher = Dateien();
+    const auto gelesen = LiesPackEintraege("p.gzp", {"b.x", "fehlt.x", "A.X", "../a.x", "gepackt.x", "b.x"});
+    ASSERT_EQ(gelesen.size(), 6u);
+    auto text = [&](size_t i) { return gelesen[i] ? std::string(gelesen[i]->begin(), gelesen[i]->end()) : "<null>"; };
+    EXPECT_EQ(text(0), "second");
+    EXPECT_EQ(text(1), "<null>");
+    EXPECT_EQ(text(2), "first");
+    EXPECT_EQ(text(3), "<null>");
+    EXPECT_EQ(text(4), "<null>");
+    EXPECT_EQ(text(5), "second");
+    EXPECT_EQ(Dateien(), vorher);
+    EXPECT_EQ(LiesPackEintraege("fehlt.gzp", {"a.x"}).size(), 1u);
+    EXPECT_FALSE(LiesPackEintraege("fehlt.gzp", {"a.x"})[0].has_value());
 }
 
 // A member a loader reads at once is held in memory: the loader finds it by its name, no file is
