@@ -1,11 +1,11 @@
 #include "platform/ffmpeg.h"
 
-#include "platform/video.h"
-
 #include <dlfcn.h>
 
 #include <future>
 #include <mutex>
+
+#include "platform/video.h"
 
 namespace video {
 
