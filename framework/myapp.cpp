@@ -217,19 +217,33 @@ void EntpackeSprachListen()
         for (const char* liste : ListenDateien) EntpackeDatei(pack, liste);
 }
 
+// The language's lists unpacked, and the level textures read and decoded from now on.
+std::unique_ptr<LevelTexturen> LeseListenUndTexturen()
+{
+    const PackVerzeichnisse verzeichnisse;
+    EntpackeSprachListen();
+    return std::make_unique<LevelTexturen>(LeseLevelTexturen("Level001.txt"));
+}
+
 }  // namespace
+
+void MyApp::BereiteVor()
+{
+    setupVorab = std::make_unique<SetupErsetzt>(LiesSetup("Data/Setup.txt"));
+    if (!FehlendesPack()) texturenVorab = LeseListenUndTexturen();  // Init names a missing pack
+}
 
 int32_t MyApp::Init()
 {
-    LadeSetup("Data/Setup.txt");
+    if (!setupVorab) BereiteVor();
+    MeldeSetup("Data/Setup.txt", *setupVorab);
     if (const char* pack = FehlendesPack()) {
         os::MessageBox(std::string("Datei fehlt oder ist nicht lesbar: ") + pack, "Fehler!");
         return -1;
     }
-    // The level textures decode on worker threads while the device starts.
-    const PackVerzeichnisse verzeichnisse;
-    EntpackeSprachListen();
-    LevelTexturen texturen = LeseLevelTexturen("Level001.txt");
+    // The level textures have been decoding on worker threads since BereiteVor; a pack missing then
+    // and there now has them read here.
+    const std::unique_ptr<LevelTexturen> texturen = texturenVorab ? std::move(texturenVorab) : LeseListenUndTexturen();
 
     m_d3dpp.width = gfx::kScreenWidth;
     m_d3dpp.height = gfx::kScreenHeight;
@@ -248,7 +262,7 @@ int32_t MyApp::Init()
     }
     ErstelleDirectInput();
     ErstelleTastatur();
-    InitGameData(&texturen);
+    InitGameData(texturen.get());
     return 0;
 }
 

@@ -12,6 +12,7 @@
 #include "platform/math3d.h"
 
 struct LevelTexturen;
+struct SetupErsetzt;
 
 class MyApp {
 public:
@@ -71,6 +72,13 @@ public:
     // The item icons themselves; the saved ItemIcons words only index this table (see items.h).
     gfx::Texture ItemIconTexturen[kItemIcons] = {};
 
+    // Start-up's first part, which needs no window (the shell runs it before making one): the
+    // settings read (Init gives their message), the language's lists unpacked and the level
+    // textures read and decoded on worker threads from then on, while the window and the OpenGL
+    // driver start. Init does it itself when it was not done.
+    void BereiteVor();
+    std::unique_ptr<SetupErsetzt> setupVorab;
+    std::unique_ptr<LevelTexturen> texturenVorab;
     // Start-up: settings, device (through the shell's device factory), keyboard, game data.
     // 0 on success, -1 on failure (after its message box).
     int32_t Init();

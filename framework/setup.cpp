@@ -113,7 +113,9 @@ void SetzeSetupVoreinstellung() {
     MusikLautstaerkeSetzen();
 }
 
-void LadeSetup(const char* pfad) {
+void LadeSetup(const char* pfad) { MeldeSetup(pfad, LiesSetup(pfad)); }
+
+SetupErsetzt LiesSetup(const char* pfad) {
     bool gelesen[kSchluesselZahl] = {};
 
     TokenDatei datei;
@@ -136,7 +138,7 @@ void LadeSetup(const char* pfad) {
     }
 
     // What is missing or what the game cannot use takes the shipped value.
-    std::vector<std::string> ersetzt;
+    SetupErsetzt ersetzt;
     size_t geliefert = 0;
     for (size_t i = 0; i < kSchluesselZahl; ++i) {
         const Schluessel& k = kSchluessel[i];
@@ -144,17 +146,22 @@ void LadeSetup(const char* pfad) {
         ++geliefert;
         if (gelesen[i] && Brauchbar(k)) continue;
         Voreinstellung(k);
-        ersetzt.push_back(k.name);
+        ersetzt.schluessel.push_back(k.name);
     }
     MusikLautstaerkeSetzen();
-    if (ersetzt.empty()) return;
+    ersetzt.alle = ersetzt.schluessel.size() == geliefert;
+    return ersetzt;
+}
 
+void MeldeSetup(const char* pfad, const SetupErsetzt& ersetzt) {
+    const std::vector<std::string>& schluessel = ersetzt.schluessel;
+    if (schluessel.empty()) return;
     std::string text = std::string(pfad) + ": ";
-    if (ersetzt.size() == geliefert) {
+    if (ersetzt.alle) {
         text += "keine brauchbaren Einstellungen, es gelten alle Voreinstellungen";
     } else {
         text += "fehlende oder unbrauchbare Werte durch die Voreinstellung ersetzt:";
-        for (size_t i = 0; i < ersetzt.size(); ++i) text += (i ? ", " : " ") + ersetzt[i];
+        for (size_t i = 0; i < schluessel.size(); ++i) text += (i ? ", " : " ") + schluessel[i];
     }
     os::MessageBox(text, "Einstellungen");
 }

@@ -96,6 +96,12 @@ bool StarteAufzeichnung()
     return true;
 }
 
+// The language's lists that start-up unpacked into the working directory.
+void LoescheListenDateien()
+{
+    for (const char* datei : ListenDateien) os::DeleteFile(datei);
+}
+
 void BeendeAufzeichnung()
 {
     std::string fehler;
@@ -264,10 +270,14 @@ bool StarteProgramm(const ShellOptions& options)
         return false;
     }
 
+    // What needs no window starts before it: the level textures decode while the OpenGL driver loads.
+    MyApp.BereiteVor();
     std::string fehler;
     win::SetWindowProc(WndProc);
     if (!win::Create("Velquor Kerrowind", fehler, optionen.headlessWidth, optionen.headlessHeight)) {
         std::fprintf(stderr, "%s\n", fehler.c_str());
+        MyApp.texturenVorab.reset();
+        LoescheListenDateien();
         BeendeAufzeichnung();
         os::ReleaseSingleInstance();
         return false;
@@ -334,7 +344,7 @@ void BeendeProgramm()
     GibTastaturFrei();
     MyApp.Shutdown();
 
-    for (const char* datei : ListenDateien) os::DeleteFile(datei);
+    LoescheListenDateien();
     for (int i = 0; i < 20; ++i) os::DeleteFile("Gamestate/S_Town" + std::to_string(i) + ".dat");
     for (int i = 1; i <= 8; ++i) os::DeleteFile("Intro00" + std::to_string(i) + ".bmp");
     for (const char* datei : SoundDateien)

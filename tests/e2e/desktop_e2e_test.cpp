@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -205,13 +206,23 @@ TEST_F(Desktop, WithAWindowManagerAClickOnAMenuButtonLandsOnIt)
     EXPECT_EQ(SpieleUndBeende(), 0) << Lies(laufzeit / "velquor.log");
 }
 
+// It says so in one line and leaves the game's folder as it was (start-up unpacks lists before the
+// window is made, and takes them away again).
 TEST_F(Desktop, WithoutADisplayTheGameRefusesInOneLine)
 {
+    auto inhalt = [&] {
+        std::vector<std::string> namen;
+        for (const auto& e : fs::directory_iterator(spiel)) namen.push_back(e.path().filename().string());
+        std::sort(namen.begin(), namen.end());
+        return namen;
+    };
+    const std::vector<std::string> vorher = inhalt();
     const fs::path ausgabe = laufzeit / "velquor.log";
     const pid_t pid =
         Starte({(fs::path(VELQUOR_BINARY_DIR) / "velquor").string()}, SpielUmgebung("", laufzeit), spiel, ausgabe);
     EXPECT_EQ(Warte(pid, 60s), 1);
     EXPECT_EQ(Lies(ausgabe), std::string(win::kNoDisplay) + "\n");
+    EXPECT_EQ(inhalt(), vorher);
 }
 
 }  // namespace
