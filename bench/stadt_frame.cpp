@@ -25,6 +25,7 @@
 #include <memory>
 #include <vector>
 
+#include "bench/median.h"
 #include "framework/frame.h"
 #include "framework/myapp.h"
 #include "framework/shell.h"
@@ -646,12 +647,6 @@ double ThreadCpuSekunden()
     timespec t{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
     return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
-
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
 }
 
 // The game's town frame as the player sees it at night in the rain (tests/e2e/stadt_nacht.h),

@@ -14,13 +14,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "bench/median.h"
 #include "framework/shell.h"
 #include "world/records.h"
 
@@ -32,13 +32,6 @@ namespace fs = std::filesystem;
 using Uhr = std::chrono::steady_clock;
 
 double Ms(Uhr::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
-double Median(std::vector<double> v)
-{
-    if (v.empty()) return 0;
-    std::nth_element(v.begin(), v.begin() + v.size() / 2, v.end());
-    return v[v.size() / 2];
-}
 
 // A player's screen: the real program's X server has this size, and the in-process start's window
 // too, so both scale every presented frame into the same pixels.

@@ -193,7 +193,7 @@ struct FigAnimsVorab {
 
 void LadeFigAnimsVoraus(const char* file)
 {
-    figAnimsVoraus.vorlader.reset();
+    VergissFigAnimsVoraus();  // a load still under way ends first
     figAnimsVoraus.meshes = FigAnimsListe(file);
     figAnimsVoraus.vorlader = std::make_unique<Vorlader<gfx::MeshData>>(
         kFigAnimsPack, figAnimsVoraus.meshes, gfx::DecodeXFile, figAnimsVoraus.meshes.size());

@@ -269,12 +269,9 @@ int32_t MyApp::Init()
 void MyApp::InitGameData(LevelTexturen* vorab)
 {
     const PackVerzeichnisse verzeichnisse;
-    if (vorab) {
-        LadeLevelTexturen(*vorab);
-    } else {
-        EntpackeSprachListen();
-        LadeLevelTexturen("Level001.txt");
-    }
+    std::unique_ptr<LevelTexturen> eigene;
+    if (!vorab) vorab = (eigene = LeseListenUndTexturen()).get();
+    LadeLevelTexturen(*vorab);
     LadeSchrift("Schrift002.txt", 2);
     Cam.Set(0.0f, 250.0f, 100.0f, 0.0f, 237.0f, 90.0f, 0.0f, 1.0f, 0.0f);
 
