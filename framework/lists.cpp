@@ -106,7 +106,7 @@ LevelTexturen LeseLevelTexturen(const char* file)
                       t.namen.push_back(textur);
                       return true;
                   });
-    t.bilder = std::make_unique<Vorlader<image::Image>>(LevelTexturen::kPack, t.namen, image::Decode);
+    t.bilder = std::make_unique<Vorlader<image::Image>>(LevelTexturen::kPack, t.namen, image::Decode, t.namen.size());
     return t;
 }
 

@@ -20,8 +20,9 @@ const char* SchriftPack(int32_t font);
 void LadeMeshes(const char* file);
 void LadeLevelModelle(const char* file);
 void LadeLevelTexturen(const char* file);
-// The same in two steps: the list read, its pictures decoding on worker threads from then on (while
-// the device starts), and later the textures made in the list's order.
+// The same in two steps: the list read, all its pictures decoding on worker threads from then on
+// (while the window and the device start, when nothing takes them yet), and later the textures made
+// in the list's order.
 struct LevelTexturen {
     static constexpr const char* kPack = "Data/Pack3.gzp";
     std::vector<int32_t> indizes;

@@ -33,6 +33,7 @@ bool FrameClockOn();
 
 // Freed heap memory is kept for reuse instead of going back to the system at once: the loading
 // decodes hundreds of large images and sounds one after another, and every fresh page costs a fault.
+// The heap also gets a large reserve the kernel may back with large pages. Once per process.
 void KeepFreedMemory();
 
 // True on SDL's headless video drivers (offscreen, dummy): no real window or box can be shown.
