@@ -46,8 +46,6 @@ intptr_t StartDialogProc(uint32_t message, uintptr_t, intptr_t)
 {
     if (StartDialogZaehler == 3) {
         StartDialogZaehler = 4;
-        // The intro's decoders load on a thread of their own while the game starts up behind the splash.
-        if (optionen.playIntro) video::PreloadFfmpeg();
         if (MyApp.Init() < 0) {
             os::MessageBox("Init() - FAILED", "");
             BeendenFlag = 1;
@@ -282,6 +280,9 @@ bool StarteProgramm(const ShellOptions& options)
         os::ReleaseSingleInstance();
         return false;
     }
+    // The intro's decoders load on a thread of their own while the game starts up behind the splash
+    // (not sooner: loading libraries is one at a time, and the window's OpenGL driver comes first).
+    if (optionen.playIntro) video::PreloadFfmpeg();
     const image::Image icon = Programmsymbol();
     win::SetIcon(icon.rgba.data(), icon.width, icon.height);
     if (const os::Cursor cursor = os::LoadCursorFile("cursor.cur")) os::SetCursor(cursor);
