@@ -241,9 +241,9 @@ int32_t MyApp::Init()
         os::MessageBox(std::string("Datei fehlt oder ist nicht lesbar: ") + pack, "Fehler!");
         return -1;
     }
-    // The level textures have been decoding on worker threads since BereiteVor; a pack missing then
-    // and there now has them read here.
-    const std::unique_ptr<LevelTexturen> texturen = texturenVorab ? std::move(texturenVorab) : LeseListenUndTexturen();
+    // The level textures have been decoding on worker threads since BereiteVor; InitGameData reads
+    // them itself when a pack was missing then and is there now.
+    const std::unique_ptr<LevelTexturen> texturen = std::move(texturenVorab);
 
     m_d3dpp.width = gfx::kScreenWidth;
     m_d3dpp.height = gfx::kScreenHeight;

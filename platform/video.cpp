@@ -18,7 +18,7 @@ constexpr int64_t kGroessteBildflaeche = 4096 * 4096;
 // Room behind each row of swscale's output for the pixels its vector code writes beyond the width.
 constexpr size_t kZeilenReserve = 64;
 
-static const Ffmpeg* ff = nullptr;  // set by the first Open
+static const Ffmpeg* ff = nullptr;  // set by Open (LoadFfmpeg loads the libraries once)
 
 struct Player::Impl {
     AVFormatContext* format = nullptr;
@@ -225,7 +225,7 @@ Player::~Player() = default;
 
 bool Player::Open(const std::string& path, std::string& error) {
     Close();
-    if (!ff && !(ff = LoadFfmpeg(error))) return false;
+    if (!(ff = LoadFfmpeg(error))) return false;
     auto p = std::make_unique<Impl>();
     int r = ff->avformat_open_input(&p->format, path.c_str(), nullptr, nullptr);
     if (r >= 0) {
